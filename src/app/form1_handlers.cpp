@@ -1,0 +1,113 @@
+#include "app/form1_handlers.h"
+
+#include <cmath>
+#include <filesystem>
+
+#include "app/initial_state.h"
+#include "app/text_rules.h"
+#include "coefficients/least_squares.h"
+#include "coefficients/numerical.h"
+#include "input/read_data_file.h"
+#include "loads/aero_loads.h"
+#include "loads/results_log.h"
+#include "vortex/lump_vm.h"
+
+namespace vantrel {
+
+Form1Handlers::Form1Handlers(Ortak& ortak, Controls& form, std::filesystem::path workDir)
+    : session_{ortak, form, std::move(workDir)} {}
+
+Session& Form1Handlers::beginAction() {
+  session_.logFailureShown = false;
+  return session_;
+}
+
+void Form1Handlers::Form_Load() {
+  session_.ortak.Pi = 4.0 * std::atan(1.0);
+  FileLoaded_ = false;
+  session_.form.setFrameVisible(Frame::Frame_LeastSquares, false);
+  session_.form.setLabelVisible(Label::Lbl_LSQ, false);
+  session_.form.setLabelVisible(Label::Lbl_Degree, false);
+}
+
+void Form1Handlers::Mn_Airfoil_Click() { session_.form.setFrameVisible(Frame::Frame_IOWindow, true); }
+
+bool Form1Handlers::File1_Click(const std::string& folder, const std::string& fileName) {
+  Session& session = beginAction();
+  // The separator is always added; a root folder then gives a doubled one, which is accepted.
+  DataFile_ = folder + static_cast<char>(std::filesystem::path::preferred_separator) + fileName;
+  const bool wasLoaded = FileLoaded_;
+  FileLoaded_ = false;
+  if (!ReadDataFile(session, DataFile_)) {
+    FileLoaded_ = wasLoaded;  // the previous airfoil is still there
+    return false;
+  }
+  session.form.setFrameVisible(Frame::Frame_IOWindow, false);
+  FileLoaded_ = true;
+  return true;
+}
+
+void Form1Handlers::Mn_Polynomial_Click() {
+  session_.form.setFrameVisible(Frame::Frame_LeastSquares, true);
+}
+
+void Form1Handlers::Cmnd_LSQM_Click() {
+  Session& session = beginAction();
+  Controls& form = session.form;
+  form.setFrameVisible(Frame::Frame_LeastSquares, false);
+  if (!FileLoaded_) {
+    form.showMessage(kOpenAirfoilMessage);
+    return;
+  }
+  double degree = TextToNumber(form.text(TextBox::Text_N));
+  if (degree > 5) {
+    form.showMessage(kDegreeCapMessage);
+    degree = 5;
+  }
+  if (auto reason = refusedDegree(session.ortak, degree)) {
+    form.showMessage(*reason);
+    return;
+  }
+  emptyResultsLog(session);
+  session.ortak.M = degree;
+  LSQPolynomial(session);
+  CalcAeroLoads(session);
+}
+
+void Form1Handlers::HScroll_Alfa_Change(int value) {
+  Session& session = beginAction();
+  if (!FileLoaded_) {
+    session.form.showMessage(kOpenAirfoilMessage);
+    return;
+  }
+  const double v = static_cast<double>(value - 100) / 10;
+  session.form.setText(TextBox::Text_Alfa, NumberToText(v));
+  if (haveCoefficients()) CalcAeroLoads(session);
+}
+
+void Form1Handlers::HScroll_xM_Change(int value) {
+  Session& session = beginAction();
+  if (!FileLoaded_) {
+    session.form.showMessage(kOpenAirfoilMessage);
+    return;
+  }
+  const double v = static_cast<double>(value) / 100;
+  session.form.setText(TextBox::Text_xM, NumberToText(v));
+  if (haveCoefficients()) MomentCurve(session);
+}
+
+void Form1Handlers::Mn_Numerical_Click() {
+  Session& session = beginAction();
+  if (NumericalFourier(session)) CalcAeroLoads(session);
+}
+
+void Form1Handlers::Mn_LumpVM_Click() {
+  Session& session = beginAction();
+  if (!FileLoaded_) {
+    session.form.showMessage(kOpenAirfoilMessage);
+    return;
+  }
+  LumpedVortex(session);
+}
+
+}  // namespace vantrel

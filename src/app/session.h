@@ -1,0 +1,27 @@
+#pragma once
+
+#include <filesystem>
+#include <string_view>
+
+#include "app/controls.h"
+#include "app/ortak.h"
+
+namespace vantrel {
+
+// What every procedure works with: the shared state, the window's controls and the folder the
+// reports are written to (the process's working folder in the window, --workdir in the batch tool).
+struct Session {
+  Ortak& ortak;
+  Controls& form;
+  std::filesystem::path workDir;
+  // Set once a report failure has been shown during the current user action, so one action
+  // shows at most one such message; every handler clears it first.
+  bool logFailureShown = false;
+
+  std::filesystem::path reportPath(std::string_view fileName) const { return workDir / fileName; }
+};
+
+inline constexpr std::string_view kCoordinateReport = "Vantrel.txt";
+inline constexpr std::string_view kResultsLog = "Poly5.txt";
+
+}  // namespace vantrel

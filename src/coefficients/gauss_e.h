@@ -1,0 +1,45 @@
+#pragma once
+
+#include <cstddef>
+#include <vector>
+
+#include "app/controls.h"
+
+namespace vantrel {
+
+// A dense matrix indexed (row, column) from 0, stored row by row.
+class Matrix {
+ public:
+  Matrix() = default;
+  Matrix(int rows, int columns)
+      : rows_(rows), columns_(columns), values_(static_cast<std::size_t>(rows) * columns, 0.0) {}
+
+  double& operator()(int row, int column) { return values_[index(row, column)]; }
+  double operator()(int row, int column) const { return values_[index(row, column)]; }
+  int rows() const { return rows_; }
+  int columns() const { return columns_; }
+  double* rowData(int row) { return values_.data() + index(row, 0); }
+  const std::vector<double>& values() const { return values_; }
+
+ private:
+  std::size_t index(int row, int column) const {
+    return static_cast<std::size_t>(row) * static_cast<std::size_t>(columns_) +
+           static_cast<std::size_t>(column);
+  }
+  int rows_ = 0;
+  int columns_ = 0;
+  std::vector<double> values_;
+};
+
+enum class GaussOutcome { Solved, ZeroPivot, Empty };
+
+// Gaussian elimination without pivoting on rows and columns First..Last of Aug, whose column
+// Last + 1 holds the right-hand side; the solution goes to Sol(First)..Sol(Last). On a zero pivot
+// (the last one included) or an empty system, Sol is left as it was.
+GaussOutcome GaussEliminate(int First, int Last, Matrix& Aug, std::vector<double>& Sol);
+
+// The same, telling the user about a zero pivot.
+GaussOutcome GaussSolve(int First, int Last, Matrix& Aug, std::vector<double>& Sol,
+                        Controls& form);
+
+}  // namespace vantrel
