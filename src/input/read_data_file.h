@@ -1,5 +1,6 @@
 #pragma once
 
+#include <istream>
 #include <string>
 
 #include "app/session.h"
@@ -10,5 +11,8 @@ namespace vantrel {
 // writes the coordinate report. On any failure it shows one message naming the file and the
 // place, changes nothing and returns false.
 bool ReadDataFile(Session& session, const std::string& DataFile);
+
+// The same read from an open stream; `fileLabel` names the file in messages.
+bool ReadAirfoilStream(Session& session, std::istream& in, const std::string& fileLabel);
 
 }  // namespace vantrel

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace vantrel {
+
+// The two surfaces of a NACA airfoil at the same stations, from the leading to the trailing edge
+// (index 0 is the leading edge), from the standard 4- and 5-digit formulas at cosine spacing.
+struct NacaSurfaces {
+  std::string name;  // "NACA 2412"
+  std::vector<double> xU, yU, xL, yL;
+};
+
+// "2412", "0012", "4412", "23012"; none for a designation the formulas do not cover or fewer
+// than 2 stations.
+std::optional<NacaSurfaces> nacaAirfoil(std::string_view designation, int stations);
+
+// The airfoil in this program's own file layout: the name, two header lines, one station a line.
+std::string nacaDataFile(const NacaSurfaces& airfoil);
+
+}  // namespace vantrel
