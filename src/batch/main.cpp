@@ -1,6 +1,10 @@
 #include <iostream>
+#include <string>
+#include <vector>
 
-int main() {
-  std::cerr << "usage: qeb-vantrel-batch [--workdir DIR] [--json] [--plots DIR] ACTION...\n";
-  return 2;
+#include "batch/batch_tool.h"
+
+int main(int argc, char** argv) {
+  const std::vector<std::string> arguments(argv + (argc > 0 ? 1 : 0), argv + argc);
+  return vantrel::batch::runBatchTool(arguments, std::cout, std::cerr);
 }

@@ -1,0 +1,151 @@
+#include "batch/batch_runner.h"
+
+#include "app/initial_state.h"
+#include "app/text_rules.h"
+#include "batch/sweep_angles.h"
+#include "loads/aero_loads.h"
+#include "vortex/vortex_result.h"
+
+namespace vantrel::batch {
+namespace {
+
+const char* actionName(ActionKind kind) {
+  switch (kind) {
+    case ActionKind::Open: return "open";
+    case ActionKind::Alfa: return "alfa";
+    case ActionKind::Xm: return "xm";
+    case ActionKind::Lsq: return "lsq";
+    case ActionKind::AlfaScroll: return "alfa-scroll";
+    case ActionKind::XmScroll: return "xm-scroll";
+    case ActionKind::Numerical: return "numerical";
+    case ActionKind::Vortex: return "vortex";
+    case ActionKind::Sweep: return "sweep";
+  }
+  return "";
+}
+
+// The degree cap is a notice: the fit goes on with degree 5.
+bool reportsAProblem(const std::string& message) { return message != kDegreeCapMessage; }
+
+// The lumped vortex results as the text boxes show them (three decimals). The procedure keeps
+// no full-precision copy that the batch tool could read.
+VortexResult vortexResultShown(const Controls& form) {
+  return {TextToNumber(form.text(TextBox::Text_CL)), TextToNumber(form.text(TextBox::Text_CmAC))};
+}
+
+}  // namespace
+
+BatchRunner::BatchRunner(std::filesystem::path workDir)
+    : handlers_(ortak_, controls_, std::move(workDir)) {
+  handlers_.Form_Load();
+}
+
+bool BatchRunner::run(const Action& action) {
+  const std::size_t messagesBefore = controls_.messages().size();
+  const std::size_t failuresBefore = failures_.size();
+  bool ok = runAction(action);
+  const auto& messages = controls_.messages();
+  for (std::size_t i = messagesBefore; i < messages.size(); ++i) {
+    if (reportsAProblem(messages[i])) ok = false;
+  }
+  if (!ok && failures_.size() == failuresBefore) {
+    for (std::size_t i = messagesBefore; i < messages.size(); ++i) {
+      if (reportsAProblem(messages[i])) {
+        failures_.push_back(std::string(actionName(action.kind)) + ": " + messages[i]);
+      }
+    }
+    if (failures_.size() == failuresBefore) {
+      failures_.push_back(std::string(actionName(action.kind)) + ": failed");
+    }
+  }
+  if (ok) rememberMethod(action.kind);
+  return ok;
+}
+
+// A sweep reruns the method that last produced results; a refused run produced none.
+void BatchRunner::rememberMethod(ActionKind kind) {
+  if (kind == ActionKind::Lsq || kind == ActionKind::Numerical) lastMethod_ = Method::Fourier;
+  if (kind == ActionKind::Vortex) lastMethod_ = Method::LumpedVortex;
+}
+
+bool BatchRunner::runAction(const Action& action) {
+  switch (action.kind) {
+    case ActionKind::Open: return open(action.text);
+    case ActionKind::Alfa: controls_.setText(TextBox::Text_Alfa, action.text); return true;
+    case ActionKind::Xm: controls_.setText(TextBox::Text_xM, action.text); return true;
+    case ActionKind::Lsq: return leastSquares(action);
+    case ActionKind::AlfaScroll: handlers_.HScroll_Alfa_Change(action.value); return true;
+    case ActionKind::XmScroll: handlers_.HScroll_xM_Change(action.value); return true;
+    case ActionKind::Numerical: handlers_.Mn_Numerical_Click(); return true;
+    case ActionKind::Vortex: handlers_.Mn_LumpVM_Click(); return true;
+    case ActionKind::Sweep: return runSweep(action);
+  }
+  return false;
+}
+
+bool BatchRunner::open(const std::string& file) {
+  const std::filesystem::path path(file);
+  // A bare file name lies in the current folder.
+  const std::filesystem::path folder = path.has_parent_path() ? path.parent_path() : ".";
+  handlers_.Mn_Airfoil_Click();
+  return handlers_.File1_Click(folder.string(), path.filename().string());
+}
+
+bool BatchRunner::leastSquares(const Action& action) {
+  handlers_.Mn_Polynomial_Click();
+  controls_.setText(TextBox::Text_N, action.text);
+  controls_.select(action.withEnds ? Option::Opt_WithEnd : Option::Opt_WithOutEnd);
+  handlers_.Cmnd_LSQM_Click();
+  return true;
+}
+
+bool BatchRunner::runSweep(const Action& action) {
+  if (lastMethod_ == Method::None) {
+    failures_.push_back(
+        "sweep: no method has run yet; use lsq, numerical or vortex before sweep");
+    return false;
+  }
+  SweepTable& table = sweep_.emplace();
+  table.columns =
+      lastMethod_ == Method::LumpedVortex ? kVortexSweepColumns : kFourierSweepColumns;
+  const std::size_t messagesBefore = controls_.messages().size();
+  for (double angle : sweepAngles(action.from, action.to, action.step)) {
+    if (!sweepStep(angle)) return false;
+    // A refused or failed computation leaves nothing worth a row.
+    for (std::size_t i = messagesBefore; i < controls_.messages().size(); ++i) {
+      if (reportsAProblem(controls_.messages()[i])) return false;
+    }
+    table.rows.push_back(lastMethod_ == Method::LumpedVortex ? vortexRow() : fourierRow());
+  }
+  return true;
+}
+
+// One angle of a sweep, as a user would do it: type the angle, then recompute.
+bool BatchRunner::sweepStep(double angle) {
+  controls_.setText(TextBox::Text_Alfa, NumberToText(angle));
+  if (lastMethod_ == Method::LumpedVortex) {
+    handlers_.Mn_LumpVM_Click();
+    return true;
+  }
+  if (ortak_.A.empty()) {
+    failures_.push_back("sweep: no coefficients to recompute the loads from");
+    return false;
+  }
+  Session& session = handlers_.session();
+  session.logFailureShown = false;  // each angle is a user action of its own
+  CalcAeroLoads(session);
+  return true;
+}
+
+std::vector<double> BatchRunner::fourierRow() const {
+  const double xM = TextToNumber(controls_.text(TextBox::Text_xM));
+  const double Cmx = ortak_.CmAC + (xM - 0.25) * ortak_.CL;
+  return {ortak_.Alfa, ortak_.CL, Cmx, ortak_.Alfa0, ortak_.CmAC};
+}
+
+std::vector<double> BatchRunner::vortexRow() const {
+  const VortexResult result = vortexResultShown(controls_);
+  return {TextToNumber(controls_.text(TextBox::Text_Alfa)), result.cl, result.cm4};
+}
+
+}  // namespace vantrel::batch

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "app/form1_handlers.h"
+#include "app/headless_controls.h"
+#include "app/ortak.h"
+#include "batch/command_line.h"
+#include "batch/sweep_table.h"
+
+namespace vantrel::batch {
+
+// Replays user actions on one program run: one Ortak and one set of headless controls live as
+// long as the runner, and every action goes through the window's handlers, Form_Load first.
+class BatchRunner {
+ public:
+  explicit BatchRunner(std::filesystem::path workDir);
+  BatchRunner(const BatchRunner&) = delete;
+  BatchRunner& operator=(const BatchRunner&) = delete;
+
+  // Runs one action. It fails when the program refused it or reported a problem: the file was
+  // not read, or a message other than the degree-cap notice was shown. The failure is described
+  // in failures().
+  bool run(const Action& action);
+
+  const HeadlessControls& controls() const { return controls_; }
+  const Ortak& ortak() const { return ortak_; }
+  const std::optional<SweepTable>& sweep() const { return sweep_; }
+  const std::vector<std::string>& failures() const { return failures_; }
+
+ private:
+  enum class Method { None, Fourier, LumpedVortex };
+
+  bool runAction(const Action& action);
+  void rememberMethod(ActionKind kind);
+  bool open(const std::string& file);
+  bool leastSquares(const Action& action);
+  bool runSweep(const Action& action);
+  bool sweepStep(double angle);
+  std::vector<double> fourierRow() const;
+  std::vector<double> vortexRow() const;
+
+  Ortak ortak_;
+  HeadlessControls controls_;
+  Form1Handlers handlers_;
+  Method lastMethod_ = Method::None;
+  std::optional<SweepTable> sweep_;
+  std::vector<std::string> failures_;
+};
+
+}  // namespace vantrel::batch

@@ -1,0 +1,91 @@
+#include "batch/batch_tool.h"
+
+#include <variant>
+
+#include "batch/airfoil_commands.h"
+#include "batch/batch_runner.h"
+#include "batch/command_line.h"
+#include "batch/csv_export.h"
+#include "batch/output_files.h"
+#include "batch/plot_export.h"
+#include "batch/summary_output.h"
+
+namespace vantrel::batch {
+namespace {
+
+constexpr const char* kToolName = "qeb-vantrel-batch: ";
+
+// Replays the actions until one fails: later actions would work on what the failed one left.
+bool replay(BatchRunner& runner, const std::vector<Action>& actions, std::ostream& err) {
+  for (const Action& action : actions) {
+    const std::size_t failuresBefore = runner.failures().size();
+    if (runner.run(action)) continue;
+    for (std::size_t i = failuresBefore; i < runner.failures().size(); ++i) {
+      err << kToolName << runner.failures()[i] << "\n";
+    }
+    return false;
+  }
+  return true;
+}
+
+bool saveOutputs(const RunOptions& options, const BatchRunner& runner, std::ostream& err) {
+  bool ok = true;
+  if (options.plotsDir) {
+    if (auto failure = writePlots(runner.controls(), *options.plotsDir)) {
+      err << kToolName << "--plots: " << *failure << "\n";
+      ok = false;
+    }
+  }
+  if (options.csvDir) {
+    if (auto failure = writeCsvFiles(runner.controls(), runner.ortak(), *options.csvDir)) {
+      err << kToolName << "--csv: " << *failure << "\n";
+      ok = false;
+    }
+  }
+  return ok;
+}
+
+void printResults(const RunOptions& options, const BatchRunner& runner, std::ostream& out) {
+  const SweepTable* sweep = runner.sweep() ? &*runner.sweep() : nullptr;
+  if (options.json) {
+    out << jsonSummary(runner.controls(), runner.ortak(), sweep);
+  } else if (sweep != nullptr) {
+    out << sweepCsv(*sweep);
+  } else {
+    out << textSummary(runner.controls());
+  }
+  out.flush();
+}
+
+int runActions(const RunCommand& command, std::ostream& out, std::ostream& err) {
+  if (auto failure = makeFolder(command.options.workDir)) {
+    err << kToolName << "--workdir: " << *failure << "\n";
+    return kExitFailed;
+  }
+  BatchRunner runner(command.options.workDir);
+  bool ok = replay(runner, command.actions, err);
+  ok = saveOutputs(command.options, runner, err) && ok;
+  printResults(command.options, runner, out);
+  return ok && out ? kExitOk : kExitFailed;
+}
+
+}  // namespace
+
+int runBatchTool(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
+  const Command command = parseCommandLine(arguments);
+  if (const auto* usage = std::get_if<UsageError>(&command)) {
+    err << kToolName << usage->message << "\n" << usageText();
+    return kExitUsage;
+  }
+  if (std::holds_alternative<HelpCommand>(command)) {
+    out << usageText();
+    return kExitOk;
+  }
+  if (const auto* naca = std::get_if<NacaCommand>(&command)) return runNaca(*naca, out, err);
+  if (const auto* convert = std::get_if<ConvertCommand>(&command)) {
+    return runConvert(*convert, out, err);
+  }
+  return runActions(std::get<RunCommand>(command), out, err);
+}
+
+}  // namespace vantrel::batch

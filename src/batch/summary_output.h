@@ -1,0 +1,19 @@
+#pragma once
+
+#include <string>
+
+#include "app/headless_controls.h"
+#include "app/ortak.h"
+#include "batch/sweep_table.h"
+
+namespace vantrel::batch {
+
+// What the user would see after the last action: every text box ("Text_CL = 0.548"), the labels
+// Lbl_Airfoil and Lbl_Degree, then every message shown, in order ("Message: ...").
+std::string textSummary(const HeadlessControls& controls);
+
+// The same as one JSON object, with the shared state ("state") and, after a sweep, its table.
+std::string jsonSummary(const HeadlessControls& controls, const Ortak& ortak,
+                        const SweepTable* sweep);
+
+}  // namespace vantrel::batch

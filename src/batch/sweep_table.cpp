@@ -1,0 +1,34 @@
+#include "batch/sweep_table.h"
+
+#include "batch/json_writer.h"
+#include "batch/number_format.h"
+
+namespace vantrel::batch {
+
+std::string sweepCsv(const SweepTable& table) {
+  std::string out;
+  for (std::size_t i = 0; i < table.columns.size(); ++i) {
+    out += (i > 0 ? "," : "") + table.columns[i];
+  }
+  out += '\n';
+  for (const auto& row : table.rows) {
+    for (std::size_t i = 0; i < row.size(); ++i) out += (i > 0 ? "," : "") + shortestText(row[i]);
+    out += '\n';
+  }
+  return out;
+}
+
+std::string sweepJson(const SweepTable& table) {
+  std::string out = "{\"columns\": [";
+  for (std::size_t i = 0; i < table.columns.size(); ++i) {
+    out += (i > 0 ? ", " : "") + jsonString(table.columns[i]);
+  }
+  out += "], \"rows\": [";
+  for (std::size_t i = 0; i < table.rows.size(); ++i) {
+    out += (i > 0 ? ", " : "") + jsonArray(table.rows[i]);
+  }
+  out += "]}";
+  return out;
+}
+
+}  // namespace vantrel::batch
