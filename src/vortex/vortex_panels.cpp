@@ -16,8 +16,8 @@ VortexPanels panelsOf(const Ortak& ortak, int M) {
   VortexPanels panels;
   panels.M = M;
   const std::size_t size = static_cast<std::size_t>(M) + 1;
-  for (auto* values : {&panels.xV, &panels.yV, &panels.xCP, &panels.yCP, &panels.ds,
-                       &panels.CosP, &panels.SinP}) {
+  for (auto* values :
+       {&panels.xV, &panels.yV, &panels.xCP, &panels.yCP, &panels.ds, &panels.CosP, &panels.SinP}) {
     values->assign(size, 0.0);
   }
   for (int I = 1; I <= M; ++I) {

@@ -7,8 +7,12 @@
 namespace vantrel {
 namespace {
 
-std::string value(double number) { return FormatPattern(number, "##0.###0"); }
-std::string index(int I) { return FormatPattern(I, "###"); }
+std::string value(double number) {
+  return FormatPattern(number, "##0.###0");
+}
+std::string index(int I) {
+  return FormatPattern(I, "###");
+}
 
 }  // namespace
 
@@ -42,8 +46,11 @@ ReportText influenceBlock(const Matrix& K, const std::vector<double>& R, int M) 
 
 ReportText strengthBlock(const std::vector<double>& R, int M) {
   ReportText block;
-  block.line(" G\xDDRDAP \xDE\xDD"
-             "DDETLER\xDD");
+  // "GİRDAP ŞİDDETLERİ"; the literal is split so that the escape of "İ" does not swallow the
+  // "D" that follows it as another hex digit.
+  block.line(
+      " G\xDDRDAP \xDE\xDD"
+      "DDETLER\xDD");
   for (int I = 1; I <= M; ++I) block.line(index(I) + "   " + value(R[I]));
   return block;
 }

@@ -114,7 +114,8 @@ TEST_F(NumericalFourierTest, AppendsItsBlockByteForByteAfterWhatTheLogHeld) {
 
   // A second run appends the same block again.
   ASSERT_TRUE(NumericalFourier(session_));
-  EXPECT_EQ(readBytes(logPath()), expected + expected.substr(std::string("earlier run\r\n").size()));
+  EXPECT_EQ(readBytes(logPath()),
+            expected + expected.substr(std::string("earlier run\r\n").size()));
 }
 
 TEST_F(NumericalFourierTest, RefusesNeighbouringStationsWithTheSameXAndChangesNothing) {
@@ -124,8 +125,7 @@ TEST_F(NumericalFourierTest, RefusesNeighbouringStationsWithTheSameXAndChangesNo
   ortak_.A0Camber = 0.05;
   EXPECT_FALSE(NumericalFourier(session_));
   ASSERT_EQ(form_.messages().size(), 1u);
-  EXPECT_NE(form_.messages()[0].find("stations 3 and 4"), std::string::npos)
-      << form_.messages()[0];
+  EXPECT_NE(form_.messages()[0].find("stations 3 and 4"), std::string::npos) << form_.messages()[0];
   EXPECT_EQ(ortak_.M, 4.0);
   EXPECT_EQ(ortak_.A, (std::vector<double>{0.0, 0.1, 0.2, 0.3, 0.4, 0.0}));
   EXPECT_EQ(ortak_.A0Camber, 0.05);

@@ -56,6 +56,8 @@ inline std::vector<double> camberOf(const std::vector<double>& x,
   return y;
 }
 
-inline double parabola(double x) { return 0.08 * x * (1 - x); }
+inline double parabola(double x) {
+  return 0.08 * x * (1 - x);
+}
 
 }  // namespace vantrel::camber_airfoil
