@@ -1,0 +1,154 @@
+#include <gtest/gtest.h>
+
+#include "batch_test_support.h"
+#include "mini_json.h"
+
+namespace vantrel::batch_test {
+namespace {
+
+TEST(BatchTool, CommandLinesItDoesNotUnderstandExitWithUsage) {
+  TempFolder folder;
+  for (const std::vector<std::string>& args :
+       {std::vector<std::string>{}, {"fly"}, {"open"}, {"alfa-scroll", "300"},
+        {"sweep", "0", "10", "-1"}, {"--plots"}, {"naca"}}) {
+    const ToolRun run = runTool(folder.path(), args);
+    EXPECT_EQ(run.status, 2) << (args.empty() ? "(none)" : args[0]);
+    EXPECT_NE(run.err.find("usage: qeb-vantrel-batch"), std::string::npos);
+    EXPECT_TRUE(run.out.empty());
+  }
+  EXPECT_FALSE(std::filesystem::exists(folder / "Vantrel.txt"));
+  const ToolRun help = runTool(folder.path(), {"--help"});
+  EXPECT_EQ(help.status, 0);
+  EXPECT_TRUE(help.out.starts_with("usage: "));
+}
+
+TEST(BatchTool, UnreadableFileFailsWithItsMessageOnStderr) {
+  TempFolder folder;
+  const ToolRun run = runTool(folder.path(), {"open", "missing.nca", "alfa", "2"});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_TRUE(run.err.starts_with("qeb-vantrel-batch: open: ")) << run.err;
+  // The run stops at the failed action and still shows what the user sees.
+  const auto shown = lines(run.out);
+  ASSERT_GE(shown.size(), 9u);
+  EXPECT_EQ(shown[0], "Text_Alfa0 = ");
+  EXPECT_EQ(shown[4], "Text_Alfa = 0");
+}
+
+TEST(BatchTool, JsonSummaryIsValidWithTheAgreedKeys) {
+  TempFolder folder;
+  const ToolRun run = runTool(folder.path(), {"--json", "alfa", "tab\there", "alfa-scroll", "3"});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.err, "qeb-vantrel-batch: alfa-scroll: Open an airfoil data file\n");
+  const auto parsed = test_json::parse(run.out);
+  ASSERT_TRUE(parsed) << run.out;
+  EXPECT_EQ(parsed->keys(),
+            (std::vector<std::string>{"Text_Alfa0", "Text_CmAC", "Text_CL", "Text_Cmx",
+                                      "Text_Alfa", "Text_xM", "Text_N", "Lbl_Airfoil",
+                                      "Lbl_Degree", "messages", "state"}));
+  EXPECT_EQ((*parsed)["Text_Alfa"].text, "tab\there");
+  ASSERT_EQ((*parsed)["messages"].items.size(), 1u);
+  EXPECT_EQ((*parsed)["messages"].items[0].text, "Open an airfoil data file");
+  EXPECT_EQ((*parsed)["state"]["NPoint"].number, 0);
+  EXPECT_TRUE((*parsed)["state"]["xC"].items.empty());
+}
+
+TEST(BatchTool, PlotsWriteEveryPictureArea) {
+  TempFolder folder;
+  const ToolRun run = runTool(folder.path(), {"--plots", "pictures", "numerical"});
+  EXPECT_EQ(run.status, 0) << run.err;
+  for (const char* name :
+       {"Picture_Airfoil", "Picture_Camber", "Picture_Load", "Picture_Cmx", "Picture_CL"}) {
+    const auto stem = folder / "pictures" / name;
+    const std::string list = readFile(stem.string() + ".json");
+    EXPECT_TRUE(test_json::parse(list)) << name;
+#ifdef VANTREL_HAVE_RENDER
+    EXPECT_TRUE(readFile(stem.string() + ".png").starts_with("\x89PNG")) << name;
+    EXPECT_NE(readFile(stem.string() + ".svg").find("<svg"), std::string::npos) << name;
+#endif
+  }
+  const auto lift = test_json::parse(readFile(folder / "pictures" / "Picture_CL.json"));
+  ASSERT_TRUE(lift);
+  ASSERT_FALSE(lift->items.empty());
+  EXPECT_EQ(lift->items[0]["op"].text, "scale");
+#ifdef VANTREL_HAVE_RENDER
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder / "pictures"),
+                          std::filesystem::directory_iterator()),
+            15);
+#endif
+}
+
+TEST(BatchTool, ReportsGoToTheWorkingFolder) {
+  TempFolder folder;
+  const ToolRun run = runTool(folder.path(), {"--workdir", "lesson/work", "numerical"});
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_TRUE(std::filesystem::exists(folder / "lesson/work/Poly5.txt"));
+  EXPECT_FALSE(std::filesystem::exists(folder / "Poly5.txt"));
+}
+
+TEST(BatchTool, FlatPlateSweepPrintsCsvInPlaceOfTheSummary) {
+  VANTREL_NEEDS_AIRFOIL_READER();
+  TempFolder folder;
+  writeFlatPlate(folder / "flat.nca");
+  const ToolRun run =
+      runTool(folder.path(), {"open", "flat.nca", "alfa", "5", "vortex", "sweep", "0", "5", "2.5"});
+  EXPECT_EQ(run.status, 0) << run.err;
+  const auto table = lines(run.out);
+  ASSERT_EQ(table.size(), 4u);
+  EXPECT_EQ(table[0], "alfa,cl,cm4");
+  EXPECT_EQ(table[1], "0,0,0");
+  EXPECT_TRUE(table[3].starts_with("5,0.548,")) << table[3];
+
+  const ToolRun json = runTool(folder.path(),
+                               {"--json", "open", "flat.nca", "vortex", "sweep", "0", "5", "2.5"});
+  const auto parsed = test_json::parse(json.out);
+  ASSERT_TRUE(parsed);
+  EXPECT_EQ((*parsed)["sweep"]["rows"].items.size(), 3u);
+  EXPECT_EQ((*parsed)["Text_CL"].text, "0.548");
+  EXPECT_EQ((*parsed)["Lbl_Airfoil"].text, "FLAT PLATE");
+}
+
+TEST(BatchTool, CsvFilesHoldTheDataBehindThePlots) {
+  VANTREL_NEEDS_AIRFOIL_READER();
+  TempFolder folder;
+  writeParabola(folder / "parabola.nca");
+  const ToolRun run =
+      runTool(folder.path(), {"--csv", "data", "open", "parabola.nca", "lsq", "3"});
+  EXPECT_EQ(run.status, 0) << run.err;
+  const std::vector<std::pair<std::string, std::string>> headers = {
+      {"camber.csv", "x,y"},
+      {"camber_polynomial.csv", "x,y"},
+      {"lift.csv", "point,alfa,CL"},
+      {"moment.csv", "point,alfa,Cmx"},
+      {"load.csv", "x,load"}};
+  for (const auto& [name, header] : headers) {
+    const auto rows = lines(readFile(folder / "data" / name));
+    ASSERT_FALSE(rows.empty()) << name;
+    EXPECT_EQ(rows[0], header);
+    EXPECT_GT(rows.size(), 3u) << name;
+  }
+}
+
+TEST(BatchTool, NacaReproducesTheShippedSample) {
+  const std::filesystem::path sample = std::filesystem::path(VANTREL_SAMPLES) / "naca2412.nca";
+  if (!std::filesystem::exists(sample)) GTEST_SKIP() << "no samples/naca2412.nca";
+  TempFolder folder;
+  const ToolRun run = runTool(folder.path(), {"naca", "2412", "--stations", "41"});
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.out, readFile(sample));
+}
+
+TEST(BatchTool, GeneratorsFailWithNothingOnStdout) {
+  TempFolder folder;
+  const ToolRun missing = runTool(folder.path(), {"convert", "missing.dat"});
+  EXPECT_EQ(missing.status, 1);
+  EXPECT_TRUE(missing.out.empty());
+  EXPECT_NE(missing.err.find("missing.dat"), std::string::npos);
+
+  const ToolRun unknown = runTool(folder.path(), {"naca", "98x"});
+  EXPECT_EQ(unknown.status, 1);
+  EXPECT_TRUE(unknown.out.empty());
+  EXPECT_NE(unknown.err.find("98x"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace vantrel::batch_test

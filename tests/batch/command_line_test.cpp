@@ -1,0 +1,117 @@
+#include "batch/command_line.h"
+
+#include <gtest/gtest.h>
+
+#include "batch/sweep_angles.h"
+
+namespace vantrel::batch {
+namespace {
+
+RunCommand parsedRun(const std::vector<std::string>& arguments) {
+  const Command command = parseCommandLine(arguments);
+  if (const auto* error = std::get_if<UsageError>(&command)) {
+    ADD_FAILURE() << "refused: " << error->message;
+    return {};
+  }
+  return std::get<RunCommand>(command);
+}
+
+std::string refusal(const std::vector<std::string>& arguments) {
+  const Command command = parseCommandLine(arguments);
+  const auto* error = std::get_if<UsageError>(&command);
+  return error != nullptr ? error->message : std::string("(accepted)");
+}
+
+TEST(CommandLine, ReadsActionsInOrderWithOptionsAnywhere) {
+  const RunCommand run = parsedRun({"--workdir", "w", "open", "a b.nca", "--json", "alfa", "-3",
+                                    "lsq", "4", "free", "xm", "--csv", "alfa-scroll", "140",
+                                    "--plots", "p", "numerical", "vortex", "sweep", "-4", "10",
+                                    "0.5", "--csv", "c"});
+  EXPECT_EQ(run.options.workDir, "w");
+  EXPECT_TRUE(run.options.json);
+  EXPECT_EQ(run.options.plotsDir, std::filesystem::path("p"));
+  EXPECT_EQ(run.options.csvDir, std::filesystem::path("c"));
+  ASSERT_EQ(run.actions.size(), 8u);
+  EXPECT_EQ(run.actions[0].kind, ActionKind::Open);
+  EXPECT_EQ(run.actions[0].text, "a b.nca");
+  EXPECT_EQ(run.actions[1].text, "-3");  // an argument, not an option
+  EXPECT_EQ(run.actions[2].kind, ActionKind::Lsq);
+  EXPECT_FALSE(run.actions[2].withEnds);
+  EXPECT_EQ(run.actions[3].text, "--csv");  // typed into Text_xM as it stands
+  EXPECT_EQ(run.actions[4].value, 140);
+  EXPECT_EQ(run.actions[7].kind, ActionKind::Sweep);
+  EXPECT_EQ(run.actions[7].from, -4);
+  EXPECT_EQ(run.actions[7].step, 0.5);
+}
+
+TEST(CommandLine, LeastSquaresDefaultsToEndConditions) {
+  const RunCommand run = parsedRun({"lsq", "3", "numerical", "lsq", "2", "ends"});
+  ASSERT_EQ(run.actions.size(), 3u);
+  EXPECT_TRUE(run.actions[0].withEnds);
+  EXPECT_EQ(run.actions[1].kind, ActionKind::Numerical);
+  EXPECT_TRUE(run.actions[2].withEnds);
+  EXPECT_EQ(run.options.workDir, ".");
+  EXPECT_FALSE(run.options.json);
+}
+
+TEST(CommandLine, RefusesWhatItDoesNotUnderstand) {
+  EXPECT_EQ(refusal({}), "no action given");
+  EXPECT_EQ(refusal({"--json"}), "no action given");
+  EXPECT_EQ(refusal({"fly"}), "unknown action \"fly\"");
+  EXPECT_EQ(refusal({"--verbose", "numerical"}), "unknown option \"--verbose\"");
+  EXPECT_EQ(refusal({"open"}), "open: missing its argument");
+  EXPECT_EQ(refusal({"numerical", "alfa"}), "alfa: missing its argument");
+  EXPECT_EQ(refusal({"lsq"}), "lsq: missing its argument");
+  EXPECT_EQ(refusal({"numerical", "--workdir"}), "--workdir: missing DIR");
+  EXPECT_EQ(refusal({"sweep", "0", "1"}), "sweep: missing FROM TO STEP");
+}
+
+TEST(CommandLine, ScrollValuesMustBeWholeNumbersInRange) {
+  EXPECT_EQ(parsedRun({"alfa-scroll", "0"}).actions[0].value, 0);
+  EXPECT_EQ(parsedRun({"alfa-scroll", "200"}).actions[0].value, 200);
+  EXPECT_EQ(parsedRun({"xm-scroll", "100"}).actions[0].value, 100);
+  for (const char* bad : {"201", "-1", "1.5", "abc", "", "10x"}) {
+    EXPECT_NE(refusal({"alfa-scroll", bad}), "(accepted)") << bad;
+  }
+  EXPECT_NE(refusal({"xm-scroll", "101"}), "(accepted)");
+}
+
+TEST(CommandLine, SweepNeedsAStepTowardsItsEnd) {
+  EXPECT_EQ(refusal({"sweep", "0", "10", "0"}), "sweep: STEP must not be 0");
+  EXPECT_EQ(refusal({"sweep", "0", "10", "-1"}), "sweep: STEP must lead from FROM towards TO");
+  EXPECT_EQ(refusal({"sweep", "0", "10", "x"}), "sweep: FROM, TO and STEP must be numbers");
+  EXPECT_EQ(refusal({"sweep", "0", "inf", "1"}), "sweep: FROM, TO and STEP must be numbers");
+  EXPECT_EQ(refusal({"sweep", "0", "1e9", "1e-3"}), "sweep: more than 100000 angles");
+  EXPECT_EQ(refusal({"sweep", "0", "1", "1", "sweep", "0", "1", "1"}),
+            "sweep: only one sweep per run");
+  EXPECT_EQ(parsedRun({"sweep", "10", "-4", "-2"}).actions[0].step, -2);
+}
+
+TEST(CommandLine, GeneratorsTakeTheirOwnArguments) {
+  const Command naca = parseCommandLine({"naca", "2412", "--stations", "41"});
+  ASSERT_TRUE(std::holds_alternative<NacaCommand>(naca));
+  EXPECT_EQ(std::get<NacaCommand>(naca).designation, "2412");
+  EXPECT_EQ(std::get<NacaCommand>(naca).stations, 41);
+  EXPECT_EQ(std::get<NacaCommand>(parseCommandLine({"naca", "0012"})).stations, 41);
+  EXPECT_EQ(std::get<ConvertCommand>(parseCommandLine({"convert", "x.dat"})).stations, 61);
+  EXPECT_EQ(refusal({"naca"}), "naca: missing DESIGNATION");
+  EXPECT_EQ(refusal({"convert", "x.dat", "--stations", "1"}),
+            "convert: --stations needs a whole number from 2 to 100000");
+  EXPECT_EQ(refusal({"naca", "2412", "--json"}), "naca: unexpected \"--json\"");
+  EXPECT_TRUE(std::holds_alternative<HelpCommand>(parseCommandLine({"--help"})));
+}
+
+TEST(SweepAngles, EndsAtTheLastAngleDespiteRounding) {
+  const auto angles = sweepAngles(-4, 10, 0.1);
+  ASSERT_EQ(angles.size(), 141u);
+  EXPECT_EQ(angles.front(), -4);
+  EXPECT_NEAR(angles.back(), 10, 1e-12);
+  EXPECT_NEAR(angles[43], 0.3, 1e-12);  // FROM + i·STEP, not a running sum
+  EXPECT_EQ(sweepAngles(5, 5, 1), std::vector<double>{5});
+  EXPECT_EQ(sweepAngles(0, 1, 0.4), (std::vector<double>{0, 0.4, 0.8}));
+  EXPECT_EQ(sweepAngles(2, -2, -2), (std::vector<double>{2, 0, -2}));
+  EXPECT_TRUE(sweepAngles(0, 1, 0).empty());
+}
+
+}  // namespace
+}  // namespace vantrel::batch
