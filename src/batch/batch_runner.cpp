@@ -11,21 +11,32 @@ namespace {
 
 const char* actionName(ActionKind kind) {
   switch (kind) {
-    case ActionKind::Open: return "open";
-    case ActionKind::Alfa: return "alfa";
-    case ActionKind::Xm: return "xm";
-    case ActionKind::Lsq: return "lsq";
-    case ActionKind::AlfaScroll: return "alfa-scroll";
-    case ActionKind::XmScroll: return "xm-scroll";
-    case ActionKind::Numerical: return "numerical";
-    case ActionKind::Vortex: return "vortex";
-    case ActionKind::Sweep: return "sweep";
+    case ActionKind::Open:
+      return "open";
+    case ActionKind::Alfa:
+      return "alfa";
+    case ActionKind::Xm:
+      return "xm";
+    case ActionKind::Lsq:
+      return "lsq";
+    case ActionKind::AlfaScroll:
+      return "alfa-scroll";
+    case ActionKind::XmScroll:
+      return "xm-scroll";
+    case ActionKind::Numerical:
+      return "numerical";
+    case ActionKind::Vortex:
+      return "vortex";
+    case ActionKind::Sweep:
+      return "sweep";
   }
   return "";
 }
 
 // The degree cap is a notice: the fit goes on with degree 5.
-bool reportsAProblem(const std::string& message) { return message != kDegreeCapMessage; }
+bool reportsAProblem(const std::string& message) {
+  return message != kDegreeCapMessage;
+}
 
 // The lumped vortex results as the text boxes show them (three decimals). The procedure keeps
 // no full-precision copy that the batch tool could read.
@@ -55,7 +66,9 @@ bool BatchRunner::run(const Action& action) {
       }
     }
     if (failures_.size() == failuresBefore) {
-      failures_.push_back(std::string(actionName(action.kind)) + ": failed");
+      const std::string what =
+          action.kind == ActionKind::Open ? "could not read \"" + action.text + "\"" : "failed";
+      failures_.push_back(std::string(actionName(action.kind)) + ": " + what);
     }
   }
   if (ok) rememberMethod(action.kind);
@@ -70,15 +83,30 @@ void BatchRunner::rememberMethod(ActionKind kind) {
 
 bool BatchRunner::runAction(const Action& action) {
   switch (action.kind) {
-    case ActionKind::Open: return open(action.text);
-    case ActionKind::Alfa: controls_.setText(TextBox::Text_Alfa, action.text); return true;
-    case ActionKind::Xm: controls_.setText(TextBox::Text_xM, action.text); return true;
-    case ActionKind::Lsq: return leastSquares(action);
-    case ActionKind::AlfaScroll: handlers_.HScroll_Alfa_Change(action.value); return true;
-    case ActionKind::XmScroll: handlers_.HScroll_xM_Change(action.value); return true;
-    case ActionKind::Numerical: handlers_.Mn_Numerical_Click(); return true;
-    case ActionKind::Vortex: handlers_.Mn_LumpVM_Click(); return true;
-    case ActionKind::Sweep: return runSweep(action);
+    case ActionKind::Open:
+      return open(action.text);
+    case ActionKind::Alfa:
+      controls_.setText(TextBox::Text_Alfa, action.text);
+      return true;
+    case ActionKind::Xm:
+      controls_.setText(TextBox::Text_xM, action.text);
+      return true;
+    case ActionKind::Lsq:
+      return leastSquares(action);
+    case ActionKind::AlfaScroll:
+      handlers_.HScroll_Alfa_Change(action.value);
+      return true;
+    case ActionKind::XmScroll:
+      handlers_.HScroll_xM_Change(action.value);
+      return true;
+    case ActionKind::Numerical:
+      handlers_.Mn_Numerical_Click();
+      return true;
+    case ActionKind::Vortex:
+      handlers_.Mn_LumpVM_Click();
+      return true;
+    case ActionKind::Sweep:
+      return runSweep(action);
   }
   return false;
 }
@@ -101,13 +129,11 @@ bool BatchRunner::leastSquares(const Action& action) {
 
 bool BatchRunner::runSweep(const Action& action) {
   if (lastMethod_ == Method::None) {
-    failures_.push_back(
-        "sweep: no method has run yet; use lsq, numerical or vortex before sweep");
+    failures_.push_back("sweep: no method has run yet; use lsq, numerical or vortex before sweep");
     return false;
   }
   SweepTable& table = sweep_.emplace();
-  table.columns =
-      lastMethod_ == Method::LumpedVortex ? kVortexSweepColumns : kFourierSweepColumns;
+  table.columns = lastMethod_ == Method::LumpedVortex ? kVortexSweepColumns : kFourierSweepColumns;
   const std::size_t messagesBefore = controls_.messages().size();
   for (double angle : sweepAngles(action.from, action.to, action.step)) {
     if (!sweepStep(angle)) return false;

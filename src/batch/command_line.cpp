@@ -54,10 +54,14 @@ struct ActionName {
 
 const std::map<std::string, ActionName, std::less<>>& actionNames() {
   static const std::map<std::string, ActionName, std::less<>> names = {
-      {"open", {ActionKind::Open, 1}},          {"alfa", {ActionKind::Alfa, 1}},
-      {"xm", {ActionKind::Xm, 1}},              {"lsq", {ActionKind::Lsq, 1}},
-      {"alfa-scroll", {ActionKind::AlfaScroll, 1}}, {"xm-scroll", {ActionKind::XmScroll, 1}},
-      {"numerical", {ActionKind::Numerical, 0}}, {"vortex", {ActionKind::Vortex, 0}},
+      {"open", {ActionKind::Open, 1}},
+      {"alfa", {ActionKind::Alfa, 1}},
+      {"xm", {ActionKind::Xm, 1}},
+      {"lsq", {ActionKind::Lsq, 1}},
+      {"alfa-scroll", {ActionKind::AlfaScroll, 1}},
+      {"xm-scroll", {ActionKind::XmScroll, 1}},
+      {"numerical", {ActionKind::Numerical, 0}},
+      {"vortex", {ActionKind::Vortex, 0}},
       {"sweep", {ActionKind::Sweep, 3}}};
   return names;
 }
@@ -135,7 +139,8 @@ Command parseRun(ArgumentReader& reader) {
     std::vector<std::string> values;
     for (int i = 0; i < found->second.argumentCount; ++i) {
       auto value = reader.take();
-      if (!value) return missing(word, found->second.argumentCount == 3 ? "FROM TO STEP" : "its argument");
+      if (!value)
+        return missing(word, found->second.argumentCount == 3 ? "FROM TO STEP" : "its argument");
       values.push_back(*value);
     }
     Action action;

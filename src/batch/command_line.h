@@ -13,9 +13,9 @@ enum class ActionKind { Open, Alfa, Xm, Lsq, AlfaScroll, XmScroll, Numerical, Vo
 // One user action to replay. Only the fields of its kind are used.
 struct Action {
   ActionKind kind = ActionKind::Numerical;
-  std::string text;       // open: the file; alfa, xm: the typed text; lsq: the degree text
-  bool withEnds = true;   // lsq: "With End conditions"
-  int value = 0;          // alfa-scroll, xm-scroll
+  std::string text;      // open: the file; alfa, xm: the typed text; lsq: the degree text
+  bool withEnds = true;  // lsq: "With End conditions"
+  int value = 0;         // alfa-scroll, xm-scroll
   double from = 0, to = 0, step = 0;  // sweep
 };
 

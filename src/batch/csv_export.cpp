@@ -42,7 +42,9 @@ std::optional<CircleOp> lastCircle(const PictureBox& picture) {
   return circle;
 }
 
-std::string row(float x, float y) { return shortestText(x) + "," + shortestText(y) + "\n"; }
+std::string row(float x, float y) {
+  return shortestText(x) + "," + shortestText(y) + "\n";
+}
 
 std::string pointsCsv(const std::string& header, const std::vector<DrawnPoint>& points) {
   std::string out = header + "\n";
@@ -75,7 +77,9 @@ std::string lineAndPointCsv(const PictureBox& plot, const std::string& valueName
   return out;
 }
 
-std::string loadCsv(const PictureBox& load) { return pointsCsv("x,load", redPolyline(load)); }
+std::string loadCsv(const PictureBox& load) {
+  return pointsCsv("x,load", redPolyline(load));
+}
 
 std::optional<std::string> writeCsvFiles(const HeadlessControls& controls, const Ortak& ortak,
                                          const std::filesystem::path& folder) {

@@ -38,14 +38,29 @@ std::size_t utf8SequenceLength(std::string_view text, std::size_t at) {
 
 void appendEscapedAscii(std::string& out, char c) {
   switch (c) {
-    case '"': out += "\\\""; return;
-    case '\\': out += "\\\\"; return;
-    case '\b': out += "\\b"; return;
-    case '\f': out += "\\f"; return;
-    case '\n': out += "\\n"; return;
-    case '\r': out += "\\r"; return;
-    case '\t': out += "\\t"; return;
-    default: break;
+    case '"':
+      out += "\\\"";
+      return;
+    case '\\':
+      out += "\\\\";
+      return;
+    case '\b':
+      out += "\\b";
+      return;
+    case '\f':
+      out += "\\f";
+      return;
+    case '\n':
+      out += "\\n";
+      return;
+    case '\r':
+      out += "\\r";
+      return;
+    case '\t':
+      out += "\\t";
+      return;
+    default:
+      break;
   }
   if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) {
     char escaped[8];
@@ -82,8 +97,12 @@ std::string jsonString(std::string_view text) {
   return out;
 }
 
-std::string jsonNumber(double value) { return finiteOrNull(value); }
-std::string jsonNumber(float value) { return finiteOrNull(value); }
+std::string jsonNumber(double value) {
+  return finiteOrNull(value);
+}
+std::string jsonNumber(float value) {
+  return finiteOrNull(value);
+}
 
 std::string jsonArray(const std::vector<double>& values) {
   std::string out = "[";

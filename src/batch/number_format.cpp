@@ -15,7 +15,11 @@ std::string shortest(Number value) {
 
 }  // namespace
 
-std::string shortestText(double value) { return shortest(value); }
-std::string shortestText(float value) { return shortest(value); }
+std::string shortestText(double value) {
+  return shortest(value);
+}
+std::string shortestText(float value) {
+  return shortest(value);
+}
 
 }  // namespace vantrel::batch

@@ -19,9 +19,9 @@ std::string jsonColor(Rgb color) {
 }
 
 std::string jsonOperation(const ScaleOp& scale) {
-  return "{\"op\": \"scale\", \"x1\": " + jsonNumber(scale.x1) + ", \"y1\": " +
-         jsonNumber(scale.y1) + ", \"x2\": " + jsonNumber(scale.x2) + ", \"y2\": " +
-         jsonNumber(scale.y2) + "}";
+  return "{\"op\": \"scale\", \"x1\": " + jsonNumber(scale.x1) +
+         ", \"y1\": " + jsonNumber(scale.y1) + ", \"x2\": " + jsonNumber(scale.x2) +
+         ", \"y2\": " + jsonNumber(scale.y2) + "}";
 }
 
 std::string jsonOperation(const LineOp& line) {
@@ -31,8 +31,8 @@ std::string jsonOperation(const LineOp& line) {
 }
 
 std::string jsonOperation(const CircleOp& circle) {
-  return "{\"op\": \"circle\", \"x\": " + jsonNumber(circle.x) + ", \"y\": " +
-         jsonNumber(circle.y) + ", \"r\": " + jsonNumber(circle.r) +
+  return "{\"op\": \"circle\", \"x\": " + jsonNumber(circle.x) +
+         ", \"y\": " + jsonNumber(circle.y) + ", \"r\": " + jsonNumber(circle.r) +
          ", \"color\": " + jsonColor(circle.color) + "}";
 }
 
@@ -64,11 +64,16 @@ std::string displayListJson(const PictureBox& picture) {
 
 PixelSize savedPictureSize(Picture picture) {
   switch (picture) {
-    case Picture::Picture_Airfoil: return {800, 200};
-    case Picture::Picture_Camber: return {806, 338};
-    case Picture::Picture_Load: return {802, 338};
-    case Picture::Picture_Cmx: return {418, 322};
-    case Picture::Picture_CL: return {418, 306};
+    case Picture::Picture_Airfoil:
+      return {800, 200};
+    case Picture::Picture_Camber:
+      return {806, 338};
+    case Picture::Picture_Load:
+      return {802, 338};
+    case Picture::Picture_Cmx:
+      return {418, 322};
+    case Picture::Picture_CL:
+      return {418, 306};
   }
   return {400, 200};
 }

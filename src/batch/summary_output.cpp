@@ -17,7 +17,7 @@ std::string jsonState(const Ortak& ortak) {
       {"CmAC", ortak.CmAC},         {"CL", ortak.CL},     {"CLMin", ortak.CLMin},
       {"CLMax", ortak.CLMax}};
   const std::vector<std::pair<const char*, const std::vector<double>*>> arrays = {
-      {"xU", &ortak.xU}, {"yU", &ortak.yU}, {"xL", &ortak.xL},        {"yL", &ortak.yL},
+      {"xU", &ortak.xU}, {"yU", &ortak.yU}, {"xL", &ortak.xL},      {"yL", &ortak.yL},
       {"xC", &ortak.xC}, {"yC", &ortak.yC}, {"Theta", &ortak.Theta}};
   std::string out = "{\"NPoint\": " + std::to_string(ortak.NPoint);
   out += ", \"M\": " + jsonNumber(ortak.M) + ", \"A\": " + jsonArray(ortak.A);

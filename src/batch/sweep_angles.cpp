@@ -7,7 +7,9 @@
 namespace vantrel::batch {
 namespace {
 
-double margin(double step) { return std::abs(step) * 1e-9; }
+double margin(double step) {
+  return std::abs(step) * 1e-9;
+}
 
 double angleCount(double from, double to, double step) {
   return std::floor((to - from + std::copysign(margin(step), step)) / step) + 1;

@@ -1,10 +1,10 @@
 #pragma once
 
+#include <gtest/gtest.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <cmath>
-
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -12,8 +12,6 @@
 #include <sstream>
 #include <string>
 #include <vector>
-
-#include <gtest/gtest.h>
 
 #include "app/headless_controls.h"
 #include "app/ortak.h"
@@ -77,8 +75,9 @@ inline bool airfoilReaderWorks() {
   Ortak ortak;
   ortak.Pi = 4 * std::atan(1.0);
   HeadlessControls form;
-  Session session{ortak, form, std::filesystem::temp_directory_path() /
-                                         ("vantrel-reader-probe-" + std::to_string(::getpid()))};
+  Session session{ortak, form,
+                  std::filesystem::temp_directory_path() /
+                      ("vantrel-reader-probe-" + std::to_string(::getpid()))};
   std::filesystem::create_directories(session.workDir);
   std::istringstream file("PROBE\r\n\r\n\r\n0 0 0 0\r\n1 0 1 0\r\n");
   const bool read = ReadAirfoilStream(session, file, "probe.nca") && ortak.NPoint == 2;
@@ -86,9 +85,9 @@ inline bool airfoilReaderWorks() {
   return read;
 }
 
-#define VANTREL_NEEDS_AIRFOIL_READER()                                              \
-  if (!::vantrel::batch_test::airfoilReaderWorks()) {                               \
-    GTEST_SKIP() << "the airfoil reader is not available in this build";            \
+#define VANTREL_NEEDS_AIRFOIL_READER()                                   \
+  if (!::vantrel::batch_test::airfoilReaderWorks()) {                    \
+    GTEST_SKIP() << "the airfoil reader is not available in this build"; \
   }
 
 struct ToolRun {
@@ -106,8 +105,8 @@ inline std::string shellQuoted(const std::string& word) {
 // Runs the real qeb-vantrel-batch in `folder` with the given arguments.
 inline ToolRun runTool(const std::filesystem::path& folder, const std::vector<std::string>& args) {
   const std::filesystem::path errFile = folder / ".stderr";
-  std::string command = "cd " + shellQuoted(folder.string()) + " && " +
-                        shellQuoted(VANTREL_BATCH_TOOL);
+  std::string command =
+      "cd " + shellQuoted(folder.string()) + " && " + shellQuoted(VANTREL_BATCH_TOOL);
   for (const std::string& arg : args) command += " " + shellQuoted(arg);
   command += " 2>" + shellQuoted(errFile.string());
   ToolRun run;

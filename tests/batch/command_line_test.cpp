@@ -23,10 +23,10 @@ std::string refusal(const std::vector<std::string>& arguments) {
 }
 
 TEST(CommandLine, ReadsActionsInOrderWithOptionsAnywhere) {
-  const RunCommand run = parsedRun({"--workdir", "w", "open", "a b.nca", "--json", "alfa", "-3",
-                                    "lsq", "4", "free", "xm", "--csv", "alfa-scroll", "140",
-                                    "--plots", "p", "numerical", "vortex", "sweep", "-4", "10",
-                                    "0.5", "--csv", "c"});
+  const RunCommand run =
+      parsedRun({"--workdir", "w",      "open",  "a b.nca", "--json",      "alfa", "-3",      "lsq",
+                 "4",         "free",   "xm",    "--csv",   "alfa-scroll", "140",  "--plots", "p",
+                 "numerical", "vortex", "sweep", "-4",      "10",          "0.5",  "--csv",   "c"});
   EXPECT_EQ(run.options.workDir, "w");
   EXPECT_TRUE(run.options.json);
   EXPECT_EQ(run.options.plotsDir, std::filesystem::path("p"));

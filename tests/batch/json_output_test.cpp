@@ -103,15 +103,14 @@ TEST(Summary, JsonHasExactlyTheAgreedKeys) {
   const auto parsed = test_json::parse(jsonSummary(controls, ortak, &sweep));
   ASSERT_TRUE(parsed);
   EXPECT_EQ(parsed->keys(),
-            (std::vector<std::string>{"Text_Alfa0", "Text_CmAC", "Text_CL", "Text_Cmx",
-                                      "Text_Alfa", "Text_xM", "Text_N", "Lbl_Airfoil",
-                                      "Lbl_Degree", "messages", "state", "sweep"}));
+            (std::vector<std::string>{"Text_Alfa0", "Text_CmAC", "Text_CL", "Text_Cmx", "Text_Alfa",
+                                      "Text_xM", "Text_N", "Lbl_Airfoil", "Lbl_Degree", "messages",
+                                      "state", "sweep"}));
   EXPECT_EQ((*parsed)["Lbl_Airfoil"].text, "Ş \"quoted\"");
   const auto& state = (*parsed)["state"];
-  EXPECT_EQ(state.keys(), (std::vector<std::string>{"NPoint", "M", "A", "A0Camber", "Alfa",
-                                                    "Alfa0", "CmAC", "CL", "CLMin", "CLMax",
-                                                    "xU", "yU", "xL", "yL", "xC", "yC",
-                                                    "Theta"}));
+  EXPECT_EQ(state.keys(), (std::vector<std::string>{"NPoint", "M", "A", "A0Camber", "Alfa", "Alfa0",
+                                                    "CmAC", "CL", "CLMin", "CLMax", "xU", "yU",
+                                                    "xL", "yL", "xC", "yC", "Theta"}));
   EXPECT_EQ(state["xC"].items[1].number, 0.5);
   EXPECT_EQ(state["A"].items[1].kind, test_json::Value::Kind::Null);
   EXPECT_EQ((*parsed)["sweep"]["columns"].items[2].text, "cm4");

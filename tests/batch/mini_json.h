@@ -202,6 +202,8 @@ class Parser {
   std::size_t at_ = 0;
 };
 
-inline std::optional<Value> parse(std::string_view text) { return Parser(text).document(); }
+inline std::optional<Value> parse(std::string_view text) {
+  return Parser(text).document();
+}
 
 }  // namespace vantrel::test_json
