@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <exception>
 #include <iterator>
 #include <optional>
 #include <system_error>
@@ -260,7 +261,13 @@ std::variant<AirfoilData, ReadFailure> buildAirfoil(std::string name, const Stat
 
 std::variant<AirfoilData, ReadFailure> readAirfoil(std::istream& in, std::string_view fileLabel,
                                                    double Pi) {
-  const std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+  std::string bytes;
+  try {
+    bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  } catch (const std::exception&) {
+    // A stream buffer reports a failing device by throwing; it is a read error like any other.
+    return failure(fileLabel, "the file could not be read to its end");
+  }
   if (in.bad()) return failure(fileLabel, "the file could not be read to its end");
   Cursor cursor(bytes);
   auto name = readName(cursor, fileLabel);

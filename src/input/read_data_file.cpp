@@ -51,8 +51,12 @@ bool ReadDataFile(Session& session, const std::string& DataFile) {
   const std::filesystem::path path(DataFile);
   const std::string label = path.has_filename() ? path.filename().string() : DataFile;
   errno = 0;
-  std::ifstream in(path, std::ios::binary);
-  if (!in) {
+  std::error_code statusError;
+  // A folder opens like a file here but cannot be read.
+  const bool isFolder = std::filesystem::is_directory(path, statusError);
+  std::ifstream in;
+  if (!isFolder) in.open(path, std::ios::binary);
+  if (isFolder || !in) {
     const int openError = errno;
     session.form.showMessage("Cannot read \"" + quotedForMessage(label, 200) +
                              "\": " + cannotOpenReason(path, openError) + ".");

@@ -174,3 +174,33 @@ TEST(AirfoilReaderFailures, CamberOutsideTheChord) {
 
 }  // namespace
 }  // namespace vantrel
+
+namespace vantrel {
+namespace {
+
+// A device that fails after handing out the first part of the file.
+class FailingBuffer : public std::streambuf {
+ protected:
+  int_type underflow() override {
+    if (handedOut_) throw std::ios_base::failure("device error");
+    handedOut_ = true;
+    setg(text_, text_, text_ + sizeof text_ - 1);
+    return traits_type::to_int_type(text_[0]);
+  }
+
+ private:
+  char text_[18] = "Wing\r\nh\r\nh\r\n0 0 ";
+  bool handedOut_ = false;
+};
+
+TEST(AirfoilReaderFailures, DeviceErrorIsAFailureNotACrash) {
+  FailingBuffer buffer;
+  std::istream in(&buffer);
+  auto result = readAirfoil(in, "wing.nca", 3.14);
+  ASSERT_TRUE(std::holds_alternative<ReadFailure>(result));
+  EXPECT_EQ(std::get<ReadFailure>(result).message,
+            "Cannot read \"wing.nca\": the file could not be read to its end.");
+}
+
+}  // namespace
+}  // namespace vantrel
