@@ -14,9 +14,15 @@
 namespace vantrel {
 namespace {
 
-bool isBlank(char c) { return c == ' ' || c == '\t'; }
-bool isLineEnd(char c) { return c == '\r' || c == '\n'; }
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isBlank(char c) {
+  return c == ' ' || c == '\t';
+}
+bool isLineEnd(char c) {
+  return c == '\r' || c == '\n';
+}
+bool isDigit(char c) {
+  return c >= '0' && c <= '9';
+}
 
 // Walks the file's bytes and counts lines; CR LF, LF and CR each end one line.
 class Cursor {
@@ -201,8 +207,7 @@ std::variant<StationNumbers, ReadFailure> readNumbers(Cursor& cursor, std::strin
       ++itemOnLine;
       const auto parsed = parseNumber(item);
       if (const auto* problem = std::get_if<NumberProblem>(&parsed)) {
-        const char* what =
-            *problem == NumberProblem::TooLarge ? "is too large" : "is not a number";
+        const char* what = *problem == NumberProblem::TooLarge ? "is too large" : "is not a number";
         return failure(fileLabel, lineAndItem(line, itemOnLine) + " (\"" + quotedForMessage(item) +
                                       "\") " + what);
       }
@@ -231,8 +236,8 @@ std::variant<AirfoilData, ReadFailure> buildAirfoil(std::string name, const Stat
   airfoil.AirfoilName = std::move(name);
   airfoil.NPoint = static_cast<int>(read.stationLines.size());
   const std::size_t size = static_cast<std::size_t>(airfoil.NPoint) + 1;
-  for (auto* array : {&airfoil.xU, &airfoil.yU, &airfoil.xL, &airfoil.yL, &airfoil.xC,
-                      &airfoil.yC, &airfoil.Theta}) {
+  for (auto* array : {&airfoil.xU, &airfoil.yU, &airfoil.xL, &airfoil.yL, &airfoil.xC, &airfoil.yC,
+                      &airfoil.Theta}) {
     array->assign(size, 0.0);
   }
   for (int I = 1; I <= airfoil.NPoint; ++I) {

@@ -22,18 +22,22 @@ struct MeanLinePoint {
 // What the digits of a designation describe.
 struct NacaShape {
   enum class Kind { FourDigit, FiveDigit } kind = Kind::FourDigit;
-  double maxCamber = 0.0;         // 4-digit: m, fraction of the chord
-  double maxCamberPosition = 0.0; // 4-digit: p, fraction of the chord
-  double r = 0.0;                 // 5-digit: where the cubic part of the mean line ends
-  double k1 = 0.0;                // 5-digit: scale of the cubic, for the designed lift
-  double thickness = 0.0;         // t, fraction of the chord
+  double maxCamber = 0.0;          // 4-digit: m, fraction of the chord
+  double maxCamberPosition = 0.0;  // 4-digit: p, fraction of the chord
+  double r = 0.0;                  // 5-digit: where the cubic part of the mean line ends
+  double k1 = 0.0;                 // 5-digit: scale of the cubic, for the designed lift
+  double thickness = 0.0;          // t, fraction of the chord
 };
 
-int digitAt(std::string_view digits, std::size_t i) { return digits[i] - '0'; }
+int digitAt(std::string_view digits, std::size_t i) {
+  return digits[i] - '0';
+}
 
 std::string_view trimmed(std::string_view text) {
-  while (!text.empty() && std::isspace(static_cast<unsigned char>(text.front()))) text.remove_prefix(1);
-  while (!text.empty() && std::isspace(static_cast<unsigned char>(text.back()))) text.remove_suffix(1);
+  while (!text.empty() && std::isspace(static_cast<unsigned char>(text.front())))
+    text.remove_prefix(1);
+  while (!text.empty() && std::isspace(static_cast<unsigned char>(text.back())))
+    text.remove_suffix(1);
   return text;
 }
 

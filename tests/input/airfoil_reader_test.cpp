@@ -47,7 +47,8 @@ TEST(AirfoilReaderName, NameItemRules) {
 }
 
 TEST(AirfoilReaderName, UnquotedCommaEndsTheNameAndTheRestIsTheFirstSkippedLine) {
-  const AirfoilData airfoil = parsed("Wing, rest of line one\r\nline two\r\n" + kStationsOnePerLine);
+  const AirfoilData airfoil =
+      parsed("Wing, rest of line one\r\nline two\r\n" + kStationsOnePerLine);
   EXPECT_EQ(airfoil.AirfoilName, "Wing");
   EXPECT_EQ(airfoil.NPoint, 3);
   EXPECT_EQ(airfoil.xU[1], 0.0);
@@ -103,7 +104,8 @@ TEST(AirfoilReaderStations, ArraysRunFromIndexZeroWithTheCamberLine) {
 }
 
 TEST(AirfoilReaderStations, NoNumbersAfterTheHeaderGivesNoStations) {
-  for (const std::string text : {"Wing\r\nh1\r\nh2\r\n", "Wing\r\nh1\r\nh2", "Wing\r\nh1\r\n\r\n \t\r\n"}) {
+  for (const std::string text :
+       {"Wing\r\nh1\r\nh2\r\n", "Wing\r\nh1\r\nh2", "Wing\r\nh1\r\n\r\n \t\r\n"}) {
     const AirfoilData airfoil = parsed(text);
     EXPECT_EQ(airfoil.NPoint, 0);
     EXPECT_EQ(airfoil.xU.size(), 1u);
@@ -113,7 +115,8 @@ TEST(AirfoilReaderStations, NoNumbersAfterTheHeaderGivesNoStations) {
 
 TEST(AirfoilReaderFailures, FileEndingTooEarly) {
   EXPECT_EQ(failureOf(""), "Cannot read \"wing.nca\": the file ends before the airfoil's name.");
-  EXPECT_EQ(failureOf("  \t"), "Cannot read \"wing.nca\": the file ends before the airfoil's name.");
+  EXPECT_EQ(failureOf("  \t"),
+            "Cannot read \"wing.nca\": the file ends before the airfoil's name.");
   EXPECT_EQ(failureOf("Wing"),
             "Cannot read \"wing.nca\": the file ends on line 1, before the two lines that follow "
             "the name.");
@@ -146,8 +149,10 @@ TEST(AirfoilReaderFailures, ItemsThatAreNotNumbers) {
             "Cannot read \"wing.nca\": line 5, item 1 is empty: a comma has no number before it.");
   EXPECT_EQ(failureOf(header + "0.5 1e999 0.5 0\r\n"),
             "Cannot read \"wing.nca\": line 5, item 2 (\"1e999\") is too large.");
-  EXPECT_EQ(failureOf(header + "0.5 0.1 0.5 \x01\xFE" "abcdefghijklmnopqrstuvwxyz\r\n"),
-            "Cannot read \"wing.nca\": line 5, item 4 (\"?\xC5\x9F" "abcdefghijklmnopqrstuv...\") "
+  EXPECT_EQ(failureOf(header + "0.5 0.1 0.5 \x01\xFE"
+                               "abcdefghijklmnopqrstuvwxyz\r\n"),
+            "Cannot read \"wing.nca\": line 5, item 4 (\"?\xC5\x9F"
+            "abcdefghijklmnopqrstuv...\") "
             "is not a number.");
   EXPECT_EQ(failureOf(header + "0.5 0.1 0.5 0x1p3\r\n"),
             "Cannot read \"wing.nca\": line 5, item 4 (\"0x1p3\") is not a number.");

@@ -13,7 +13,9 @@ namespace {
 constexpr int kStations = 41;
 constexpr int kMidChord = 20;
 
-double camberAt(const NacaSurfaces& airfoil, int i) { return (airfoil.yU[i] + airfoil.yL[i]) / 2; }
+double camberAt(const NacaSurfaces& airfoil, int i) {
+  return (airfoil.yU[i] + airfoil.yL[i]) / 2;
+}
 double thicknessAt(const NacaSurfaces& airfoil, int i) {
   return std::hypot(airfoil.xU[i] - airfoil.xL[i], airfoil.yU[i] - airfoil.yL[i]);
 }
@@ -43,7 +45,8 @@ TEST(NacaAirfoil, StationsAreCosineSpacedFromLeadingToClosedTrailingEdge) {
   EXPECT_EQ(airfoil->xU.back(), 1.0);
   EXPECT_NEAR(airfoil->yU.back(), 0.0, 1e-15);
   EXPECT_NEAR(airfoil->yL.back(), 0.0, 1e-15);
-  EXPECT_NEAR((airfoil->xU[10] + airfoil->xL[10]) / 2, (1 - std::cos(std::numbers::pi / 4)) / 2, 1e-15);
+  EXPECT_NEAR((airfoil->xU[10] + airfoil->xL[10]) / 2, (1 - std::cos(std::numbers::pi / 4)) / 2,
+              1e-15);
   EXPECT_NEAR((airfoil->xU[kMidChord] + airfoil->xL[kMidChord]) / 2, 0.5, 1e-15);
 }
 

@@ -33,7 +33,8 @@ inline void writeBytes(const std::filesystem::path& path, const std::string& byt
 class ReaderSession : public ::testing::Test {
  protected:
   void SetUp() override {
-    std::string pattern = (std::filesystem::temp_directory_path() / "vantrel-input-XXXXXX").string();
+    std::string pattern =
+        (std::filesystem::temp_directory_path() / "vantrel-input-XXXXXX").string();
     ASSERT_NE(mkdtemp(pattern.data()), nullptr);
     folder = pattern;
     ortak.Pi = 4 * std::atan(1.0);

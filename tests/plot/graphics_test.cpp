@@ -131,8 +131,8 @@ TEST_F(GraphicsTest, CamberGridFollowsTheHighestOrdinate) {
   const std::vector<LineOp> lines = linesOf(camberBox());
   const GridCount grid = countGrid(lines);
   EXPECT_EQ(grid.vertical, 11);
-  EXPECT_EQ(grid.grey, 20);   // 0 .. 0.038
-  EXPECT_EQ(grid.black, 9);   // 0 .. 0.04
+  EXPECT_EQ(grid.grey, 20);  // 0 .. 0.038
+  EXPECT_EQ(grid.black, 9);  // 0 .. 0.04
   ASSERT_EQ(lines.size(), 11u + 20u + 9u + 2u);
   // Fine grey lines first, black over them, the camber line last.
   EXPECT_EQ(lines[11].color, kGrey);

@@ -26,17 +26,5 @@ TEST(PixelMapping, DegenerateScaleGivesNoMapping) {
   EXPECT_FALSE(PixelMapping::from(ScaleOp{-0.1, infinity, 1.1, -0.001}, 400, 100));
 }
 
-TEST(PictureBox, ClsEmptiesTheListAndKeepsTheScale) {
-  PictureBox box;
-  box.Scale(-0.1, 0.05, 1.1, -0.001);
-  box.Line(0, 0, 1, 0, kGrey);
-  const auto revision = box.revision();
-  box.Cls();
-  EXPECT_TRUE(box.operations().empty());
-  ASSERT_TRUE(box.scaleAtCls());
-  EXPECT_EQ(box.scaleAtCls()->y1, 0.05);
-  EXPECT_GT(box.revision(), revision);
-}
-
 }  // namespace
 }  // namespace vantrel
