@@ -26,5 +26,27 @@ TEST(PixelMapping, DegenerateScaleGivesNoMapping) {
   EXPECT_FALSE(PixelMapping::from(ScaleOp{-0.1, infinity, 1.1, -0.001}, 400, 100));
 }
 
+TEST(PictureBox, ClsKeepsTheCoordinateSystemAndEmptiesTheList) {
+  PictureBox picture;
+  picture.Scale(0, 1, 1, 0);
+  picture.Line(0, 0, 1, 1, kRed);
+  picture.Cls();
+  EXPECT_TRUE(picture.operations().empty());
+  ASSERT_TRUE(picture.scaleAtCls());
+  EXPECT_EQ(picture.scaleAtCls()->y1, 1.0);
+  EXPECT_EQ(picture.backColor(), kPictureBack);
+}
+
+TEST(PictureBox, CoordinatesBeyondSinglePrecisionSaturate) {
+  PictureBox picture;
+  picture.Line(-1e300, 0, 1e300, 0);
+  picture.Circle(0, 0, 1e300, kBlue);
+  const auto& line = std::get<LineOp>(picture.operations()[0]);
+  EXPECT_EQ(line.x1, -std::numeric_limits<float>::max());
+  EXPECT_EQ(line.x2, std::numeric_limits<float>::max());
+  EXPECT_FALSE(line.color.has_value());
+  EXPECT_EQ(std::get<CircleOp>(picture.operations()[1]).r, std::numeric_limits<float>::max());
+}
+
 }  // namespace
 }  // namespace vantrel
