@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <fstream>
+
 #include "batch_test_support.h"
 #include "mini_json.h"
 
@@ -152,6 +155,44 @@ TEST(BatchTool, GeneratorsFailWithNothingOnStdout) {
   EXPECT_EQ(unknown.status, 1);
   EXPECT_TRUE(unknown.out.empty());
   EXPECT_NE(unknown.err.find("98x"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace vantrel::batch_test
+
+namespace vantrel::batch_test {
+namespace {
+
+// A symmetric Selig file: trailing edge, over the upper surface to the leading edge and back.
+void writeSeligFile(const std::filesystem::path& file) {
+  std::ofstream out(file, std::ios::binary);
+  out << "TEST SELIG\n";
+  const auto half = [](double x) { return 0.3 * std::sqrt(x) * (1 - x); };
+  for (int i = 20; i >= 0; --i) out << i / 20.0 << ' ' << half(i / 20.0) << '\n';
+  for (int i = 1; i <= 20; ++i) out << i / 20.0 << ' ' << -half(i / 20.0) << '\n';
+}
+
+TEST(BatchTool, ConvertWritesAFileTheReaderTakes) {
+  TempFolder folder;
+  writeSeligFile(folder / "test.dat");
+  const ToolRun run = runTool(folder.path(), {"convert", "test.dat", "--stations", "11"});
+  EXPECT_EQ(run.status, 0) << run.err;
+  const auto converted = lines(run.out);
+  ASSERT_EQ(converted.size(), 14u);  // the name, two header lines, 11 stations
+  EXPECT_EQ(converted[0], "TEST SELIG\r");
+  std::ofstream(folder / "test.nca", std::ios::binary) << run.out;
+  const ToolRun read = runTool(folder.path(), {"--json", "open", "test.nca", "vortex"});
+  EXPECT_EQ(read.status, 0) << read.err;
+  const auto parsed = test_json::parse(read.out);
+  ASSERT_TRUE(parsed);
+  EXPECT_EQ((*parsed)["state"]["NPoint"].number, 11);
+  EXPECT_EQ((*parsed)["Text_CL"].text, "0");  // symmetric, at zero angle
+
+  std::ofstream(folder / "bad.dat", std::ios::binary) << "BAD\n1 0\nabc 0\n";
+  const ToolRun bad = runTool(folder.path(), {"convert", "bad.dat"});
+  EXPECT_EQ(bad.status, 1);
+  EXPECT_TRUE(bad.out.empty());
+  EXPECT_NE(bad.err.find("bad.dat"), std::string::npos);
 }
 
 }  // namespace
