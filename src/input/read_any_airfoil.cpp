@@ -1,0 +1,44 @@
+#include "input/read_any_airfoil.h"
+
+#include <algorithm>
+#include <cctype>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "input/foreign_airfoil.h"
+#include "input/read_data_file.h"
+
+namespace vantrel {
+namespace {
+
+bool isForeignAirfoil(const std::string& path) {
+  std::string extension = std::filesystem::path(path).extension().string();
+  std::transform(extension.begin(), extension.end(), extension.begin(),
+                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+  return extension == ".dat";
+}
+
+bool readForeignAirfoil(Session& session, const std::string& path) {
+  std::ifstream file(path, std::ios::binary);
+  if (!file) {
+    session.form.showMessage(path + ": the file cannot be opened");
+    return false;
+  }
+  auto converted = convertToDataFile(file, path);
+  if (const auto* error = std::get_if<ConvertError>(&converted)) {
+    session.form.showMessage(error->message);
+    return false;
+  }
+  std::istringstream airfoil(std::get<std::string>(converted));
+  return ReadAirfoilStream(session, airfoil, path);
+}
+
+}  // namespace
+
+bool ReadAirfoilFile(Session& session, const std::string& path) {
+  if (isForeignAirfoil(path)) return readForeignAirfoil(session, path);
+  return ReadDataFile(session, path);
+}
+
+}  // namespace vantrel

@@ -1,0 +1,313 @@
+#include "input/foreign_airfoil.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <sstream>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace vantrel {
+namespace {
+
+using Points = std::vector<std::pair<double, double>>;
+
+// Both surfaces of a NACA 4-digit airfoil at cosine-spaced x, thickness laid off vertically.
+struct Surfaces {
+  std::vector<double> x, yU, yL;
+};
+
+Surfaces naca4(double camber, double camberAt, double thickness, int stations) {
+  const double pi = 4 * std::atan(1.0);
+  Surfaces s;
+  for (int i = 0; i < stations; ++i) {
+    const double x = (1 - std::cos(pi * i / (stations - 1))) / 2;
+    const double yt = 5 * thickness *
+                      (0.2969 * std::sqrt(x) - 0.1260 * x - 0.3516 * x * x + 0.2843 * x * x * x -
+                       0.1015 * x * x * x * x);
+    double yc = 0;
+    if (camber > 0) {
+      yc = x < camberAt ? camber / (camberAt * camberAt) * (2 * camberAt * x - x * x)
+                        : camber / ((1 - camberAt) * (1 - camberAt)) *
+                              ((1 - 2 * camberAt) + 2 * camberAt * x - x * x);
+    }
+    s.x.push_back(x);
+    s.yU.push_back(yc + yt);
+    s.yL.push_back(yc - yt);
+  }
+  return s;
+}
+
+Surfaces naca2412(int stations) { return naca4(0.02, 0.4, 0.12, stations); }
+Surfaces naca0012(int stations) { return naca4(0, 0, 0.12, stations); }
+
+// From the trailing edge over the upper surface to the leading edge and back along the lower.
+Points seligLoop(const Surfaces& s) {
+  Points loop;
+  for (std::size_t i = s.x.size(); i-- > 0;) loop.emplace_back(s.x[i], s.yU[i]);
+  for (std::size_t i = 1; i < s.x.size(); ++i) loop.emplace_back(s.x[i], s.yL[i]);
+  return loop;
+}
+
+std::string pairLine(double x, double y) {
+  std::ostringstream line;
+  line.precision(12);
+  line << "  " << std::fixed << x << "  " << y;
+  return line.str();
+}
+
+std::string seligText(const std::string& name, const Points& loop,
+                      const std::string& lineEnd = "\r\n") {
+  std::string text = name + lineEnd;
+  for (const auto& [x, y] : loop) text += pairLine(x, y) + lineEnd;
+  return text;
+}
+
+std::string lednicerText(const std::string& name, const Surfaces& s,
+                         const std::string& lineEnd = "\r\n") {
+  const std::string count = std::to_string(s.x.size()) + ".";
+  std::string text = name + lineEnd + "   " + count + "      " + count + lineEnd + lineEnd;
+  for (std::size_t i = 0; i < s.x.size(); ++i) text += pairLine(s.x[i], s.yU[i]) + lineEnd;
+  text += lineEnd;
+  for (std::size_t i = 0; i < s.x.size(); ++i) text += pairLine(s.x[i], s.yL[i]) + lineEnd;
+  return text;
+}
+
+struct Converted {
+  std::vector<std::string> lines;
+  std::vector<double> xU, yU, xL, yL;
+};
+
+Converted parseOutput(const std::string& text) {
+  Converted out;
+  std::size_t start = 0;
+  while (start < text.size()) {
+    const std::size_t end = text.find("\r\n", start);
+    if (end == std::string::npos) {
+      ADD_FAILURE() << "last line without CR LF";
+      break;
+    }
+    out.lines.push_back(text.substr(start, end - start));
+    EXPECT_EQ(out.lines.back().find('\n'), std::string::npos) << "a bare LF";
+    start = end + 2;
+  }
+  for (std::size_t i = 3; i < out.lines.size(); ++i) {
+    std::istringstream row(out.lines[i]);
+    double xU = 0, yU = 0, xL = 0, yL = 0;
+    EXPECT_TRUE(row >> xU >> yU >> xL >> yL) << out.lines[i];
+    out.xU.push_back(xU);
+    out.yU.push_back(yU);
+    out.xL.push_back(xL);
+    out.yL.push_back(yL);
+  }
+  return out;
+}
+
+Converted convert(const std::string& text, int stations = 61,
+                  const std::string& label = "airfoil.dat") {
+  std::istringstream in(text);
+  auto result = convertToDataFile(in, label, stations);
+  if (const auto* error = std::get_if<ConvertError>(&result)) {
+    ADD_FAILURE() << error->message;
+    return {};
+  }
+  return parseOutput(std::get<std::string>(result));
+}
+
+std::string errorOf(const std::string& text, const std::string& label = "bad.dat") {
+  std::istringstream in(text);
+  auto result = convertToDataFile(in, label);
+  if (std::holds_alternative<std::string>(result)) {
+    ADD_FAILURE() << "converted a bad file:\n" << std::get<std::string>(result);
+    return {};
+  }
+  return std::get<ConvertError>(result).message;
+}
+
+void expectMatches(const Converted& out, const Surfaces& reference, double tolerance) {
+  ASSERT_EQ(out.xU.size(), reference.x.size());
+  for (std::size_t i = 0; i < reference.x.size(); ++i) {
+    EXPECT_NEAR(out.xU[i], reference.x[i], 1e-8) << "station " << i;
+    EXPECT_EQ(out.xL[i], out.xU[i]) << "station " << i;
+    EXPECT_NEAR(out.yU[i], reference.yU[i], tolerance) << "station " << i;
+    EXPECT_NEAR(out.yL[i], reference.yL[i], tolerance) << "station " << i;
+  }
+}
+
+void expectSameStations(const Converted& a, const Converted& b, double tolerance) {
+  ASSERT_EQ(a.xU.size(), b.xU.size());
+  for (std::size_t i = 0; i < a.xU.size(); ++i) {
+    EXPECT_NEAR(a.yU[i], b.yU[i], tolerance) << "station " << i;
+    EXPECT_NEAR(a.yL[i], b.yL[i], tolerance) << "station " << i;
+  }
+}
+
+TEST(ConvertToDataFile, SeligNacaAirfoilsMatchTheirFormulaAtTheStations) {
+  for (const auto& [name, make] : {std::pair{"NACA 2412", &naca2412}, {"NACA 0012", &naca0012}}) {
+    SCOPED_TRACE(name);
+    const std::string file = seligText(name, seligLoop(make(161)));
+    expectMatches(convert(file, 61), make(61), 1e-4);
+    expectMatches(convert(file, 41), make(41), 1e-4);
+  }
+}
+
+TEST(ConvertToDataFile, LednicerNacaAirfoilsMatchTheirFormulaAtTheStations) {
+  for (const auto& [name, make] : {std::pair{"NACA 2412", &naca2412}, {"NACA 0012", &naca0012}}) {
+    SCOPED_TRACE(name);
+    const std::string file = lednicerText(name, make(161));
+    expectMatches(convert(file, 61), make(61), 1e-4);
+    expectMatches(convert(file, 41), make(41), 1e-4);
+  }
+}
+
+TEST(ConvertToDataFile, WritesTheNameTheLayoutAndOneStationALine) {
+  const Converted selig = convert(seligText("NACA 2412", seligLoop(naca2412(81))), 61, "dir/n2412.dat");
+  ASSERT_EQ(selig.lines.size(), 3u + 61u);
+  EXPECT_EQ(selig.lines[0], "NACA 2412");
+  EXPECT_EQ(selig.lines[1].rfind("Converted from n2412.dat (Selig)", 0), 0u) << selig.lines[1];
+  EXPECT_EQ(selig.lines[2], "xU yU xL yL");
+  EXPECT_EQ(selig.xU.front(), 0.0);
+  EXPECT_EQ(selig.xU.back(), 1.0);
+
+  const Converted lednicer = convert(lednicerText("NACA 2412", naca2412(81)), 61, "n2412.dat");
+  ASSERT_EQ(lednicer.lines.size(), 3u + 61u);
+  EXPECT_EQ(lednicer.lines[1].rfind("Converted from n2412.dat (Lednicer)", 0), 0u);
+  // The count line is not a point: both layouts give the same airfoil.
+  expectSameStations(selig, lednicer, 1e-12);
+}
+
+TEST(ConvertToDataFile, EitherDirectionOfTheSeligLoopGivesTheSameAirfoil) {
+  Points loop = seligLoop(naca2412(161));
+  const Converted forward = convert(seligText("NACA 2412", loop));
+  std::reverse(loop.begin(), loop.end());
+  const Converted backward = convert(seligText("NACA 2412", loop));
+  expectSameStations(forward, backward, 1e-12);
+  EXPECT_GT(backward.yU[30], backward.yL[30]);
+}
+
+TEST(ConvertToDataFile, OpenTrailingEdgeIsKeptAsItIs) {
+  Surfaces wedge = naca0012(161);
+  for (std::size_t i = 0; i < wedge.x.size(); ++i) {
+    wedge.yU[i] += 0.005 * wedge.x[i];
+    wedge.yL[i] -= 0.005 * wedge.x[i];
+  }
+  Surfaces reference = naca0012(61);
+  for (std::size_t i = 0; i < reference.x.size(); ++i) {
+    reference.yU[i] += 0.005 * reference.x[i];
+    reference.yL[i] -= 0.005 * reference.x[i];
+  }
+  const Converted out = convert(seligText("open", seligLoop(wedge)));
+  expectMatches(out, reference, 1e-4);
+  EXPECT_NEAR(out.yU.back() - out.yL.back(), 0.01 + 2 * 0.6 * 0.0021 / 1, 1e-4);
+}
+
+TEST(ConvertToDataFile, MovedTurnedAndScaledAirfoilIsNormalisedBack) {
+  const Points loop = seligLoop(naca2412(161));
+  const double angle = 0.2, scale = 2.5, dx = 0.3, dy = -0.2;
+  Points moved;
+  for (const auto& [x, y] : loop) {
+    moved.emplace_back(dx + scale * (x * std::cos(angle) - y * std::sin(angle)),
+                       dy + scale * (x * std::sin(angle) + y * std::cos(angle)));
+  }
+  const Converted out = convert(seligText("NACA 2412", moved));
+  expectSameStations(out, convert(seligText("NACA 2412", loop)), 1e-8);
+  expectMatches(out, naca2412(61), 1e-4);
+}
+
+TEST(ConvertToDataFile, LineEndsOfEveryKindReadAlike) {
+  const Surfaces s = naca2412(41);
+  const Converted crlf = convert(lednicerText("N", s, "\r\n"));
+  expectSameStations(crlf, convert(lednicerText("N", s, "\n")), 0);
+  expectSameStations(crlf, convert(lednicerText("N", s, "\r")), 0);
+  const std::string noFinalLineEnd = seligText("N", seligLoop(s), "\n");
+  expectSameStations(crlf, convert(noFinalLineEnd.substr(0, noFinalLineEnd.size() - 1)), 0);
+}
+
+TEST(ConvertToDataFile, StepInASurfaceGivesNoOvershoot) {
+  // Surfaces that jump from 0.02 to 0.08 thick near mid-chord and stay flat either side.
+  const std::vector<double> x = {1, 0.9, 0.7, 0.55, 0.5, 0.45, 0.3, 0.1, 0.02, 0};
+  auto height = [](double xi) { return xi > 0.5 ? 0.08 : (xi > 0 ? 0.02 : 0.0); };
+  Points loop;
+  for (const double xi : x) loop.emplace_back(xi, height(xi));
+  for (std::size_t i = x.size() - 1; i-- > 0;) loop.emplace_back(x[i], -height(x[i]));
+  const Converted out = convert(seligText("step", loop), 61);
+  ASSERT_EQ(out.yU.size(), 61u);
+  for (std::size_t i = 0; i < out.xU.size(); ++i) {
+    const double at = out.xU[i];
+    EXPECT_NEAR(out.yL[i], -out.yU[i], 1e-15) << at;
+    EXPECT_GE(out.yU[i], 0.0) << at;
+    EXPECT_LE(out.yU[i], 0.08) << at;
+    if (i > 0) {
+      EXPECT_GE(out.yU[i], out.yU[i - 1] - 1e-15) << at;
+    }
+    if (at >= 0.02 && at <= 0.5) {
+      EXPECT_NEAR(out.yU[i], 0.02, 1e-12) << at;
+    }
+    if (at >= 0.55) {
+      EXPECT_NEAR(out.yU[i], 0.08, 1e-12) << at;
+    }
+  }
+}
+
+TEST(ConvertToDataFile, NameThatTheReaderWouldCutIsQuoted) {
+  const Points loop = seligLoop(naca0012(21));
+  EXPECT_EQ(convert(seligText("NACA 0012, sharp", loop)).lines.at(0), "\"NACA 0012, sharp\"");
+  EXPECT_EQ(convert(seligText("\"odd\" name", loop)).lines.at(0), "\"'odd' name\"");
+  // A file starting with its coordinates takes its name from the file.
+  std::string headless = seligText("x", loop);
+  headless.erase(0, headless.find('\n') + 1);
+  EXPECT_EQ(convert(headless, 61, "/data/e387.dat").lines.at(0), "e387");
+}
+
+struct BrokenFile {
+  const char* what;
+  std::string text;
+  std::vector<std::string> expected;  // parts of the message
+};
+
+TEST(ConvertToDataFile, BrokenFilesGetAMessageNamingTheFileAndTheLine) {
+  const std::vector<BrokenFile> cases = {
+      {"empty", "", {"bad.dat: ", "empty"}},
+      {"only blank lines", "\r\n  \r\n", {"bad.dat: ", "empty"}},
+      {"name only", "NACA 0012\r\n", {"bad.dat: ", "no coordinates"}},
+      {"non-number", "N\n1 0\n0.5 0.05\n0 0\nabc 0.1\n1 0\n", {"bad.dat, line 5: ", "\"abc\""}},
+      {"three numbers", "N\n1 0\n0.5 0.05 7\n", {"line 3: ", "two numbers", "found 3"}},
+      {"one surface", "N\n0 0\n0.1 0.05\n0.3 0.06\n0.6 0.04\n1 0\n", {"only one surface", "lines 2 to 6"}},
+      {"two points a surface", "N\n1 0\n0 0\n1 0\n", {"only 3 points", "at least 3"}},
+      {"two upper points", "N\n1 0\n0 0\n0.5 -0.05\n0.8 -0.03\n1 0\n", {"upper surface", "only 2"}},
+      {"x outside the chord", "N\n1 0\n0.5 0.06\n0 0\n0.5 -0.04\n1.3 -0.02\n0.9 -0.01\n1 0\n",
+       {"line 6: ", "outside the chord", "x/c = 1.3"}},
+      {"x turning back", "N\n1 0\n0.5 0.06\n0.7 0.05\n0 0\n0.5 -0.04\n1 0\n",
+       {"line 3: ", "does not increase", "upper"}},
+      {"Lednicer short upper", "N\n4. 3.\n\n0 0\n0.5 0.06\n1 0\n\n0 0\n0.5 -0.04\n1 0\n",
+       {"line 2: ", "announces 4 upper and 3 lower", "3 upper and 3 lower points follow"}},
+      {"Lednicer total", "N\n3. 3.\n0 0\n0.5 0.06\n1 0\n0 0\n0.5 -0.04\n",
+       {"line 2: ", "(6 in all)", "5 points follow"}},
+      {"Lednicer tiny count", "N\n2. 2.\n\n0 0\n1 0\n\n0 0\n1 0\n", {"line 2: ", "at least 3"}},
+      {"Lednicer huge count", "N\n1e300 3\n\n0 0\n1 0\n", {"line 2: ", "1e+300 upper"}},
+  };
+  for (const auto& broken : cases) {
+    SCOPED_TRACE(broken.what);
+    const std::string message = errorOf(broken.text);
+    EXPECT_EQ(message.rfind("bad.dat", 0), 0u) << message;
+    for (const auto& part : broken.expected) {
+      EXPECT_NE(message.find(part), std::string::npos) << message << "\n  lacks: " << part;
+    }
+  }
+}
+
+TEST(ConvertToDataFile, RefusesAStationCountItCannotWrite) {
+  const std::string file = seligText("N", seligLoop(naca0012(21)));
+  for (const int stations : {1, 0, -5}) {
+    std::istringstream in(file);
+    const auto result = convertToDataFile(in, "n.dat", stations);
+    ASSERT_TRUE(std::holds_alternative<ConvertError>(result)) << stations;
+    EXPECT_NE(std::get<ConvertError>(result).message.find("stations"), std::string::npos);
+  }
+  EXPECT_EQ(convert(file, 2).xU, (std::vector<double>{0, 1}));
+}
+
+}  // namespace
+}  // namespace vantrel
