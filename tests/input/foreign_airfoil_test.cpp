@@ -203,6 +203,18 @@ TEST(ConvertToDataFile, OpenTrailingEdgeIsKeptAsItIs) {
   EXPECT_NEAR(out.yU.back() - out.yL.back(), 0.01 + 2 * 0.6 * 0.0021 / 1, 1e-4);
 }
 
+TEST(ConvertToDataFile, RepeatedPointsAndAClosedTrailingEdgeAreAccepted) {
+  Surfaces closed = naca0012(81);
+  closed.yU.back() = closed.yL.back() = 0;
+  Points loop = seligLoop(closed);
+  const auto leadingEdge = loop.begin() + 80;
+  loop.insert(leadingEdge, *leadingEdge);
+  loop.insert(loop.begin() + 40, loop[40]);
+  Surfaces reference = naca0012(41);
+  reference.yU.back() = reference.yL.back() = 0;
+  expectMatches(convert(seligText("closed", loop), 41), reference, 1e-4);
+}
+
 TEST(ConvertToDataFile, MovedTurnedAndScaledAirfoilIsNormalisedBack) {
   const Points loop = seligLoop(naca2412(161));
   const double angle = 0.2, scale = 2.5, dx = 0.3, dy = -0.2;
