@@ -16,16 +16,21 @@ struct Vector2 {
   double y = 0;
 };
 
-Vector2 difference(const ContourPoint& a, const ContourPoint& b) { return {a.x - b.x, a.y - b.y}; }
+Vector2 difference(const ContourPoint& a, const ContourPoint& b) {
+  return {a.x - b.x, a.y - b.y};
+}
 
-double dot(Vector2 a, Vector2 b) { return a.x * b.x + a.y * b.y; }
+double dot(Vector2 a, Vector2 b) {
+  return a.x * b.x + a.y * b.y;
+}
 
-double cross(Vector2 a, Vector2 b) { return a.x * b.y - a.y * b.x; }
+double cross(Vector2 a, Vector2 b) {
+  return a.x * b.y - a.y * b.x;
+}
 
 std::size_t lowestX(const std::vector<ContourPoint>& loop) {
-  const auto lowest = std::min_element(loop.begin(), loop.end(), [](const auto& a, const auto& b) {
-    return a.x < b.x;
-  });
+  const auto lowest = std::min_element(loop.begin(), loop.end(),
+                                       [](const auto& a, const auto& b) { return a.x < b.x; });
   return static_cast<std::size_t>(lowest - loop.begin());
 }
 
@@ -58,8 +63,8 @@ std::vector<ContourPoint> toChordFrame(const std::vector<ContourPoint>& loop,
   moved.reserve(loop.size());
   for (const auto& point : loop) {
     const Vector2 offset = difference(point, leading);
-    moved.push_back({dot(offset, chord) / lengthSquared, cross(chord, offset) / lengthSquared,
-                     point.line});
+    moved.push_back(
+        {dot(offset, chord) / lengthSquared, cross(chord, offset) / lengthSquared, point.line});
   }
   return moved;
 }

@@ -101,8 +101,8 @@ std::variant<std::string, ConvertError> convertToDataFile(std::istream& in,
   auto normalised = normaliseToChord(contour.loop, fileLabel);
   if (auto* error = std::get_if<ConvertError>(&normalised)) return std::move(*error);
   const auto& surfaces = std::get<ChordSurfaces>(normalised);
-  return dataFileText(contour.name, sourceNote(fileLabel, contour.layout, surfaces.frame),
-                      surfaces, stations);
+  return dataFileText(contour.name, sourceNote(fileLabel, contour.layout, surfaces.frame), surfaces,
+                      stations);
 }
 
 }  // namespace vantrel

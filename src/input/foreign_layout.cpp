@@ -35,7 +35,9 @@ std::vector<TextLine> splitLines(const std::string& content) {
   return lines;
 }
 
-bool isSeparator(char c) { return c == ' ' || c == '\t' || c == ','; }
+bool isSeparator(char c) {
+  return c == ' ' || c == '\t' || c == ',';
+}
 
 std::vector<std::string_view> splitItems(std::string_view text) {
   std::vector<std::string_view> items;
@@ -49,7 +51,9 @@ std::vector<std::string_view> splitItems(std::string_view text) {
   return items;
 }
 
-bool isBlank(std::string_view text) { return splitItems(text).empty(); }
+bool isBlank(std::string_view text) {
+  return splitItems(text).empty();
+}
 
 // Decimal or exponent notation with a point, whatever the process locale.
 std::optional<double> parseNumber(std::string_view item) {
@@ -97,11 +101,13 @@ std::string nameFromLabel(std::string_view fileLabel) {
   return std::filesystem::path(std::string(fileLabel)).stem().string();
 }
 
-bool isCount(double value) { return value > 1 && value == std::floor(value); }
+bool isCount(double value) {
+  return value > 1 && value == std::floor(value);
+}
 
 std::variant<std::vector<DataLine>, ConvertError> parseData(const std::vector<TextLine>& lines,
-                                                           std::size_t first,
-                                                           std::string_view fileLabel) {
+                                                            std::size_t first,
+                                                            std::string_view fileLabel) {
   std::vector<DataLine> data;
   int block = 0;
   bool gap = false;
@@ -157,7 +163,9 @@ std::optional<ConvertError> checkCounts(const DataLine& countLine, std::size_t u
   return std::nullopt;
 }
 
-ContourPoint toPoint(const DataLine& data) { return ContourPoint{data.x, data.y, data.line}; }
+ContourPoint toPoint(const DataLine& data) {
+  return ContourPoint{data.x, data.y, data.line};
+}
 
 std::variant<std::vector<ContourPoint>, ConvertError> lednicerLoop(
     const std::vector<DataLine>& data, std::string_view fileLabel) {

@@ -8,7 +8,9 @@
 namespace vantrel {
 namespace {
 
-bool sameSign(double a, double b) { return (a > 0 && b > 0) || (a < 0 && b < 0); }
+bool sameSign(double a, double b) {
+  return (a > 0 && b > 0) || (a < 0 && b < 0);
+}
 
 // One-sided three-point slope at an end, held to the shape of the data: no slope against the
 // first secant, and at most three times it where the data turn.

@@ -40,8 +40,12 @@ Surfaces naca4(double camber, double camberAt, double thickness, int stations) {
   return s;
 }
 
-Surfaces naca2412(int stations) { return naca4(0.02, 0.4, 0.12, stations); }
-Surfaces naca0012(int stations) { return naca4(0, 0, 0.12, stations); }
+Surfaces naca2412(int stations) {
+  return naca4(0.02, 0.4, 0.12, stations);
+}
+Surfaces naca0012(int stations) {
+  return naca4(0, 0, 0.12, stations);
+}
 
 // From the trailing edge over the upper surface to the leading edge and back along the lower.
 Points seligLoop(const Surfaces& s) {
@@ -163,7 +167,8 @@ TEST(ConvertToDataFile, LednicerNacaAirfoilsMatchTheirFormulaAtTheStations) {
 }
 
 TEST(ConvertToDataFile, WritesTheNameTheLayoutAndOneStationALine) {
-  const Converted selig = convert(seligText("NACA 2412", seligLoop(naca2412(81))), 61, "dir/n2412.dat");
+  const Converted selig =
+      convert(seligText("NACA 2412", seligLoop(naca2412(81))), 61, "dir/n2412.dat");
   ASSERT_EQ(selig.lines.size(), 3u + 61u);
   EXPECT_EQ(selig.lines[0], "NACA 2412");
   EXPECT_EQ(selig.lines[1].rfind("Converted from n2412.dat (Selig)", 0), 0u) << selig.lines[1];
@@ -286,16 +291,22 @@ TEST(ConvertToDataFile, BrokenFilesGetAMessageNamingTheFileAndTheLine) {
       {"name only", "NACA 0012\r\n", {"bad.dat: ", "no coordinates"}},
       {"non-number", "N\n1 0\n0.5 0.05\n0 0\nabc 0.1\n1 0\n", {"bad.dat, line 5: ", "\"abc\""}},
       {"three numbers", "N\n1 0\n0.5 0.05 7\n", {"line 3: ", "two numbers", "found 3"}},
-      {"one surface", "N\n0 0\n0.1 0.05\n0.3 0.06\n0.6 0.04\n1 0\n", {"only one surface", "lines 2 to 6"}},
+      {"one surface",
+       "N\n0 0\n0.1 0.05\n0.3 0.06\n0.6 0.04\n1 0\n",
+       {"only one surface", "lines 2 to 6"}},
       {"two points a surface", "N\n1 0\n0 0\n1 0\n", {"only 3 points", "at least 3"}},
       {"two upper points", "N\n1 0\n0 0\n0.5 -0.05\n0.8 -0.03\n1 0\n", {"upper surface", "only 2"}},
-      {"x outside the chord", "N\n1 0\n0.5 0.06\n0 0\n0.5 -0.04\n1.3 -0.02\n0.9 -0.01\n1 0\n",
+      {"x outside the chord",
+       "N\n1 0\n0.5 0.06\n0 0\n0.5 -0.04\n1.3 -0.02\n0.9 -0.01\n1 0\n",
        {"line 6: ", "outside the chord", "x/c = 1.3"}},
-      {"x turning back", "N\n1 0\n0.5 0.06\n0.7 0.05\n0 0\n0.5 -0.04\n1 0\n",
+      {"x turning back",
+       "N\n1 0\n0.5 0.06\n0.7 0.05\n0 0\n0.5 -0.04\n1 0\n",
        {"line 3: ", "does not increase", "upper"}},
-      {"Lednicer short upper", "N\n4. 3.\n\n0 0\n0.5 0.06\n1 0\n\n0 0\n0.5 -0.04\n1 0\n",
+      {"Lednicer short upper",
+       "N\n4. 3.\n\n0 0\n0.5 0.06\n1 0\n\n0 0\n0.5 -0.04\n1 0\n",
        {"line 2: ", "announces 4 upper and 3 lower", "3 upper and 3 lower points follow"}},
-      {"Lednicer total", "N\n3. 3.\n0 0\n0.5 0.06\n1 0\n0 0\n0.5 -0.04\n",
+      {"Lednicer total",
+       "N\n3. 3.\n0 0\n0.5 0.06\n1 0\n0 0\n0.5 -0.04\n",
        {"line 2: ", "(6 in all)", "5 points follow"}},
       {"Lednicer tiny count", "N\n2. 2.\n\n0 0\n1 0\n\n0 0\n1 0\n", {"line 2: ", "at least 3"}},
       {"Lednicer huge count", "N\n1e300 3\n\n0 0\n1 0\n", {"line 2: ", "1e+300 upper"}},

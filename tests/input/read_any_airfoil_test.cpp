@@ -47,7 +47,9 @@ class ReadAirfoilFileTest : public ::testing::Test {
   void write(const std::string& fileName, const std::string& text) {
     std::ofstream(dir_ / fileName, std::ios::binary) << text;
   }
-  bool choose(const std::string& fileName) { return handlers_.File1_Click(dir_.string(), fileName); }
+  bool choose(const std::string& fileName) {
+    return handlers_.File1_Click(dir_.string(), fileName);
+  }
 
   fs::path dir_ = freshFolder();
   Ortak ortak_;
