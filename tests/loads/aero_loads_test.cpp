@@ -6,7 +6,7 @@
 #include <variant>
 
 #include "app/headless_controls.h"
-#include "support/camber_airfoil.h"
+#include "support/test_airfoil.h"
 
 namespace vantrel {
 namespace {

@@ -5,7 +5,7 @@
 
 #include "app/headless_controls.h"
 #include "loads/aero_loads.h"
-#include "support/camber_airfoil.h"
+#include "support/test_airfoil.h"
 
 namespace vantrel {
 namespace {

@@ -1,4 +1,4 @@
-#include "support/camber_airfoil.h"
+#include "support/test_airfoil.h"
 
 #include <cmath>
 #include <cstdio>
