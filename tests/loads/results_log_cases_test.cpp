@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <ostream>
 #include <string>
 
 #include "app/form1_handlers.h"
@@ -17,6 +18,7 @@ struct LogCase {
   const char* degree;
   Option option;
   std::vector<int> alfaScrolls;
+  friend void PrintTo(const LogCase& logCase, std::ostream* out) { *out << logCase.folder; }
 };
 
 class ResultsLogCase : public ::testing::TestWithParam<LogCase> {};
