@@ -18,7 +18,9 @@ constexpr int kHighestDegree = 5;
 constexpr int kSamples = 20;  // segments of the fitted curve, x = 0 to 1 in steps of 0.05
 
 // x^n for a whole n >= 0; x^0 is 1, also for x = 0.
-double power(double x, int n) { return n == 0 ? 1.0 : std::pow(x, n); }
+double power(double x, int n) {
+  return n == 0 ? 1.0 : std::pow(x, n);
+}
 
 // The last station that both camber arrays reach.
 int lastCamberStation(const Ortak& ortak) {
@@ -176,7 +178,8 @@ void LSQPolynomial(Session& session) {
   buildNormalEquations(ortak, M, range, CoefMatrix);
   appendToResultsLog(session, coefficientsMatrixBlock(CoefMatrix, M, range));
   // With end conditions, degrees 0 and 1 leave no coefficient free: the zero polynomial.
-  if (range.Last >= range.First) GaussSolve(range.First, range.Last, CoefMatrix, CPoly, session.form);
+  if (range.Last >= range.First)
+    GaussSolve(range.First, range.Last, CoefMatrix, CPoly, session.form);
   appendToResultsLog(session, polynomCoefficientsBlock(CPoly, M, range));
 
   drawFittedCurve(session, CPoly, M);

@@ -77,7 +77,9 @@ TEST(GaussSolve, ZeroFirstPivotTellsOnceAndLeavesSolAlone) {
   EXPECT_EQ(Sol, (std::vector<double>{9.0, 8.0, 7.0}));
   ASSERT_EQ(form.messages().size(), 1u);
   EXPECT_EQ(form.messages()[0], kZeroPivotMessage);
-  EXPECT_EQ(form.messages()[0], " s\xC4\xB1" "f\xC4\xB1r diyagonal eleman\xC4\xB1");
+  EXPECT_EQ(form.messages()[0],
+            " s\xC4\xB1"
+            "f\xC4\xB1r diyagonal eleman\xC4\xB1");
 }
 
 TEST(GaussSolve, ZeroPivotArisingDuringElimination) {

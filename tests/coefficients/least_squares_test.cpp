@@ -51,10 +51,10 @@ class LeastSquaresTest : public ::testing::Test {
 
   Ortak ortak;
   HeadlessControls form;
-  Session session{ortak, form, test::freshFolder(std::string("least_squares_") +
-                                                 ::testing::UnitTest::GetInstance()
-                                                     ->current_test_info()
-                                                     ->name())};
+  Session session{
+      ortak, form,
+      test::freshFolder(std::string("least_squares_") +
+                        ::testing::UnitTest::GetInstance()->current_test_info()->name())};
 };
 
 TEST_F(LeastSquaresTest, ParabolaWithoutEndConditions) {
@@ -132,8 +132,8 @@ TEST_F(LeastSquaresTest, DegreeZeroIsTheMeanCamber) {
 }
 
 TEST_F(LeastSquaresTest, DegreeThreeWithEndConditions) {
-  test::fillCamberAirfoil(ortak, {{0, 0}, {0.1, 0.01}, {0.3, 0.025}, {0.5, 0.02},
-                                  {0.7, 0.012}, {0.9, 0.004}, {1, 0}});
+  test::fillCamberAirfoil(
+      ortak, {{0, 0}, {0.1, 0.01}, {0.3, 0.025}, {0.5, 0.02}, {0.7, 0.012}, {0.9, 0.004}, {1, 0}});
   fit(3, Option::Opt_WithEnd);
   const auto lines = log();
   EXPECT_EQ(lines[5], "");
@@ -158,9 +158,18 @@ TEST_F(LeastSquaresTest, DegreeThreeWithEndConditions) {
 }
 
 TEST_F(LeastSquaresTest, DegreeFiveListsFiveCoefficients) {
-  test::fillCamberAirfoil(ortak, {{0, 0}, {0.05, 0.008}, {0.1, 0.014}, {0.2, 0.021},
-                                  {0.3, 0.024}, {0.4, 0.025}, {0.5, 0.024}, {0.6, 0.021},
-                                  {0.7, 0.017}, {0.8, 0.012}, {0.9, 0.006}, {1, 0}});
+  test::fillCamberAirfoil(ortak, {{0, 0},
+                                  {0.05, 0.008},
+                                  {0.1, 0.014},
+                                  {0.2, 0.021},
+                                  {0.3, 0.024},
+                                  {0.4, 0.025},
+                                  {0.5, 0.024},
+                                  {0.6, 0.021},
+                                  {0.7, 0.017},
+                                  {0.8, 0.012},
+                                  {0.9, 0.006},
+                                  {1, 0}});
   fit(5, Option::Opt_WithOutEnd);
   const auto lines = log();
   EXPECT_EQ(lines[3 + 6 + 3].substr(0, 5), " c(0)");
@@ -173,9 +182,18 @@ TEST_F(LeastSquaresTest, DegreeFiveListsFiveCoefficients) {
 
 // The closed-form table against the thin-airfoil integrals of the slope, by quadrature.
 TEST_F(LeastSquaresTest, ClosedFormMatchesTheIntegrals) {
-  test::fillCamberAirfoil(ortak, {{0, 0}, {0.05, 0.008}, {0.1, 0.014}, {0.2, 0.021},
-                                  {0.3, 0.024}, {0.4, 0.025}, {0.5, 0.024}, {0.6, 0.021},
-                                  {0.7, 0.017}, {0.8, 0.012}, {0.9, 0.006}, {1, 0}});
+  test::fillCamberAirfoil(ortak, {{0, 0},
+                                  {0.05, 0.008},
+                                  {0.1, 0.014},
+                                  {0.2, 0.021},
+                                  {0.3, 0.024},
+                                  {0.4, 0.025},
+                                  {0.5, 0.024},
+                                  {0.6, 0.021},
+                                  {0.7, 0.017},
+                                  {0.8, 0.012},
+                                  {0.9, 0.006},
+                                  {1, 0}});
   fit(5, Option::Opt_WithOutEnd);
   // The polynomial as logged, five decimals.
   const auto lines = log();
@@ -208,10 +226,16 @@ TEST_F(LeastSquaresTest, DegreesZeroAndOneWithEndConditionsAreTheZeroPolynomial)
     std::filesystem::remove(session.reportPath("Poly5.txt"));
     fit(degree, Option::Opt_WithEnd);
     const std::string index = degree == 1.0 ? "1" : "0";
-    std::vector<std::string> expected = {"", " Coefficients matrix", "",
-                                         "", " Polynom Coefficients", "",
+    std::vector<std::string> expected = {"",
+                                         " Coefficients matrix",
+                                         "",
+                                         "",
+                                         " Polynom Coefficients",
+                                         "",
                                          " c(" + index + ") = .00000",
-                                         "", " Fourier coefficients with LSQ polynomials", "",
+                                         "",
+                                         " Fourier coefficients with LSQ polynomials",
+                                         "",
                                          " A0 + AlfaR = .00000"};
     if (degree == 1.0) expected.push_back(" A 1  = .00000");
     EXPECT_EQ(log(), expected);

@@ -35,8 +35,11 @@ class AeroLoadsExample : public ::testing::Test {
 
   Ortak ortak;
   HeadlessControls form;
-  Session session{ortak, form, test::freshFolder("aero_loads_" + std::string(
-                                   ::testing::UnitTest::GetInstance()->current_test_info()->name()))};
+  Session session{
+      ortak, form,
+      test::freshFolder(
+          "aero_loads_" +
+          std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()))};
 };
 
 TEST_F(AeroLoadsExample, ZeroLiftAngleAndMomentInBoxesAndLog) {

@@ -56,8 +56,8 @@ INSTANTIATE_TEST_SUITE_P(
                       LogCase{"lsq_cambered_deg3_free", "3", Option::Opt_WithOutEnd, {}},
                       LogCase{"lsq_cambered_deg5_ends", "5", Option::Opt_WithEnd, {}},
                       LogCase{"lsq_cambered_deg5_free", "5", Option::Opt_WithOutEnd, {}},
-                      LogCase{"lsq_cambered_deg3_ends_scrolled", "3", Option::Opt_WithEnd,
-                              {140, 60}}),
+                      LogCase{
+                          "lsq_cambered_deg3_ends_scrolled", "3", Option::Opt_WithEnd, {140, 60}}),
     [](const auto& info) { return std::string(info.param.folder).substr(4); });
 
 }  // namespace

@@ -19,8 +19,8 @@ double thetaOf(double x, double Pi) {
 void fillCamberAirfoil(Ortak& ortak, const std::vector<Station>& camber) {
   const std::size_t size = camber.size() + 1;
   ortak.NPoint = static_cast<int>(camber.size());
-  for (auto* array : {&ortak.xU, &ortak.yU, &ortak.xL, &ortak.yL, &ortak.xC, &ortak.yC,
-                      &ortak.Theta}) {
+  for (auto* array :
+       {&ortak.xU, &ortak.yU, &ortak.xL, &ortak.yL, &ortak.xC, &ortak.yC, &ortak.Theta}) {
     array->assign(size, 0.0);
   }
   for (std::size_t i = 1; i < size; ++i) {
@@ -44,7 +44,8 @@ std::string airfoilFileText(const std::string& name, const std::vector<Station>&
 }
 
 std::filesystem::path freshFolder(const std::string& name) {
-  const std::filesystem::path folder = std::filesystem::temp_directory_path() / "vantrel_tests" / name;
+  const std::filesystem::path folder =
+      std::filesystem::temp_directory_path() / "vantrel_tests" / name;
   std::filesystem::remove_all(folder);
   std::filesystem::create_directories(folder);
   return folder;
