@@ -9,49 +9,43 @@
 #include <utility>
 #include <vector>
 
+#include "input/naca.h"
+
 namespace vantrel {
 namespace {
 
 using Points = std::vector<std::pair<double, double>>;
 
-// Both surfaces of a NACA 4-digit airfoil at cosine-spaced x, thickness laid off vertically.
-struct Surfaces {
-  std::vector<double> x, yU, yL;
-};
+using Surfaces = NacaSurfaces;
 
-Surfaces naca4(double camber, double camberAt, double thickness, int stations) {
-  const double pi = 4 * std::atan(1.0);
-  Surfaces s;
-  for (int i = 0; i < stations; ++i) {
-    const double x = (1 - std::cos(pi * i / (stations - 1))) / 2;
-    const double yt = 5 * thickness *
-                      (0.2969 * std::sqrt(x) - 0.1260 * x - 0.3516 * x * x + 0.2843 * x * x * x -
-                       0.1015 * x * x * x * x);
-    double yc = 0;
-    if (camber > 0) {
-      yc = x < camberAt ? camber / (camberAt * camberAt) * (2 * camberAt * x - x * x)
-                        : camber / ((1 - camberAt) * (1 - camberAt)) *
-                              ((1 - 2 * camberAt) + 2 * camberAt * x - x * x);
-    }
-    s.x.push_back(x);
-    s.yU.push_back(yc + yt);
-    s.yL.push_back(yc - yt);
+// NACA 2412 with its thickness laid off vertically from the mean line, so that both surfaces
+// share the generator's x and the leading edge (0, 0) is the point of minimum x, as in most
+// published files.
+Surfaces verticalNaca2412(int stations) {
+  Surfaces s = *nacaAirfoil("0012", stations);
+  const double m = 0.02, p = 0.4;
+  for (std::size_t i = 0; i < s.xU.size(); ++i) {
+    const double x = s.xU[i];
+    const double yc = x < p ? m / (p * p) * (2 * p * x - x * x)
+                            : m / ((1 - p) * (1 - p)) * ((1 - 2 * p) + 2 * p * x - x * x);
+    s.yU[i] += yc;
+    s.yL[i] += yc;
   }
   return s;
 }
 
-Surfaces naca2412(int stations) {
-  return naca4(0.02, 0.4, 0.12, stations);
-}
 Surfaces naca0012(int stations) {
-  return naca4(0, 0, 0.12, stations);
+  return *nacaAirfoil("0012", stations);
+}
+Surfaces naca2412(int stations) {
+  return *nacaAirfoil("2412", stations);
 }
 
 // From the trailing edge over the upper surface to the leading edge and back along the lower.
 Points seligLoop(const Surfaces& s) {
   Points loop;
-  for (std::size_t i = s.x.size(); i-- > 0;) loop.emplace_back(s.x[i], s.yU[i]);
-  for (std::size_t i = 1; i < s.x.size(); ++i) loop.emplace_back(s.x[i], s.yL[i]);
+  for (std::size_t i = s.xU.size(); i-- > 0;) loop.emplace_back(s.xU[i], s.yU[i]);
+  for (std::size_t i = 1; i < s.xL.size(); ++i) loop.emplace_back(s.xL[i], s.yL[i]);
   return loop;
 }
 
@@ -71,11 +65,11 @@ std::string seligText(const std::string& name, const Points& loop,
 
 std::string lednicerText(const std::string& name, const Surfaces& s,
                          const std::string& lineEnd = "\r\n") {
-  const std::string count = std::to_string(s.x.size()) + ".";
+  const std::string count = std::to_string(s.xU.size()) + ".";
   std::string text = name + lineEnd + "   " + count + "      " + count + lineEnd + lineEnd;
-  for (std::size_t i = 0; i < s.x.size(); ++i) text += pairLine(s.x[i], s.yU[i]) + lineEnd;
+  for (std::size_t i = 0; i < s.xU.size(); ++i) text += pairLine(s.xU[i], s.yU[i]) + lineEnd;
   text += lineEnd;
-  for (std::size_t i = 0; i < s.x.size(); ++i) text += pairLine(s.x[i], s.yL[i]) + lineEnd;
+  for (std::size_t i = 0; i < s.xL.size(); ++i) text += pairLine(s.xL[i], s.yL[i]) + lineEnd;
   return text;
 }
 
@@ -131,9 +125,9 @@ std::string errorOf(const std::string& text, const std::string& label = "bad.dat
 }
 
 void expectMatches(const Converted& out, const Surfaces& reference, double tolerance) {
-  ASSERT_EQ(out.xU.size(), reference.x.size());
-  for (std::size_t i = 0; i < reference.x.size(); ++i) {
-    EXPECT_NEAR(out.xU[i], reference.x[i], 1e-8) << "station " << i;
+  ASSERT_EQ(out.xU.size(), reference.xU.size());
+  for (std::size_t i = 0; i < reference.xU.size(); ++i) {
+    EXPECT_NEAR(out.xU[i], reference.xU[i], 1e-8) << "station " << i;
     EXPECT_EQ(out.xL[i], out.xU[i]) << "station " << i;
     EXPECT_NEAR(out.yU[i], reference.yU[i], tolerance) << "station " << i;
     EXPECT_NEAR(out.yL[i], reference.yL[i], tolerance) << "station " << i;
@@ -148,21 +142,86 @@ void expectSameStations(const Converted& a, const Converted& b, double tolerance
   }
 }
 
-TEST(ConvertToDataFile, SeligNacaAirfoilsMatchTheirFormulaAtTheStations) {
-  for (const auto& [name, make] : {std::pair{"NACA 2412", &naca2412}, {"NACA 0012", &naca0012}}) {
-    SCOPED_TRACE(name);
-    const std::string file = seligText(name, seligLoop(make(161)));
-    expectMatches(convert(file, 61), make(61), 1e-4);
-    expectMatches(convert(file, 41), make(41), 1e-4);
+TEST(ConvertToDataFile, Naca0012InBothLayoutsMatchesTheGeneratorsStations) {
+  const Surfaces dense = naca0012(161);
+  for (const auto& file :
+       {seligText("NACA 0012", seligLoop(dense)), lednicerText("NACA 0012", dense)}) {
+    expectMatches(convert(file, 61), naca0012(61), 1e-4);
+    expectMatches(convert(file, 41), naca0012(41), 1e-4);
   }
 }
 
-TEST(ConvertToDataFile, LednicerNacaAirfoilsMatchTheirFormulaAtTheStations) {
-  for (const auto& [name, make] : {std::pair{"NACA 2412", &naca2412}, {"NACA 0012", &naca0012}}) {
-    SCOPED_TRACE(name);
-    const std::string file = lednicerText(name, make(161));
-    expectMatches(convert(file, 61), make(61), 1e-4);
-    expectMatches(convert(file, 41), make(41), 1e-4);
+TEST(ConvertToDataFile, CamberedAirfoilInBothLayoutsMatchesItsStations) {
+  const Surfaces dense = verticalNaca2412(161);
+  for (const auto& file : {seligText("2412", seligLoop(dense)), lednicerText("2412", dense)}) {
+    expectMatches(convert(file, 61), verticalNaca2412(61), 1e-4);
+    expectMatches(convert(file, 41), verticalNaca2412(41), 1e-4);
+  }
+}
+
+// The chord frame of a file written from these surfaces: the point of minimum x, the mid-point
+// of the two trailing-edge points.
+struct ChordLine {
+  double x0, y0, dx, dy;
+};
+
+ChordLine chordOf(const Surfaces& s) {
+  ChordLine chord{s.xU[0], s.yU[0], 0, 0};
+  for (std::size_t i = 0; i < s.xU.size(); ++i) {
+    if (s.xU[i] < chord.x0) chord = {s.xU[i], s.yU[i], 0, 0};
+    if (s.xL[i] < chord.x0) chord = {s.xL[i], s.yL[i], 0, 0};
+  }
+  chord.dx = (s.xU.back() + s.xL.back()) / 2 - chord.x0;
+  chord.dy = (s.yU.back() + s.yL.back()) / 2 - chord.y0;
+  return chord;
+}
+
+Points inChordFrame(const Points& loop, const ChordLine& c) {
+  const double lengthSquared = c.dx * c.dx + c.dy * c.dy;
+  Points moved;
+  for (const auto& [x, y] : loop) {
+    const double px = x - c.x0, py = y - c.y0;
+    moved.emplace_back((px * c.dx + py * c.dy) / lengthSquared,
+                       (c.dx * py - c.dy * px) / lengthSquared);
+  }
+  return moved;
+}
+
+// Straight-line interpolation along a densely sampled path of increasing x.
+double alongPath(const Points& path, double at) {
+  for (std::size_t i = 0; i + 1 < path.size(); ++i) {
+    if (path[i + 1].first >= at) {
+      const double t = (at - path[i].first) / (path[i + 1].first - path[i].first);
+      return path[i].second + t * (path[i + 1].second - path[i].second);
+    }
+  }
+  return path.back().second;
+}
+
+// The generator lays the thickness off normal to the mean line, so a finely sampled cambered
+// airfoil has points ahead of its (0, 0) and its minimum-x chord is turned slightly from the
+// generator's own; the reference is the generator's finely sampled contour in that same frame.
+void expectMatchesInChordFrame(const Converted& out, const Surfaces& written) {
+  const Points contour = inChordFrame(seligLoop(naca2412(8001)), chordOf(written));
+  const auto leadingEdge = std::min_element(contour.begin(), contour.end());
+  Points upper(contour.begin(), leadingEdge + 1);
+  std::reverse(upper.begin(), upper.end());
+  const Points lower(leadingEdge, contour.end());
+  ASSERT_FALSE(out.xU.empty());
+  EXPECT_EQ(out.yU[0], 0.0);
+  EXPECT_EQ(out.yL[0], 0.0);
+  for (std::size_t i = 1; i < out.xU.size(); ++i) {
+    EXPECT_NEAR(out.yU[i], alongPath(upper, out.xU[i]), 1e-4) << "station " << i;
+    EXPECT_NEAR(out.yL[i], alongPath(lower, out.xU[i]), 1e-4) << "station " << i;
+  }
+}
+
+TEST(ConvertToDataFile, Naca2412InBothLayoutsMatchesTheGeneratorsContour) {
+  const Surfaces written = naca2412(161);
+  for (const auto& file :
+       {seligText("NACA 2412", seligLoop(written)), lednicerText("NACA 2412", written)}) {
+    expectMatchesInChordFrame(convert(file, 61), written);
+    expectMatchesInChordFrame(convert(file, 41), written);
   }
 }
 
@@ -194,18 +253,19 @@ TEST(ConvertToDataFile, EitherDirectionOfTheSeligLoopGivesTheSameAirfoil) {
 
 TEST(ConvertToDataFile, OpenTrailingEdgeIsKeptAsItIs) {
   Surfaces wedge = naca0012(161);
-  for (std::size_t i = 0; i < wedge.x.size(); ++i) {
-    wedge.yU[i] += 0.005 * wedge.x[i];
-    wedge.yL[i] -= 0.005 * wedge.x[i];
+  for (std::size_t i = 0; i < wedge.xU.size(); ++i) {
+    wedge.yU[i] += 0.005 * wedge.xU[i];
+    wedge.yL[i] -= 0.005 * wedge.xL[i];
   }
   Surfaces reference = naca0012(61);
-  for (std::size_t i = 0; i < reference.x.size(); ++i) {
-    reference.yU[i] += 0.005 * reference.x[i];
-    reference.yL[i] -= 0.005 * reference.x[i];
+  for (std::size_t i = 0; i < reference.xU.size(); ++i) {
+    reference.yU[i] += 0.005 * reference.xU[i];
+    reference.yL[i] -= 0.005 * reference.xL[i];
   }
   const Converted out = convert(seligText("open", seligLoop(wedge)));
   expectMatches(out, reference, 1e-4);
-  EXPECT_NEAR(out.yU.back() - out.yL.back(), 0.01 + 2 * 0.6 * 0.0021 / 1, 1e-4);
+  EXPECT_NEAR(out.yU.back() - out.yL.back(), reference.yU.back() - reference.yL.back(), 1e-8);
+  EXPECT_GE(out.yU.back() - out.yL.back(), 0.01 - 1e-8);
 }
 
 TEST(ConvertToDataFile, RepeatedPointsAndAClosedTrailingEdgeAreAccepted) {
@@ -221,7 +281,7 @@ TEST(ConvertToDataFile, RepeatedPointsAndAClosedTrailingEdgeAreAccepted) {
 }
 
 TEST(ConvertToDataFile, MovedTurnedAndScaledAirfoilIsNormalisedBack) {
-  const Points loop = seligLoop(naca2412(161));
+  const Points loop = seligLoop(verticalNaca2412(161));
   const double angle = 0.2, scale = 2.5, dx = 0.3, dy = -0.2;
   Points moved;
   for (const auto& [x, y] : loop) {
@@ -230,7 +290,7 @@ TEST(ConvertToDataFile, MovedTurnedAndScaledAirfoilIsNormalisedBack) {
   }
   const Converted out = convert(seligText("NACA 2412", moved));
   expectSameStations(out, convert(seligText("NACA 2412", loop)), 1e-8);
-  expectMatches(out, naca2412(61), 1e-4);
+  expectMatches(out, verticalNaca2412(61), 1e-4);
 }
 
 TEST(ConvertToDataFile, LineEndsOfEveryKindReadAlike) {
