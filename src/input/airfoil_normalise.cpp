@@ -118,10 +118,11 @@ std::variant<std::vector<ContourPoint>, ConvertError> surfaceFrom(
     surface.push_back(point);
   }
   if (surface.size() < 3) {
+    const std::string count =
+        std::to_string(surface.size()) + (surface.size() == 1 ? " point" : " points");
     return fileError(fileLabel, "the " + std::string(name) + " surface (" + linesOf(path) +
-                                    ") has only " + std::to_string(surface.size()) +
-                                    " points; each surface needs at least 3, the leading edge "
-                                    "included");
+                                    ") has only " + count +
+                                    "; each surface needs at least 3, the leading edge included");
   }
   if (surface.back().x < 1 - kChordTolerance) {
     return lineError(fileLabel, surface.back().line,

@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "input/convert_message.h"
+#include "input/name_text.h"
 
 namespace vantrel {
 namespace {
@@ -76,7 +77,8 @@ std::variant<DataLine, ConvertError> parsePair(const TextLine& line, std::string
   const auto items = splitItems(line.text);
   for (const auto item : items) {
     if (!parseNumber(item)) {
-      return lineError(fileLabel, line.number, "\"" + std::string(item) + "\" is not a number");
+      return lineError(fileLabel, line.number,
+                       "\"" + quotedForMessage(item) + "\" is not a number");
     }
   }
   if (items.size() != 2) {
@@ -141,7 +143,7 @@ std::optional<ConvertError> checkCounts(const DataLine& countLine, std::size_t u
                                         std::string_view fileLabel) {
   const std::string announced = "the count line announces " + countText(countLine.x) +
                                 " upper and " + countText(countLine.y) + " lower points";
-  if (upper < 3 || lower < 3) {
+  if (countLine.x < 3 || countLine.y < 3) {
     return lineError(fileLabel, countLine.line,
                      announced + "; each surface needs at least 3 points");
   }
@@ -158,7 +160,8 @@ std::optional<ConvertError> checkCounts(const DataLine& countLine, std::size_t u
   if (points.size() != upper + lower) {
     return lineError(fileLabel, countLine.line,
                      announced + " (" + countText(countLine.x + countLine.y) + " in all), but " +
-                         std::to_string(points.size()) + " points follow");
+                         std::to_string(points.size()) +
+                         (points.size() == 1 ? " point follows" : " points follow"));
   }
   return std::nullopt;
 }

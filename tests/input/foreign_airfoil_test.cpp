@@ -346,10 +346,12 @@ struct BrokenFile {
 
 TEST(ConvertToDataFile, BrokenFilesGetAMessageNamingTheFileAndTheLine) {
   const std::vector<BrokenFile> cases = {
-      {"empty", "", {"bad.dat: ", "empty"}},
-      {"only blank lines", "\r\n  \r\n", {"bad.dat: ", "empty"}},
-      {"name only", "NACA 0012\r\n", {"bad.dat: ", "no coordinates"}},
-      {"non-number", "N\n1 0\n0.5 0.05\n0 0\nabc 0.1\n1 0\n", {"bad.dat, line 5: ", "\"abc\""}},
+      {"empty", "", {"\"bad.dat\": ", "empty"}},
+      {"only blank lines", "\r\n  \r\n", {"\"bad.dat\": ", "empty"}},
+      {"name only", "NACA 0012\r\n", {"\"bad.dat\": ", "no coordinates"}},
+      {"non-number",
+       "N\n1 0\n0.5 0.05\n0 0\nabc 0.1\n1 0\n",
+       {"\"bad.dat\", line 5: ", "\"abc\" is not a number"}},
       {"three numbers", "N\n1 0\n0.5 0.05 7\n", {"line 3: ", "two numbers", "found 3"}},
       {"one surface",
        "N\n0 0\n0.1 0.05\n0.3 0.06\n0.6 0.04\n1 0\n",
@@ -369,12 +371,15 @@ TEST(ConvertToDataFile, BrokenFilesGetAMessageNamingTheFileAndTheLine) {
        "N\n3. 3.\n0 0\n0.5 0.06\n1 0\n0 0\n0.5 -0.04\n",
        {"line 2: ", "(6 in all)", "5 points follow"}},
       {"Lednicer tiny count", "N\n2. 2.\n\n0 0\n1 0\n\n0 0\n1 0\n", {"line 2: ", "at least 3"}},
+      {"Lednicer with too few points",
+       "N\n61. 61.\n\n0 0\n",
+       {"line 2: ", "(122 in all), but 1 point follows"}},
       {"Lednicer huge count", "N\n1e300 3\n\n0 0\n1 0\n", {"line 2: ", "1e+300 upper"}},
   };
   for (const auto& broken : cases) {
     SCOPED_TRACE(broken.what);
     const std::string message = errorOf(broken.text);
-    EXPECT_EQ(message.rfind("bad.dat", 0), 0u) << message;
+    EXPECT_EQ(message.rfind("Cannot convert \"bad.dat\"", 0), 0u) << message;
     for (const auto& part : broken.expected) {
       EXPECT_NE(message.find(part), std::string::npos) << message << "\n  lacks: " << part;
     }

@@ -63,7 +63,7 @@ TEST_F(ReadAirfoilFileTest, BrokenDatFileShowsOneMessageAndKeepsThePreviousState
   ortak_.NPoint = 3;
   EXPECT_FALSE(choose("broken.dat"));
   ASSERT_EQ(form_.messages().size(), 1u);
-  EXPECT_NE(form_.messages()[0].find("broken.dat, line 5: \"abc\""), std::string::npos)
+  EXPECT_NE(form_.messages()[0].find("\"broken.dat\", line 5: \"abc\""), std::string::npos)
       << form_.messages()[0];
   EXPECT_EQ(ortak_.AirfoilName, "previous");
   EXPECT_EQ(ortak_.NPoint, 3);
@@ -73,7 +73,7 @@ TEST_F(ReadAirfoilFileTest, BrokenDatFileShowsOneMessageAndKeepsThePreviousState
 TEST_F(ReadAirfoilFileTest, MissingDatFileShowsOneMessage) {
   EXPECT_FALSE(choose("absent.Dat"));
   ASSERT_EQ(form_.messages().size(), 1u);
-  EXPECT_NE(form_.messages()[0].find("absent.Dat"), std::string::npos);
+  EXPECT_EQ(form_.messages()[0], "Cannot read \"absent.Dat\": the file does not exist.");
 }
 
 TEST_F(ReadAirfoilFileTest, DatFileOfAnyLetterCaseIsConvertedAndRead) {
