@@ -7,7 +7,7 @@
 #include "app/text_rules.h"
 #include "coefficients/least_squares.h"
 #include "coefficients/numerical.h"
-#include "input/read_data_file.h"
+#include "input/read_any_airfoil.h"
 #include "loads/aero_loads.h"
 #include "loads/results_log.h"
 #include "vortex/lump_vm.h"
@@ -38,7 +38,7 @@ bool Form1Handlers::File1_Click(const std::string& folder, const std::string& fi
   DataFile_ = folder + static_cast<char>(std::filesystem::path::preferred_separator) + fileName;
   const bool wasLoaded = FileLoaded_;
   FileLoaded_ = false;
-  if (!ReadDataFile(session, DataFile_)) {
+  if (!ReadAirfoilFile(session, DataFile_)) {
     FileLoaded_ = wasLoaded;  // the previous airfoil is still there
     return false;
   }

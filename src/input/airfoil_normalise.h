@@ -1,0 +1,38 @@
+#pragma once
+
+#include <string_view>
+#include <variant>
+#include <vector>
+
+#include "input/foreign_airfoil.h"
+#include "input/foreign_layout.h"
+
+namespace vantrel {
+
+// How far a point may lie outside the chord, and how far short of the trailing edge a surface may
+// end, as a fraction of the chord. Real files carry rounded coordinates and slanted open trailing
+// edges of this order; anything larger is a fault in the file.
+inline constexpr double kChordTolerance = 1e-3;
+
+// Where the file's chord was: its leading edge, length and angle to the file's x axis.
+struct ChordFrame {
+  double leadingX = 0;
+  double leadingY = 0;
+  double length = 1;
+  double angleDegrees = 0;
+};
+
+// Both surfaces in chord coordinates, each from the leading edge (0, 0) to the trailing edge,
+// x strictly increasing.
+struct ChordSurfaces {
+  std::vector<ContourPoint> upper;
+  std::vector<ContourPoint> lower;
+  ChordFrame frame;
+};
+
+// Moves, turns and scales the loop so its leading edge is at (0, 0) and the mid-point of its two
+// trailing-edge points at (1, 0), then splits it at the leading edge into the two surfaces.
+std::variant<ChordSurfaces, ConvertError> normaliseToChord(const std::vector<ContourPoint>& loop,
+                                                           std::string_view fileLabel);
+
+}  // namespace vantrel

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "input/foreign_airfoil.h"
+#include "input/name_text.h"
+
+namespace vantrel {
+
+// Every conversion message names the file, and the line where one line is at fault, so the user
+// can open the file at the right place; worded as the reader of the program's own files words its.
+inline std::string convertingFile(std::string_view fileLabel) {
+  return "Cannot convert \"" + quotedForMessage(fileLabel, 200) + "\"";
+}
+
+inline ConvertError fileError(std::string_view fileLabel, std::string_view what) {
+  return ConvertError{convertingFile(fileLabel) + ": " + std::string(what) + "."};
+}
+
+inline ConvertError lineError(std::string_view fileLabel, int line, std::string_view what) {
+  return ConvertError{convertingFile(fileLabel) + ", line " + std::to_string(line) + ": " +
+                      std::string(what) + "."};
+}
+
+// A value for a message: up to six significant digits, a point as the decimal separator.
+std::string messageNumber(double value);
+
+}  // namespace vantrel

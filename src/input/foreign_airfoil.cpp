@@ -1,0 +1,108 @@
+#include "input/foreign_airfoil.h"
+
+#include <charconv>
+#include <cmath>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "input/airfoil_normalise.h"
+#include "input/convert_message.h"
+#include "input/foreign_layout.h"
+#include "input/monotone_cubic.h"
+
+namespace vantrel {
+namespace {
+
+constexpr int kMaxStations = 100000;
+constexpr std::string_view kLineEnd = "\r\n";
+
+std::string formatted(double value, std::chars_format format, int precision) {
+  char buffer[64];
+  const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, format, precision);
+  return std::string(buffer, result.ptr);
+}
+
+// Eight decimals, a point whatever the locale, and no "-0.00000000" for a value that rounds to 0.
+std::string coordinate(double value) {
+  std::string text = formatted(value, std::chars_format::fixed, 8);
+  if (text.find_first_not_of("-0.") == std::string::npos) text = "0.00000000";
+  return text[0] == '-' ? text : " " + text;
+}
+
+std::vector<double> cosineStations(int stations) {
+  const double pi = 4 * std::atan(1.0);
+  std::vector<double> x(static_cast<std::size_t>(stations));
+  for (int i = 0; i < stations; ++i) {
+    x[static_cast<std::size_t>(i)] = (1 - std::cos(pi * i / (stations - 1))) / 2;
+  }
+  return x;
+}
+
+MonotoneCubic curveOf(const std::vector<ContourPoint>& surface) {
+  std::vector<double> x, y;
+  for (const auto& point : surface) {
+    x.push_back(point.x);
+    y.push_back(point.y);
+  }
+  return MonotoneCubic(std::move(x), std::move(y));
+}
+
+// The program's reader ends an unquoted name at a comma and has no escape for a quote inside a
+// quoted one: such a name is quoted, with its own double quotes made single.
+std::string nameItem(const std::string& name) {
+  if (name.find(',') == std::string::npos && (name.empty() || name.front() != '"')) return name;
+  std::string item = "\"";
+  for (const char c : name) item += c == '"' ? '\'' : c;
+  return item + "\"";
+}
+
+std::string sourceNote(std::string_view fileLabel, ForeignLayout layout, const ChordFrame& frame) {
+  const std::string file = std::filesystem::path(std::string(fileLabel)).filename().string();
+  const char* layoutName = layout == ForeignLayout::Selig ? "Selig" : "Lednicer";
+  return "Converted from " + file + " (" + layoutName + "); chord normalised: leading edge (" +
+         messageNumber(frame.leadingX) + ", " + messageNumber(frame.leadingY) + "), length " +
+         messageNumber(frame.length) + ", turned " + messageNumber(-frame.angleDegrees) +
+         " degrees";
+}
+
+std::string dataFileText(const std::string& name, const std::string& note,
+                         const ChordSurfaces& surfaces, int stations) {
+  const MonotoneCubic upper = curveOf(surfaces.upper);
+  const MonotoneCubic lower = curveOf(surfaces.lower);
+  std::string text = nameItem(name);
+  text.append(kLineEnd).append(note).append(kLineEnd);
+  text.append("xU yU xL yL").append(kLineEnd);
+  for (const double x : cosineStations(stations)) {
+    const std::string station = coordinate(x);
+    text.append(station).append(" ").append(coordinate(upper(x))).append(" ");
+    text.append(station).append(" ").append(coordinate(lower(x))).append(kLineEnd);
+  }
+  return text;
+}
+
+}  // namespace
+
+std::string messageNumber(double value) {
+  return formatted(value == 0 ? 0.0 : value, std::chars_format::general, 6);
+}
+
+std::variant<std::string, ConvertError> convertToDataFile(std::istream& in,
+                                                          std::string_view fileLabel,
+                                                          int stations) {
+  if (stations < 2 || stations > kMaxStations) {
+    return fileError(fileLabel, "the number of stations must be 2 to " +
+                                    std::to_string(kMaxStations) + ", not " +
+                                    std::to_string(stations));
+  }
+  auto read = readForeignContour(in, fileLabel);
+  if (auto* error = std::get_if<ConvertError>(&read)) return std::move(*error);
+  const auto& contour = std::get<ForeignContour>(read);
+  auto normalised = normaliseToChord(contour.loop, fileLabel);
+  if (auto* error = std::get_if<ConvertError>(&normalised)) return std::move(*error);
+  const auto& surfaces = std::get<ChordSurfaces>(normalised);
+  return dataFileText(contour.name, sourceNote(fileLabel, contour.layout, surfaces.frame), surfaces,
+                      stations);
+}
+
+}  // namespace vantrel

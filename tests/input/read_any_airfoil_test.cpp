@@ -1,0 +1,101 @@
+#include "input/read_any_airfoil.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "app/form1_handlers.h"
+#include "app/headless_controls.h"
+#include "app/ortak.h"
+
+namespace vantrel {
+namespace {
+
+namespace fs = std::filesystem;
+
+// A symmetric airfoil in the Selig layout, from the trailing edge over the upper surface.
+std::string seligFile(const std::string& name, int points) {
+  const double pi = 4 * std::atan(1.0);
+  std::ostringstream text;
+  text.precision(10);
+  text << name << "\r\n";
+  for (int i = -(points - 1); i < points; ++i) {
+    const double x = (1 - std::cos(pi * std::abs(i) / (points - 1))) / 2;
+    const double y = 0.6 * (0.2969 * std::sqrt(x) - 0.126 * x - 0.3516 * x * x +
+                            0.2843 * x * x * x - 0.1036 * x * x * x * x);
+    text << std::fixed << x << ' ' << (i < 0 ? y : -y) << "\r\n";
+  }
+  return text.str();
+}
+
+class ReadAirfoilFileTest : public ::testing::Test {
+ protected:
+  static fs::path freshFolder() {
+    const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
+    fs::path dir = fs::temp_directory_path() / (std::string("vantrel_any_") + test->name());
+    fs::remove_all(dir);
+    fs::create_directories(dir);
+    return dir;
+  }
+  void SetUp() override { handlers_.Form_Load(); }
+  void TearDown() override { fs::remove_all(dir_); }
+
+  void write(const std::string& fileName, const std::string& text) {
+    std::ofstream(dir_ / fileName, std::ios::binary) << text;
+  }
+  bool choose(const std::string& fileName) {
+    return handlers_.File1_Click(dir_.string(), fileName);
+  }
+
+  fs::path dir_ = freshFolder();
+  Ortak ortak_;
+  HeadlessControls form_;
+  Form1Handlers handlers_{ortak_, form_, dir_};
+};
+
+TEST_F(ReadAirfoilFileTest, BrokenDatFileShowsOneMessageAndKeepsThePreviousState) {
+  write("broken.dat", "NACA 0012\r\n1 0\r\n0.5 0.06\r\n0 0\r\nabc 0.1\r\n1 0\r\n");
+  ortak_.AirfoilName = "previous";
+  ortak_.NPoint = 3;
+  EXPECT_FALSE(choose("broken.dat"));
+  ASSERT_EQ(form_.messages().size(), 1u);
+  EXPECT_NE(form_.messages()[0].find("\"broken.dat\", line 5: \"abc\""), std::string::npos)
+      << form_.messages()[0];
+  EXPECT_EQ(ortak_.AirfoilName, "previous");
+  EXPECT_EQ(ortak_.NPoint, 3);
+  EXPECT_FALSE(handlers_.FileLoaded());
+}
+
+TEST_F(ReadAirfoilFileTest, MissingDatFileShowsOneMessage) {
+  EXPECT_FALSE(choose("absent.Dat"));
+  ASSERT_EQ(form_.messages().size(), 1u);
+  EXPECT_EQ(form_.messages()[0], "Cannot read \"absent.Dat\": the file does not exist.");
+}
+
+TEST_F(ReadAirfoilFileTest, DatFileOfAnyLetterCaseIsConvertedAndRead) {
+  write("sym.DAT", seligFile("Symmetric, 12%", 81));
+  ASSERT_TRUE(choose("sym.DAT")) << (form_.messages().empty() ? "" : form_.messages()[0]);
+  EXPECT_TRUE(form_.messages().empty());
+  EXPECT_TRUE(handlers_.FileLoaded());
+  EXPECT_EQ(ortak_.AirfoilName, "Symmetric, 12%");
+  ASSERT_EQ(ortak_.NPoint, 61);
+  EXPECT_EQ(ortak_.xU[1], 0.0);
+  EXPECT_EQ(ortak_.xU[61], 1.0);
+  for (int i = 1; i <= 61; ++i) {
+    EXPECT_NEAR(ortak_.yC[static_cast<std::size_t>(i)], 0.0, 1e-12) << i;
+  }
+  EXPECT_TRUE(fs::exists(dir_ / "Vantrel.txt"));
+
+  // A broken file afterwards leaves that airfoil loaded.
+  write("broken.dat", "");
+  EXPECT_FALSE(choose("broken.dat"));
+  EXPECT_TRUE(handlers_.FileLoaded());
+  EXPECT_EQ(ortak_.NPoint, 61);
+}
+
+}  // namespace
+}  // namespace vantrel
