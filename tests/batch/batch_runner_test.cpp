@@ -74,7 +74,6 @@ TEST(BatchRunner, SweepNeedsAMethodThatRan) {
 }
 
 TEST(BatchRunner, FlatPlateLumpedVortex) {
-  VANTREL_NEEDS_AIRFOIL_READER();
   TempFolder folder;
   batch_test::writeFlatPlate(folder / "flat.nca");
   BatchRunner runner(folder.path());
@@ -88,7 +87,6 @@ TEST(BatchRunner, FlatPlateLumpedVortex) {
 }
 
 TEST(BatchRunner, VortexSweepRerunsTheMethodAtEachAngle) {
-  VANTREL_NEEDS_AIRFOIL_READER();
   TempFolder folder;
   batch_test::writeFlatPlate(folder / "flat.nca");
   BatchRunner runner(folder.path());
@@ -112,7 +110,6 @@ TEST(BatchRunner, VortexSweepRerunsTheMethodAtEachAngle) {
 }
 
 TEST(BatchRunner, FourierSweepRecomputesTheLoadsAtEachAngle) {
-  VANTREL_NEEDS_AIRFOIL_READER();
   TempFolder folder;
   batch_test::writeParabola(folder / "parabola.nca");
   BatchRunner runner(folder.path());
@@ -138,7 +135,6 @@ TEST(BatchRunner, FourierSweepRecomputesTheLoadsAtEachAngle) {
 }
 
 TEST(BatchRunner, DegreeCapIsANoticeNotAFailure) {
-  VANTREL_NEEDS_AIRFOIL_READER();
   TempFolder folder;
   batch_test::writeParabola(folder / "parabola.nca");
   BatchRunner runner(folder.path());
@@ -151,7 +147,6 @@ TEST(BatchRunner, DegreeCapIsANoticeNotAFailure) {
 }
 
 TEST(BatchRunner, CsvDataFollowsThePlots) {
-  VANTREL_NEEDS_AIRFOIL_READER();
   TempFolder folder;
   batch_test::writeParabola(folder / "parabola.nca");
   BatchRunner runner(folder.path());

@@ -13,11 +13,6 @@
 #include <string>
 #include <vector>
 
-#include "app/headless_controls.h"
-#include "app/ortak.h"
-#include "app/session.h"
-#include "input/read_data_file.h"
-
 namespace vantrel::batch_test {
 
 // A fresh empty folder for one test, removed afterwards.
@@ -68,27 +63,6 @@ inline void writeFlatPlate(const std::filesystem::path& file) {
 inline void writeParabola(const std::filesystem::path& file) {
   writeCamberAirfoil(file, "PARABOLA", 21, [](double x) { return 0.08 * x * (1 - x); });
 }
-
-// The batch tool reads airfoils through the program's reader; where that reader cannot read a
-// plain two-station file yet, tests that need an airfoil have nothing to stand on.
-inline bool airfoilReaderWorks() {
-  Ortak ortak;
-  ortak.Pi = 4 * std::atan(1.0);
-  HeadlessControls form;
-  Session session{ortak, form,
-                  std::filesystem::temp_directory_path() /
-                      ("vantrel-reader-probe-" + std::to_string(::getpid()))};
-  std::filesystem::create_directories(session.workDir);
-  std::istringstream file("PROBE\r\n\r\n\r\n0 0 0 0\r\n1 0 1 0\r\n");
-  const bool read = ReadAirfoilStream(session, file, "probe.nca") && ortak.NPoint == 2;
-  std::filesystem::remove_all(session.workDir);
-  return read;
-}
-
-#define VANTREL_NEEDS_AIRFOIL_READER()                                   \
-  if (!::vantrel::batch_test::airfoilReaderWorks()) {                    \
-    GTEST_SKIP() << "the airfoil reader is not available in this build"; \
-  }
 
 struct ToolRun {
   int status = -1;
