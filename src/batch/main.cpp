@@ -1,3 +1,4 @@
+#include <exception>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -6,5 +7,11 @@
 
 int main(int argc, char** argv) {
   const std::vector<std::string> arguments(argv + (argc > 0 ? 1 : 0), argv + argc);
-  return vantrel::batch::runBatchTool(arguments, std::cout, std::cerr);
+  try {
+    return vantrel::batch::runBatchTool(arguments, std::cout, std::cerr);
+  } catch (const std::exception& error) {
+    // A failure of the system underneath (memory, file system) ends the run with a reason.
+    std::cerr << "qeb-vantrel-batch: " << error.what() << "\n";
+    return vantrel::batch::kExitFailed;
+  }
 }
