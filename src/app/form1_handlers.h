@@ -29,6 +29,7 @@ class Form1Handlers {
   const std::string& DataFile() const { return DataFile_; }
   bool FileLoaded() const { return FileLoaded_; }
   Session& session() { return session_; }
+  const Session& session() const { return session_; }
 
  private:
   Session& beginAction();

@@ -8,10 +8,13 @@
 namespace vantrel {
 namespace {
 
-std::string lastErrorText() { return std::strerror(errno); }
+std::string lastErrorText() {
+  return std::strerror(errno);
+}
 
 std::optional<std::string> writeAndClose(std::FILE* file, std::string_view bytes) {
-  const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
+  const bool written =
+      bytes.empty() || std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
   const std::string writeError = written ? "" : lastErrorText();
   const bool closed = std::fclose(file) == 0;
   if (!written) return writeError;

@@ -1,10 +1,12 @@
 #pragma once
 
 #include <filesystem>
+#include <optional>
 #include <string_view>
 
 #include "app/controls.h"
 #include "app/ortak.h"
+#include "vortex/vortex_result.h"
 
 namespace vantrel {
 
@@ -17,6 +19,8 @@ struct Session {
   // Set once a report failure has been shown during the current user action, so one action
   // shows at most one such message; every handler clears it first.
   bool logFailureShown = false;
+  // The last lumped vortex results at full precision (the text boxes show them rounded).
+  std::optional<VortexResult> lastVortexResult = std::nullopt;
 
   std::filesystem::path reportPath(std::string_view fileName) const { return workDir / fileName; }
 };

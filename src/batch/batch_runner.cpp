@@ -38,12 +38,6 @@ bool reportsAProblem(const std::string& message) {
   return message != kDegreeCapMessage;
 }
 
-// The lumped vortex results as the text boxes show them (three decimals). The procedure keeps
-// no full-precision copy that the batch tool could read.
-VortexResult vortexResultShown(const Controls& form) {
-  return {TextToNumber(form.text(TextBox::Text_CL)), TextToNumber(form.text(TextBox::Text_CmAC))};
-}
-
 }  // namespace
 
 BatchRunner::BatchRunner(std::filesystem::path workDir)
@@ -170,7 +164,7 @@ std::vector<double> BatchRunner::fourierRow() const {
 }
 
 std::vector<double> BatchRunner::vortexRow() const {
-  const VortexResult result = vortexResultShown(controls_);
+  const VortexResult result = handlers_.session().lastVortexResult.value_or(VortexResult{});
   return {TextToNumber(controls_.text(TextBox::Text_Alfa)), result.cl, result.cm4};
 }
 

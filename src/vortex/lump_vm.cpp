@@ -109,6 +109,7 @@ void LumpedVortex(Session& session) {
   appendToCoordinateReport(session, strengthBlock(R, M));
 
   const SectionCoefficients result = coefficientsOf(panels, Gamma, stream);
+  session.lastVortexResult = VortexResult{result.cl, result.cm4};
   session.form.setText(TextBox::Text_CL, NumberToText(result.cl, 3));
   session.form.setText(TextBox::Text_CmAC, NumberToText(result.cm4, 3));
 }

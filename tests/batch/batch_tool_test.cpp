@@ -103,7 +103,8 @@ TEST(BatchTool, FlatPlateSweepPrintsCsvInPlaceOfTheSummary) {
   ASSERT_EQ(table.size(), 4u);
   EXPECT_EQ(table[0], "alfa,cl,cm4");
   EXPECT_EQ(table[1], "0,0,0");
-  EXPECT_TRUE(table[3].starts_with("5,0.548,")) << table[3];
+  // Full precision: 2·Pi·sin 5° and 0.25·cl·(1 − cos 5°).
+  EXPECT_TRUE(table[3].starts_with("5,0.54761568")) << table[3];
 
   const ToolRun json =
       runTool(folder.path(), {"--json", "open", "flat.nca", "vortex", "sweep", "0", "5", "2.5"});
