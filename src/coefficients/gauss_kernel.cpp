@@ -29,66 +29,103 @@
 namespace vantrel {
 namespace {
 
-constexpr int kPanelWidth = 64;
+#ifndef VANTREL_PANEL
+#define VANTREL_PANEL 64
+#endif
+#ifndef VANTREL_BLOCK
+#define VANTREL_BLOCK 16
+#endif
+constexpr int kPanelWidth = VANTREL_PANEL;
 // Column tiles of the trailing update taken together, so their packed quotients stay in L2.
-constexpr int kTilesPerColumnBlock = 16;
+constexpr int kTilesPerColumnBlock = VANTREL_BLOCK;
+// Steps a row of the panel or a column below it takes while it sits in registers.
+#ifndef VANTREL_GROUP
+#define VANTREL_GROUP 4
+#endif
+constexpr int kStepGroup = VANTREL_GROUP;
 
+using Doubles2 = double __attribute__((vector_size(16)));
+using Doubles4 = double __attribute__((vector_size(32)));
+using Doubles8 = double __attribute__((vector_size(64)));
+
+// Per instruction set: the vector of the register tile (MR rows by NR = kTileVectors * kLanes
+// columns) and the vector that holds a column of MR rows below the panel. The shapes were
+// measured on a processor that splits 512-bit operations in two (where 256-bit columns below the
+// panel do as well as 512-bit ones).
 struct BaselineSet {
-  using Vector = double __attribute__((vector_size(16)));
+  using Vector = Doubles2;
+  using ColumnVector = Doubles2;
   static constexpr int kLanes = 2;
   static constexpr int kTileRows = 4;
   static constexpr int kTileVectors = 2;
-  [[gnu::always_inline]] static void separatelyRounded(Vector& product) {
-    asm("" : "+x"(product));
-  }
 };
 
 struct Avx2Set {
-  using Vector = double __attribute__((vector_size(32)));
+  using Vector = Doubles4;
+  using ColumnVector = Doubles4;
   static constexpr int kLanes = 4;
   static constexpr int kTileRows = 4;
   static constexpr int kTileVectors = 3;
-  [[gnu::always_inline]] static void separatelyRounded(Vector& product) {
-    asm("" : "+x"(product));
-  }
 };
 
 struct Avx512Set {
-  using Vector = double __attribute__((vector_size(64)));
+  using Vector = Doubles8;
+  using ColumnVector = Doubles4;
   static constexpr int kLanes = 8;
   static constexpr int kTileRows = 8;
   static constexpr int kTileVectors = 3;
-  [[gnu::always_inline]] static void separatelyRounded(Vector& product) {
-    asm("" : "+v"(product));
-  }
 };
 
 // An empty asm the compiler cannot look through: the product must exist as a rounded double
 // before the subtraction, so no fused multiply-add can form even if contraction were allowed.
-[[gnu::always_inline]] inline double separatelyRoundedProduct(double factor, double quotient) {
-  double product = factor * quotient;
-  asm("" : "+x"(product));
+template <class Value>
+[[gnu::always_inline]] inline void separatelyRounded(Value& product) {
+  if constexpr (sizeof(Value) == 64)
+    asm("" : "+v"(product));
+  else
+    asm("" : "+x"(product));
+}
+
+// The product of a multiplier and a vector of quotients, the multiplier read from memory. With
+// 512-bit vectors the broadcast rides on the multiply ({1to8}): a separate broadcast takes a
+// vector pipe on processors that split 512-bit operations, which cost 15% of the elimination.
+// The asm is a multiply alone, so the product is rounded before it is subtracted.
+template <class Vector>
+[[gnu::always_inline]] inline Vector productWithBroadcast(const double& factor, Vector quotients) {
+  Vector product;
+  if constexpr (sizeof(Vector) == 64) {
+    asm("vmulpd %[factor]%{1to8%}, %[quotients], %[product]"
+        : [product] "=v"(product)
+        : [quotients] "v"(quotients), [factor] "m"(factor));
+  } else {
+    product = factor * quotients;
+    separatelyRounded(product);
+  }
   return product;
 }
 
-template <class Set>
-[[gnu::always_inline]] inline typename Set::Vector loadVector(const double* from) {
-  typename Set::Vector value;
+[[gnu::always_inline]] inline double separatelyRoundedProduct(double factor, double quotient) {
+  double product = factor * quotient;
+  separatelyRounded(product);
+  return product;
+}
+
+template <class Vector>
+[[gnu::always_inline]] inline Vector loadVector(const double* from) {
+  Vector value;
   std::memcpy(&value, from, sizeof value);
   return value;
 }
 
-template <class Set>
-[[gnu::always_inline]] inline void storeVector(double* to, const typename Set::Vector& value) {
+template <class Vector>
+[[gnu::always_inline]] inline void storeVector(double* to, const Vector& value) {
   std::memcpy(to, &value, sizeof value);
 }
 
-template <class Set>
-[[gnu::always_inline]] inline typename Set::Vector minusProduct(typename Set::Vector value,
-                                                                double factor,
-                                                                typename Set::Vector quotients) {
-  typename Set::Vector product = factor * quotients;
-  Set::separatelyRounded(product);
+template <class Vector>
+[[gnu::always_inline]] inline Vector minusProduct(Vector value, double factor, Vector quotients) {
+  Vector product = factor * quotients;
+  separatelyRounded(product);
   return value - product;
 }
 
@@ -163,34 +200,64 @@ inline bool reduceDiagonalBlock(Panel& panel, Scratch& scratch) {
   return true;
 }
 
-// Step 2 on one column tile of the panel's rows, held in scratch.panelTile.
-template <class Set>
-[[gnu::always_inline]] inline void reducePanelRowsOnTile(const Panel& panel, Scratch& scratch,
-                                                         double* packedQuotients) {
+// Step 2 on one column tile of the panel's rows, held in scratch.panelTile. The steps go in
+// groups of kStepGroup: the group's own rows first, one step after another (each quotient row
+// is taken once its row has every earlier step), then every later row takes the group's steps
+// in a row while it sits in registers, which saves a load and a store per step.
+template <class Set, int kGroup>
+[[gnu::always_inline]] inline void reducePanelRowsByGroup(const Panel& panel, Scratch& scratch,
+                                                          double* packedQuotients, int groupStart) {
   using Vector = typename Set::Vector;
   constexpr int kVectors = Set::kTileVectors;
-  constexpr int kTileColumns = kVectors * Set::kLanes;
+  constexpr int kLanes = Set::kLanes;
+  constexpr int kTileColumns = kVectors * kLanes;
   double* tile = scratch.panelTile.data();
   const double* multipliers = scratch.diagonalMultipliers.data();
-  for (int step = 0; step < panel.steps; ++step) {
+  const int groupEnd = groupStart + kGroup;
+  Vector quotients[kGroup][kVectors];
+#pragma GCC unroll 8
+  for (int g = 0; g < kGroup; ++g) {
+    const int step = groupStart + g;
     const double pivot = scratch.pivots.data()[step];
-    Vector quotients[kVectors];
 #pragma GCC unroll 8
     for (int v = 0; v < kVectors; ++v) {
-      quotients[v] = loadVector<Set>(tile + step * kTileColumns + v * Set::kLanes) / pivot;
-      storeVector<Set>(packedQuotients + step * kTileColumns + v * Set::kLanes, quotients[v]);
+      quotients[g][v] = loadVector<Vector>(tile + step * kTileColumns + v * kLanes) / pivot;
+      storeVector<Vector>(packedQuotients + step * kTileColumns + v * kLanes, quotients[g][v]);
     }
-    for (int row = step + 1; row < panel.width; ++row) {
+    for (int row = step + 1; row < groupEnd; ++row) {
       const double factor = multipliers[row * kPanelWidth + step];
       double* values = tile + row * kTileColumns;
 #pragma GCC unroll 8
-      for (int v = 0; v < kVectors; ++v) {
-        const Vector updated =
-            minusProduct<Set>(loadVector<Set>(values + v * Set::kLanes), factor, quotients[v]);
-        storeVector<Set>(values + v * Set::kLanes, updated);
-      }
+      for (int v = 0; v < kVectors; ++v)
+        storeVector<Vector>(values + v * kLanes,
+                            minusProduct<Vector>(loadVector<Vector>(values + v * kLanes), factor,
+                                                 quotients[g][v]));
     }
   }
+  for (int row = groupEnd; row < panel.width; ++row) {
+    double* values = tile + row * kTileColumns;
+    const double* factors = multipliers + row * kPanelWidth + groupStart;
+    Vector sums[kVectors];
+#pragma GCC unroll 8
+    for (int v = 0; v < kVectors; ++v) sums[v] = loadVector<Vector>(values + v * kLanes);
+#pragma GCC unroll 8
+    for (int g = 0; g < kGroup; ++g)
+#pragma GCC unroll 8
+      for (int v = 0; v < kVectors; ++v)
+        sums[v] = minusProduct<Vector>(sums[v], factors[g], quotients[g][v]);
+#pragma GCC unroll 8
+    for (int v = 0; v < kVectors; ++v) storeVector<Vector>(values + v * kLanes, sums[v]);
+  }
+}
+
+template <class Set>
+[[gnu::always_inline]] inline void reducePanelRowsOnTile(const Panel& panel, Scratch& scratch,
+                                                         double* packedQuotients) {
+  int groupStart = 0;
+  for (; groupStart + kStepGroup <= panel.steps; groupStart += kStepGroup)
+    reducePanelRowsByGroup<Set, kStepGroup>(panel, scratch, packedQuotients, groupStart);
+  for (; groupStart < panel.steps; ++groupStart)
+    reducePanelRowsByGroup<Set, 1>(panel, scratch, packedQuotients, groupStart);
 }
 
 template <class Set>
@@ -215,35 +282,63 @@ template <class Set>
 }
 
 // Step 3 on MR rows below the panel, transposed in scratch.belowTile so one vector holds a
-// column of the rows and the step-by-step dependence runs along the panel.
+// column of the rows and the step-by-step dependence runs along the panel; steps go in groups
+// as in step 2. f * q and q * f round alike: the product is commutative in every bit.
+template <class Set, int kGroup>
+[[gnu::always_inline]] inline void reduceBelowByGroup(const Panel& panel, Scratch& scratch,
+                                                      double* packedMultipliers, int groupStart) {
+  using Vector = typename Set::ColumnVector;
+  constexpr int kLanes = static_cast<int>(sizeof(Vector) / sizeof(double));
+  constexpr int kRows = Set::kTileRows;
+  constexpr int kVectors = kRows / kLanes;
+  static_assert(kVectors * kLanes == kRows);
+  double* tile = scratch.belowTile.data();
+  const double* quotients = scratch.diagonalQuotients.data();
+  const int groupEnd = groupStart + kGroup;
+  Vector factors[kGroup][kVectors];
+#pragma GCC unroll 8
+  for (int g = 0; g < kGroup; ++g) {
+    const int step = groupStart + g;
+#pragma GCC unroll 8
+    for (int v = 0; v < kVectors; ++v) {
+      factors[g][v] = loadVector<Vector>(tile + step * kRows + v * kLanes);
+      storeVector<Vector>(packedMultipliers + step * kRows + v * kLanes, factors[g][v]);
+    }
+    const double* quotientRow = quotients + step * kPanelWidth;
+    for (int column = step; column < groupEnd; ++column) {
+      double* values = tile + column * kRows;
+#pragma GCC unroll 8
+      for (int v = 0; v < kVectors; ++v)
+        storeVector<Vector>(values + v * kLanes,
+                            minusProduct<Vector>(loadVector<Vector>(values + v * kLanes),
+                                                 quotientRow[column], factors[g][v]));
+    }
+  }
+  for (int column = groupEnd; column < panel.width; ++column) {
+    double* values = tile + column * kRows;
+    Vector sums[kVectors];
+#pragma GCC unroll 8
+    for (int v = 0; v < kVectors; ++v) sums[v] = loadVector<Vector>(values + v * kLanes);
+#pragma GCC unroll 8
+    for (int g = 0; g < kGroup; ++g) {
+      const double quotient = quotients[(groupStart + g) * kPanelWidth + column];
+#pragma GCC unroll 8
+      for (int v = 0; v < kVectors; ++v)
+        sums[v] = minusProduct<Vector>(sums[v], quotient, factors[g][v]);
+    }
+#pragma GCC unroll 8
+    for (int v = 0; v < kVectors; ++v) storeVector<Vector>(values + v * kLanes, sums[v]);
+  }
+}
+
 template <class Set>
 [[gnu::always_inline]] inline void reduceBelowOnTile(const Panel& panel, Scratch& scratch,
                                                      double* packedMultipliers) {
-  using Vector = typename Set::Vector;
-  constexpr int kRows = Set::kTileRows;
-  constexpr int kVectors = kRows / Set::kLanes;
-  double* tile = scratch.belowTile.data();
-  const double* quotients = scratch.diagonalQuotients.data();
-  for (int step = 0; step < panel.steps; ++step) {
-    Vector factors[kVectors];
-#pragma GCC unroll 8
-    for (int v = 0; v < kVectors; ++v) {
-      factors[v] = loadVector<Set>(tile + step * kRows + v * Set::kLanes);
-      storeVector<Set>(packedMultipliers + step * kRows + v * Set::kLanes, factors[v]);
-    }
-    const double* quotientRow = quotients + step * kPanelWidth;
-    for (int column = step; column < panel.width; ++column) {
-      const double quotient = quotientRow[column];
-      double* values = tile + column * kRows;
-#pragma GCC unroll 8
-      for (int v = 0; v < kVectors; ++v) {
-        // f * q and q * f round alike: the product is commutative in every bit.
-        const Vector updated =
-            minusProduct<Set>(loadVector<Set>(values + v * Set::kLanes), quotient, factors[v]);
-        storeVector<Set>(values + v * Set::kLanes, updated);
-      }
-    }
-  }
+  int groupStart = 0;
+  for (; groupStart + kStepGroup <= panel.steps; groupStart += kStepGroup)
+    reduceBelowByGroup<Set, kStepGroup>(panel, scratch, packedMultipliers, groupStart);
+  for (; groupStart < panel.steps; ++groupStart)
+    reduceBelowByGroup<Set, 1>(panel, scratch, packedMultipliers, groupStart);
 }
 
 template <class Set>
@@ -282,24 +377,23 @@ template <class Set>
 #pragma GCC unroll 32
   for (int r = 0; r < kRows; ++r)
 #pragma GCC unroll 8
-    for (int v = 0; v < kVectors; ++v) sums[r][v] = loadVector<Set>(values + r * stride + v * kLanes);
+    for (int v = 0; v < kVectors; ++v) sums[r][v] = loadVector<Vector>(values + r * stride + v * kLanes);
   for (int step = 0; step < steps; ++step) {
     Vector stepQuotients[kVectors];
 #pragma GCC unroll 8
     for (int v = 0; v < kVectors; ++v)
-      stepQuotients[v] = loadVector<Set>(quotients + (step * kVectors + v) * kLanes);
+      stepQuotients[v] = loadVector<Vector>(quotients + (step * kVectors + v) * kLanes);
 #pragma GCC unroll 32
-    for (int r = 0; r < kRows; ++r) {
-      const double factor = multipliers[step * kRows + r];
+    for (int r = 0; r < kRows; ++r)
 #pragma GCC unroll 8
       for (int v = 0; v < kVectors; ++v)
-        sums[r][v] = minusProduct<Set>(sums[r][v], factor, stepQuotients[v]);
-    }
+        sums[r][v] =
+            sums[r][v] - productWithBroadcast(multipliers[step * kRows + r], stepQuotients[v]);
   }
 #pragma GCC unroll 32
   for (int r = 0; r < kRows; ++r)
 #pragma GCC unroll 8
-    for (int v = 0; v < kVectors; ++v) storeVector<Set>(values + r * stride + v * kLanes, sums[r][v]);
+    for (int v = 0; v < kVectors; ++v) storeVector<Vector>(values + r * stride + v * kLanes, sums[r][v]);
 }
 
 // A tile cut by the last row or column goes through a padded copy; the padding is never stored.
@@ -321,6 +415,20 @@ template <class Set>
     std::memcpy(panel.at(firstRow + r, firstColumn), edge + r * kColumns, columns * sizeof(double));
 }
 
+// Asks for the trailing tile at (firstRow, firstColumn) ahead of its turn: the trailing matrix
+// is read once per panel, so its tiles come from memory and would stall the register tile.
+template <class Set>
+[[gnu::always_inline]] inline void prefetchTile(const Panel& panel, int firstRow, int firstColumn) {
+  constexpr int kBytes = Set::kTileVectors * Set::kLanes * static_cast<int>(sizeof(double));
+  if (firstRow >= panel.order || firstColumn >= panel.columns()) return;
+  const int rows = std::min(Set::kTileRows, panel.order - firstRow);
+  for (int r = 0; r < rows; ++r) {
+    const char* start = reinterpret_cast<const char*>(panel.at(firstRow + r, firstColumn));
+    for (int offset = 0; offset < kBytes; offset += 64) __builtin_prefetch(start + offset, 1, 3);
+    __builtin_prefetch(start + kBytes - 1, 1, 3);
+  }
+}
+
 template <class Set>
 [[gnu::always_inline]] inline void updateTrailing(const Panel& panel, Scratch& scratch) {
   constexpr int kRows = Set::kTileRows;
@@ -336,6 +444,10 @@ template <class Set>
       for (int columnTile = blockStart; columnTile < blockEnd; ++columnTile) {
         const int firstColumn = panel.end() + columnTile * kColumns;
         const double* quotients = scratch.rowQuotients.data() + columnTile * kPanelWidth * kColumns;
+        if (columnTile + 1 < blockEnd)
+          prefetchTile<Set>(panel, firstRow, firstColumn + kColumns);
+        else
+          prefetchTile<Set>(panel, firstRow + kRows, panel.end() + blockStart * kColumns);
         if (fullRows && firstColumn + kColumns <= panel.columns())
           updateTrailingTile<Set>(panel.at(firstRow, firstColumn), panel.stride, multipliers,
                                   quotients, panel.steps);
