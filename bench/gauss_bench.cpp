@@ -16,8 +16,8 @@ namespace vantrel {
 namespace {
 
 void setFlopRate(benchmark::State& state, int n) {
-  state.counters["GFLOP/s"] = benchmark::Counter(
-      2.0 * std::pow(n, 3) / 3.0 * 1e-9, benchmark::Counter::kIsIterationInvariantRate);
+  state.counters["GFLOP/s"] = benchmark::Counter(2.0 * std::pow(n, 3) / 3.0 * 1e-9,
+                                                 benchmark::Counter::kIsIterationInvariantRate);
 }
 
 void solveByGaussSolve(benchmark::State& state) {

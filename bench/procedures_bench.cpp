@@ -1,11 +1,11 @@
 // The two procedures whose speed a user feels: the lumped vortex method on a convergence-study
 // camber line, and the angle-of-attack scroll bar's recomputation with its three plots.
 #include <benchmark/benchmark.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <string>
 #include <system_error>
-#include <unistd.h>
 
 #include "app/headless_controls.h"
 #include "app/ortak.h"
@@ -22,8 +22,7 @@ namespace {
 class ScratchFolder {
  public:
   explicit ScratchFolder(const std::string& name)
-      : path_(std::filesystem::temp_directory_path() /
-              (name + "-" + std::to_string(::getpid()))) {
+      : path_(std::filesystem::temp_directory_path() / (name + "-" + std::to_string(::getpid()))) {
     std::filesystem::create_directories(path_);
   }
   ~ScratchFolder() {
@@ -39,8 +38,8 @@ class ScratchFolder {
 void LumpedVortexOn2000Panels(benchmark::State& state) {
   Ortak ortak;
   const std::vector<double> x = camber_airfoil::evenlySpacedTheta(2001);
-  camber_airfoil::setCamberLine(ortak, x,
-                                camber_airfoil::camberOf(x, &lumped_vortex_system::naca2412MeanLine));
+  camber_airfoil::setCamberLine(
+      ortak, x, camber_airfoil::camberOf(x, &lumped_vortex_system::naca2412MeanLine));
   HeadlessControls form;
   form.setText(TextBox::Text_Alfa, "4");
   ScratchFolder folder("vantrel-bench-vortex");
@@ -57,8 +56,8 @@ void LumpedVortexOn2000Panels(benchmark::State& state) {
 void ScrollBarPathOn200Stations(benchmark::State& state) {
   Ortak ortak;
   const std::vector<double> x = camber_airfoil::evenlySpacedTheta(200);
-  camber_airfoil::setCamberLine(ortak, x,
-                                camber_airfoil::camberOf(x, &lumped_vortex_system::naca2412MeanLine));
+  camber_airfoil::setCamberLine(
+      ortak, x, camber_airfoil::camberOf(x, &lumped_vortex_system::naca2412MeanLine));
   ortak.M = 5;
   ortak.A = {0.0, 0.0815, 0.0139, -0.0031, 0.0007, -0.0002};
   ortak.A0Camber = -0.0041;

@@ -5,7 +5,8 @@
 // begins. Every loop order that keeps that sequence per element gives identical bits, so the
 // steps are taken in panels of kPanelWidth:
 //   1. the diagonal block of the panel is reduced as the plain loop does, which yields its pivots,
-//      quotients and multipliers (and stops at a zero pivot);
+//      quotients and multipliers; at a zero pivot the panel is cut short before it, steps 2 to 4
+//      finish the earlier steps everywhere, and the block is left as the plain loop leaves it;
 //   2. the panel's rows right of the panel are reduced column tile by column tile while the tile
 //      sits in L1; their quotients are packed for step 4;
 //   3. the rows below the panel are reduced on the panel's columns, a few rows at a time in a
@@ -29,20 +30,12 @@
 namespace vantrel {
 namespace {
 
-#ifndef VANTREL_PANEL
-#define VANTREL_PANEL 64
-#endif
-#ifndef VANTREL_BLOCK
-#define VANTREL_BLOCK 16
-#endif
-constexpr int kPanelWidth = VANTREL_PANEL;
+// Panel width and column block were measured at 2000 equations (48 to 128 and 4 to 64 tried).
+constexpr int kPanelWidth = 64;
 // Column tiles of the trailing update taken together, so their packed quotients stay in L2.
-constexpr int kTilesPerColumnBlock = VANTREL_BLOCK;
+constexpr int kTilesPerColumnBlock = 16;
 // Steps a row of the panel or a column below it takes while it sits in registers.
-#ifndef VANTREL_GROUP
-#define VANTREL_GROUP 4
-#endif
-constexpr int kStepGroup = VANTREL_GROUP;
+constexpr int kStepGroup = 4;
 
 using Doubles2 = double __attribute__((vector_size(16)));
 using Doubles4 = double __attribute__((vector_size(32)));
@@ -91,7 +84,8 @@ template <class Value>
 // vector pipe on processors that split 512-bit operations, which cost 15% of the elimination.
 // The asm is a multiply alone, so the product is rounded before it is subtracted.
 template <class Vector>
-[[gnu::always_inline]] inline Vector productWithBroadcast(const double& factor, Vector quotients) {
+[[gnu::always_inline]] inline Vector productWithBroadcast(const double& factor,
+                                                          const Vector& quotients) {
   Vector product;
   if constexpr (sizeof(Vector) == 64) {
     asm("vmulpd %[factor]%{1to8%}, %[quotients], %[product]"
@@ -123,7 +117,8 @@ template <class Vector>
 }
 
 template <class Vector>
-[[gnu::always_inline]] inline Vector minusProduct(Vector value, double factor, Vector quotients) {
+[[gnu::always_inline]] inline Vector minusProduct(const Vector& value, double factor,
+                                                  const Vector& quotients) {
   Vector product = factor * quotients;
   separatelyRounded(product);
   return value - product;
@@ -133,8 +128,8 @@ template <class Vector>
 class AlignedBuffer {
  public:
   explicit AlignedBuffer(std::size_t count)
-      : values_(static_cast<double*>(::operator new[](std::max<std::size_t>(count, 1) * sizeof(double),
-                                                      std::align_val_t{64}))) {}
+      : values_(static_cast<double*>(::operator new[](
+            std::max<std::size_t>(count, 1) * sizeof(double), std::align_val_t{64}))) {}
   double* data() const { return values_.get(); }
 
  private:
@@ -148,10 +143,10 @@ class AlignedBuffer {
 struct Panel {
   double* block;
   std::size_t stride;
-  int order;     // n: rows 0..n-1, columns 0..n (the right-hand side last)
-  int first;     // the panel's first step and column
-  int width;     // columns of the panel
-  int steps;     // steps of the panel with a row below and a nonzero pivot
+  int order;  // n: rows 0..n-1, columns 0..n (the right-hand side last)
+  int first;  // the panel's first step and column
+  int width;  // columns of the panel
+  int steps;  // steps of the panel with a row below and a nonzero pivot
   double* at(int row, int column) const {
     return block + static_cast<std::size_t>(row) * stride + static_cast<std::size_t>(column);
   }
@@ -229,9 +224,9 @@ template <class Set, int kGroup>
       double* values = tile + row * kTileColumns;
 #pragma GCC unroll 8
       for (int v = 0; v < kVectors; ++v)
-        storeVector<Vector>(values + v * kLanes,
-                            minusProduct<Vector>(loadVector<Vector>(values + v * kLanes), factor,
-                                                 quotients[g][v]));
+        storeVector<Vector>(
+            values + v * kLanes,
+            minusProduct<Vector>(loadVector<Vector>(values + v * kLanes), factor, quotients[g][v]));
     }
   }
   for (int row = groupEnd; row < panel.width; ++row) {
@@ -359,7 +354,8 @@ template <class Set>
                            scratch.belowMultipliers.data() + t * kPanelWidth * kRows);
     for (int r = 0; r < count; ++r) {
       double* values = panel.at(firstRow + r, panel.first);
-      for (int column = 0; column < panel.width; ++column) values[column] = tile[column * kRows + r];
+      for (int column = 0; column < panel.width; ++column)
+        values[column] = tile[column * kRows + r];
     }
   }
 }
@@ -377,7 +373,8 @@ template <class Set>
 #pragma GCC unroll 32
   for (int r = 0; r < kRows; ++r)
 #pragma GCC unroll 8
-    for (int v = 0; v < kVectors; ++v) sums[r][v] = loadVector<Vector>(values + r * stride + v * kLanes);
+    for (int v = 0; v < kVectors; ++v)
+      sums[r][v] = loadVector<Vector>(values + r * stride + v * kLanes);
   for (int step = 0; step < steps; ++step) {
     Vector stepQuotients[kVectors];
 #pragma GCC unroll 8
@@ -393,7 +390,8 @@ template <class Set>
 #pragma GCC unroll 32
   for (int r = 0; r < kRows; ++r)
 #pragma GCC unroll 8
-    for (int v = 0; v < kVectors; ++v) storeVector<Vector>(values + r * stride + v * kLanes, sums[r][v]);
+    for (int v = 0; v < kVectors; ++v)
+      storeVector<Vector>(values + r * stride + v * kLanes, sums[r][v]);
 }
 
 // A tile cut by the last row or column goes through a padded copy; the padding is never stored.
@@ -513,9 +511,12 @@ bool processorHas(VectorInstructions instructions) {
 #if defined(__x86_64__) || defined(__i386__)
   __builtin_cpu_init();
   switch (instructions) {
-    case VectorInstructions::Baseline: return true;
-    case VectorInstructions::Avx2: return __builtin_cpu_supports("avx2");
-    case VectorInstructions::Avx512: return __builtin_cpu_supports("avx512f");
+    case VectorInstructions::Baseline:
+      return true;
+    case VectorInstructions::Avx2:
+      return __builtin_cpu_supports("avx2");
+    case VectorInstructions::Avx512:
+      return __builtin_cpu_supports("avx512f");
   }
   return false;
 #else
@@ -527,8 +528,8 @@ bool processorHas(VectorInstructions instructions) {
 
 std::vector<VectorInstructions> supportedVectorInstructions() {
   std::vector<VectorInstructions> supported;
-  for (VectorInstructions instructions : {VectorInstructions::Baseline, VectorInstructions::Avx2,
-                                          VectorInstructions::Avx512})
+  for (VectorInstructions instructions :
+       {VectorInstructions::Baseline, VectorInstructions::Avx2, VectorInstructions::Avx512})
     if (processorHas(instructions)) supported.push_back(instructions);
   return supported;
 }
@@ -540,9 +541,12 @@ VectorInstructions fastestVectorInstructions() {
 
 std::string_view nameOf(VectorInstructions instructions) {
   switch (instructions) {
-    case VectorInstructions::Baseline: return "baseline";
-    case VectorInstructions::Avx2: return "avx2";
-    case VectorInstructions::Avx512: return "avx512f";
+    case VectorInstructions::Baseline:
+      return "baseline";
+    case VectorInstructions::Avx2:
+      return "avx2";
+    case VectorInstructions::Avx512:
+      return "avx512f";
   }
   return "unknown";
 }

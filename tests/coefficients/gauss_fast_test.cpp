@@ -28,9 +28,8 @@ constexpr double kUntouched = -12345.678;
   if (expected.size() != actual.size()) return ::testing::AssertionFailure() << "sizes differ";
   for (std::size_t index = 0; index < expected.size(); ++index)
     if (std::memcmp(&expected[index], &actual[index], sizeof(double)) != 0)
-      return ::testing::AssertionFailure()
-             << "first difference at element " << index << ": " << expected[index] << " vs "
-             << actual[index];
+      return ::testing::AssertionFailure() << "first difference at element " << index << ": "
+                                           << expected[index] << " vs " << actual[index];
   return ::testing::AssertionSuccess();
 }
 
@@ -88,9 +87,9 @@ void expectEveryInstructionSetMatches(int First, int Last, const Matrix& Aug) {
   for (VectorInstructions instructions : supportedVectorInstructions()) {
     SCOPED_TRACE(std::string(nameOf(instructions)));
     Matrix actual = Aug;
-    const bool nonzero = eliminateBlocked(instructions, actual.rowData(First) + First,
-                                          static_cast<std::size_t>(actual.columns()),
-                                          Last - First + 1);
+    const bool nonzero =
+        eliminateBlocked(instructions, actual.rowData(First) + First,
+                         static_cast<std::size_t>(actual.columns()), Last - First + 1);
     EXPECT_EQ(expectedNonzero, nonzero);
     EXPECT_TRUE(sameBits(expected.values(), actual.values()));
   }
