@@ -73,10 +73,16 @@ struct Avx512Set {
 // before the subtraction, so no fused multiply-add can form even if contraction were allowed.
 template <class Value>
 [[gnu::always_inline]] inline void separatelyRounded(Value& product) {
+#if defined(__x86_64__) || defined(__i386__)
   if constexpr (sizeof(Value) == 64)
     asm("" : "+v"(product));
   else
     asm("" : "+x"(product));
+#elif defined(__aarch64__)
+  asm("" : "+w"(product));
+#else
+  asm("" : "+m"(product));
+#endif
 }
 
 // The product of a multiplier and a vector of quotients, the multiplier read from memory. With
