@@ -4,6 +4,8 @@ SANITIZE_BUILD ?= build-sanitize
 BENCH_BUILD ?= build-bench
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
+# Extra arguments for the benchmark program, e.g. BENCH_ARGS=--benchmark_repetitions=5
+BENCH_ARGS ?=
 
 .PHONY: all deps configure build run test test-sanitize bench clean
 
@@ -30,8 +32,8 @@ test-sanitize: deps
 
 bench: deps
 	cmake -S . -B $(BENCH_BUILD) -DCMAKE_BUILD_TYPE=Release -DVANTREL_BENCH=ON -DVANTREL_TESTS=OFF $(CMAKE_FLAGS)
-	cmake --build $(BENCH_BUILD) -j $(JOBS)
-	OPENBLAS_NUM_THREADS=1 $(BENCH_BUILD)/bench/vantrel_bench
+	cmake --build $(BENCH_BUILD) -j $(JOBS) --target vantrel_bench
+	OPENBLAS_NUM_THREADS=1 $(BENCH_BUILD)/bench/vantrel_bench $(BENCH_ARGS)
 
 run: build
 	@scripts/run-window $(BUILD)

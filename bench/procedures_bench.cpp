@@ -1,0 +1,85 @@
+// The two procedures whose speed a user feels: the lumped vortex method on a convergence-study
+// camber line, and the angle-of-attack scroll bar's recomputation with its three plots.
+#include <benchmark/benchmark.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <string>
+#include <system_error>
+
+#include "app/headless_controls.h"
+#include "app/ortak.h"
+#include "app/session.h"
+#include "coefficients/lumped_vortex_system.h"
+#include "loads/aero_loads.h"
+#include "support/camber_airfoil.h"
+#include "vortex/lump_vm.h"
+
+namespace vantrel {
+namespace {
+
+// A folder of its own for the reports the procedures append to, removed afterwards.
+class ScratchFolder {
+ public:
+  explicit ScratchFolder(const std::string& name)
+      : path_(std::filesystem::temp_directory_path() / (name + "-" + std::to_string(::getpid()))) {
+    std::filesystem::create_directories(path_);
+  }
+  ~ScratchFolder() {
+    std::error_code ignored;
+    std::filesystem::remove_all(path_, ignored);
+  }
+  const std::filesystem::path& path() const { return path_; }
+
+ private:
+  std::filesystem::path path_;
+};
+
+void LumpedVortexOn2000Panels(benchmark::State& state) {
+  Ortak ortak;
+  const std::vector<double> x = camber_airfoil::evenlySpacedTheta(2001);
+  camber_airfoil::setCamberLine(
+      ortak, x, camber_airfoil::camberOf(x, &lumped_vortex_system::naca2412MeanLine));
+  HeadlessControls form;
+  form.setText(TextBox::Text_Alfa, "4");
+  ScratchFolder folder("vantrel-bench-vortex");
+  Session session{ortak, form, folder.path()};
+  for (auto _ : state) {
+    state.PauseTiming();
+    std::filesystem::remove(session.reportPath(kCoordinateReport));
+    state.ResumeTiming();
+    LumpedVortex(session);
+  }
+  state.counters["messages"] = static_cast<double>(form.messages().size());
+}
+
+void ScrollBarPathOn200Stations(benchmark::State& state) {
+  Ortak ortak;
+  const std::vector<double> x = camber_airfoil::evenlySpacedTheta(200);
+  camber_airfoil::setCamberLine(
+      ortak, x, camber_airfoil::camberOf(x, &lumped_vortex_system::naca2412MeanLine));
+  ortak.M = 5;
+  ortak.A = {0.0, 0.0815, 0.0139, -0.0031, 0.0007, -0.0002};
+  ortak.A0Camber = -0.0041;
+  HeadlessControls form;
+  form.setText(TextBox::Text_Alfa, "4");
+  ScratchFolder folder("vantrel-bench-scroll");
+  Session session{ortak, form, folder.path()};
+  int calls = 0;
+  for (auto _ : state) {
+    // The results log grows with every call; start it afresh now and then.
+    if (++calls % 1000 == 0) {
+      state.PauseTiming();
+      std::filesystem::remove(session.reportPath(kResultsLog));
+      state.ResumeTiming();
+    }
+    session.logFailureShown = false;
+    CalcAeroLoads(session);
+  }
+}
+
+BENCHMARK(LumpedVortexOn2000Panels)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(ScrollBarPathOn200Stations)->Unit(benchmark::kMicrosecond)->UseRealTime();
+
+}  // namespace
+}  // namespace vantrel

@@ -1,0 +1,219 @@
+// The tiled solver against the textbook loop, bit for bit, for every instruction set this
+// processor runs.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstring>
+#include <limits>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "app/headless_controls.h"
+#include "app/initial_state.h"
+#include "coefficients/gauss_e.h"
+#include "coefficients/gauss_kernel.h"
+#include "coefficients/literal_gauss.h"
+#include "coefficients/lumped_vortex_system.h"
+#include "support/camber_airfoil.h"
+
+namespace vantrel {
+namespace {
+
+constexpr double kUntouched = -12345.678;
+
+// Bits of both, so a NaN, an infinity or the sign of a zero counts as a difference too.
+::testing::AssertionResult sameBits(const std::vector<double>& expected,
+                                    const std::vector<double>& actual) {
+  if (expected.size() != actual.size()) return ::testing::AssertionFailure() << "sizes differ";
+  for (std::size_t index = 0; index < expected.size(); ++index)
+    if (std::memcmp(&expected[index], &actual[index], sizeof(double)) != 0)
+      return ::testing::AssertionFailure() << "first difference at element " << index << ": "
+                                           << expected[index] << " vs " << actual[index];
+  return ::testing::AssertionSuccess();
+}
+
+// A random diagonally dominant system in rows/columns First..First+order-1, surrounded by
+// entries the solver must neither read nor write.
+Matrix randomDominantSystem(int First, int order, unsigned seed, double magnitudeSpread = 0.0) {
+  std::mt19937_64 generator(seed);
+  std::uniform_real_distribution<double> entry(-1.0, 1.0);
+  std::uniform_real_distribution<double> exponent(-magnitudeSpread, magnitudeSpread);
+  Matrix Aug(First + order + 1, First + order + 3);
+  for (int row = 0; row < Aug.rows(); ++row)
+    for (int column = 0; column < Aug.columns(); ++column) Aug(row, column) = kUntouched;
+  const int Last = First + order - 1;
+  for (int i = First; i <= Last; ++i) {
+    double rowSum = 0.0;
+    for (int j = First; j <= Last + 1; ++j) {
+      Aug(i, j) = entry(generator) * std::exp2(exponent(generator));
+      if (j <= Last) rowSum += std::fabs(Aug(i, j));
+    }
+    Aug(i, i) = (entry(generator) < 0 ? -1.0 : 1.0) * (rowSum + 1.0);
+  }
+  return Aug;
+}
+
+struct Outcome {
+  GaussOutcome outcome;
+  Matrix Aug;
+  std::vector<double> Sol;
+};
+
+Outcome solvedByLiteral(int First, int Last, Matrix Aug) {
+  std::vector<double> Sol(static_cast<std::size_t>(Aug.rows()) + 1, kUntouched);
+  const GaussOutcome outcome = literal_gauss::solve(First, Last, Aug, Sol);
+  return {outcome, std::move(Aug), std::move(Sol)};
+}
+
+Outcome solvedByProgram(int First, int Last, Matrix Aug) {
+  std::vector<double> Sol(static_cast<std::size_t>(Aug.rows()) + 1, kUntouched);
+  const GaussOutcome outcome = GaussEliminate(First, Last, Aug, Sol);
+  return {outcome, std::move(Aug), std::move(Sol)};
+}
+
+void expectSameAsLiteral(int First, int Last, const Matrix& Aug) {
+  const Outcome expected = solvedByLiteral(First, Last, Aug);
+  const Outcome actual = solvedByProgram(First, Last, Aug);
+  EXPECT_EQ(expected.outcome, actual.outcome);
+  EXPECT_TRUE(sameBits(expected.Aug.values(), actual.Aug.values())) << "reduced Aug";
+  EXPECT_TRUE(sameBits(expected.Sol, actual.Sol)) << "Sol";
+}
+
+// The forward elimination of every compiled instruction set against the literal one.
+void expectEveryInstructionSetMatches(int First, int Last, const Matrix& Aug) {
+  Matrix expected = Aug;
+  const bool expectedNonzero = literal_gauss::eliminateForward(First, Last, expected);
+  for (VectorInstructions instructions : supportedVectorInstructions()) {
+    SCOPED_TRACE(std::string(nameOf(instructions)));
+    Matrix actual = Aug;
+    const bool nonzero =
+        eliminateBlocked(instructions, actual.rowData(First) + First,
+                         static_cast<std::size_t>(actual.columns()), Last - First + 1);
+    EXPECT_EQ(expectedNonzero, nonzero);
+    EXPECT_TRUE(sameBits(expected.values(), actual.values()));
+  }
+}
+
+const int kOrders[] = {1, 2, 3, 7, 31, 32, 33, 63, 64, 65, 100, 129, 257, 300};
+
+TEST(GaussFast, RandomDominantSystemsMatchTheLiteralLoopBitForBit) {
+  for (int First : {0, 1})
+    for (int order : kOrders)
+      for (unsigned seed : {1u, 2u, 3u}) {
+        if (order > 200 && seed > 2) continue;
+        SCOPED_TRACE("First " + std::to_string(First) + ", order " + std::to_string(order) +
+                     ", seed " + std::to_string(seed));
+        const Matrix Aug = randomDominantSystem(First, order, seed);
+        expectSameAsLiteral(First, First + order - 1, Aug);
+      }
+}
+
+TEST(GaussFast, EveryInstructionSetMatchesTheLiteralElimination) {
+  ASSERT_EQ(supportedVectorInstructions().front(), VectorInstructions::Baseline);
+  for (int First : {0, 1})
+    for (int order : {2, 9, 64, 65, 70, 127, 200, 259}) {
+      SCOPED_TRACE("First " + std::to_string(First) + ", order " + std::to_string(order));
+      expectEveryInstructionSetMatches(First, First + order - 1,
+                                       randomDominantSystem(First, order, 7u + order, 30.0));
+    }
+}
+
+TEST(GaussFast, LumpedVortexSystemsMatchTheLiteralLoopBitForBit) {
+  for (int panels : {5, 38, 64, 65, 130, 201, 300}) {
+    for (auto shape : {&camber_airfoil::parabola, &lumped_vortex_system::naca2412MeanLine}) {
+      SCOPED_TRACE("panels " + std::to_string(panels));
+      const Matrix K = lumped_vortex_system::forCamberLine(panels, shape);
+      expectSameAsLiteral(1, panels, K);
+      if (panels == 201) expectEveryInstructionSetMatches(1, panels, K);
+    }
+  }
+}
+
+TEST(GaussFast, LumpedVortexSolutionCarriesTheFlatPlateLift) {
+  // A nearly flat camber line at 5 degrees: the strengths add up to about pi sin 5 deg.
+  const Matrix K = lumped_vortex_system::forCamberLine(
+      400, [](double x) { return 1e-9 * x * (1 - x); }, 5.0);
+  const Outcome solved = solvedByProgram(1, 400, K);
+  ASSERT_EQ(solved.outcome, GaussOutcome::Solved);
+  double sum = 0.0;
+  for (int I = 1; I <= 400; ++I) sum += solved.Sol[I];
+  EXPECT_NEAR(2 * sum, 2 * std::acos(-1.0) * std::sin(std::acos(-1.0) * 5 / 180), 1e-3);
+}
+
+// Rows k - 1 and k vanish left of k - 1, so the earlier steps leave them alone, and step k - 1
+// turns the pivot a(k,k) = 2 - 4 * (1 / 2) into an exact zero.
+Matrix systemWithPivotVanishingAt(int First, int order, int k) {
+  Matrix Aug = randomDominantSystem(First, order, 11u + k);
+  const int row = First + k;
+  for (int j = First; j < row - 1; ++j) Aug(row - 1, j) = Aug(row, j) = 0.0;
+  Aug(row - 1, row - 1) = 2.0;
+  Aug(row - 1, row) = 1.0;
+  Aug(row, row - 1) = 4.0;
+  Aug(row, row) = 2.0;
+  return Aug;
+}
+
+TEST(GaussFast, ZeroPivotMidEliminationLeavesSolAndAugAsTheLiteralLoop) {
+  for (int First : {0, 1})
+    for (int k : {1, 5, 40, 63, 64, 65, 70, 127, 128, 140}) {
+      SCOPED_TRACE("First " + std::to_string(First) + ", pivot " + std::to_string(k));
+      const Matrix Aug = systemWithPivotVanishingAt(First, 150, k);
+      const Outcome solved = solvedByProgram(First, First + 149, Aug);
+      EXPECT_EQ(solved.outcome, GaussOutcome::ZeroPivot);
+      EXPECT_TRUE(sameBits(std::vector<double>(solved.Sol.size(), kUntouched), solved.Sol));
+      expectSameAsLiteral(First, First + 149, Aug);
+      if (k == 64 || k == 70) expectEveryInstructionSetMatches(First, First + 149, Aug);
+    }
+}
+
+TEST(GaussFast, ZeroFirstPivotStopsBeforeAnyChange) {
+  for (int order : {2, 100}) {
+    Matrix Aug = randomDominantSystem(1, order, 5u);
+    Aug(1, 1) = 0.0;
+    const Outcome solved = solvedByProgram(1, order, Aug);
+    EXPECT_EQ(solved.outcome, GaussOutcome::ZeroPivot);
+    EXPECT_TRUE(sameBits(Aug.values(), solved.Aug.values()));
+    EXPECT_TRUE(sameBits(std::vector<double>(solved.Sol.size(), kUntouched), solved.Sol));
+  }
+}
+
+TEST(GaussFast, ZeroLastPivotIsRefusedAfterTheFullReduction) {
+  for (int order : {2, 33, 100}) {
+    SCOPED_TRACE("order " + std::to_string(order));
+    Matrix Aug = randomDominantSystem(1, order, 9u);
+    for (int j = 1; j <= order; ++j) Aug(order, j) = 0.0;
+    expectSameAsLiteral(1, order, Aug);
+    EXPECT_EQ(solvedByProgram(1, order, Aug).outcome, GaussOutcome::ZeroPivot);
+  }
+}
+
+TEST(GaussFast, ZeroPivotIsToldOnceAndSolKeepsWhatTheCallerHad) {
+  Matrix Aug = systemWithPivotVanishingAt(1, 80, 66);
+  std::vector<double> Sol(82, 0.5);
+  HeadlessControls form;
+  EXPECT_EQ(GaussSolve(1, 80, Aug, Sol, form), GaussOutcome::ZeroPivot);
+  EXPECT_EQ(form.messages(), std::vector<std::string>{kZeroPivotMessage});
+  EXPECT_EQ(Sol, std::vector<double>(82, 0.5));
+}
+
+TEST(GaussFast, EmptySystemWritesNothing) {
+  Matrix Aug = randomDominantSystem(1, 3, 4u);
+  const Outcome solved = solvedByProgram(2, 1, Aug);
+  EXPECT_EQ(solved.outcome, GaussOutcome::Empty);
+  EXPECT_TRUE(sameBits(Aug.values(), solved.Aug.values()));
+  EXPECT_TRUE(sameBits(std::vector<double>(solved.Sol.size(), kUntouched), solved.Sol));
+}
+
+TEST(GaussFast, NonFiniteEntriesSpreadAsInTheLiteralLoop) {
+  // Infinities and NaNs in the multipliers make the "zeroed" entries NaN; the tiled loop must
+  // produce the same NaN bits and the same infinities.
+  Matrix Aug = randomDominantSystem(0, 90, 13u);
+  Aug(70, 3) = std::numeric_limits<double>::infinity();
+  Aug(80, 66) = std::numeric_limits<double>::quiet_NaN();
+  Aug(5, 89) = -std::numeric_limits<double>::infinity();
+  expectEveryInstructionSetMatches(0, 89, Aug);
+}
+
+}  // namespace
+}  // namespace vantrel
