@@ -1,7 +1,116 @@
 #include "vortex/lump_vm.h"
 
-namespace vantrel {
+#include <cmath>
+#include <optional>
+#include <string>
+#include <vector>
 
-void LumpedVortex(Session& session) { (void)session; }
+#include "app/initial_state.h"
+#include "app/text_rules.h"
+#include "coefficients/gauss_e.h"
+#include "vortex/vortex_panels.h"
+#include "vortex/vortex_report.h"
+
+namespace vantrel {
+namespace {
+
+std::string tooFewStationsMessage(int stations) {
+  return "The lumped vortex method needs at least two camber-line stations; this airfoil has " +
+         std::to_string(stations) + ".";
+}
+
+std::string zeroLengthPanelMessage(int I) {
+  return "Camber stations " + std::to_string(I) + " and " + std::to_string(I + 1) +
+         " lie on the same point, so the panel between them has no length. The lumped vortex "
+         "method needs distinct neighbouring stations.";
+}
+
+// Why the method cannot run on this camber line, or nothing when it can.
+std::optional<std::string> refusal(const Ortak& ortak, const VortexPanels& panels, int stations) {
+  if (ortak.xC.empty()) return std::string(kOpenAirfoilMessage);
+  if (stations < 2) return tooFewStationsMessage(stations);
+  if (auto I = firstZeroLengthPanel(panels)) return zeroLengthPanelMessage(*I);
+  return std::nullopt;
+}
+
+struct FreeStream {
+  double ca = 1.0;
+  double sa = 0.0;
+};
+
+FreeStream freeStreamOf(const Session& session) {
+  const double alfa = TextToNumber(session.form.text(TextBox::Text_Alfa));
+  const double alfaR = (session.ortak.Pi * alfa) / 180;
+  return {std::cos(alfaR), std::sin(alfaR)};
+}
+
+// Flow through the panel at control point I induced by a unit vortex J, and in column M + 1 the
+// free stream's share with its sign changed; R(I) keeps that right-hand side.
+Matrix influenceSystem(const VortexPanels& panels, double Pi, FreeStream stream,
+                       std::vector<double>& R) {
+  const int M = panels.M;
+  Matrix K(M + 1, M + 2);
+  R.assign(static_cast<std::size_t>(M) + 1, 0.0);
+  for (int I = 1; I <= M; ++I) {
+    double* row = K.rowData(I);
+    for (int J = 1; J <= M; ++J) {
+      const double dx = panels.xCP[I] - panels.xV[J];
+      const double dy = panels.yCP[I] - panels.yV[J];
+      const double r2 = dx * dx + dy * dy;
+      row[J] = (panels.CosP[I] * dx + panels.SinP[I] * dy) / 2 / r2 / Pi;
+    }
+    R[I] = panels.CosP[I] * stream.sa + panels.SinP[I] * stream.ca;
+    row[M + 1] = R[I];
+  }
+  return K;
+}
+
+struct SectionCoefficients {
+  double cl = 0.0;
+  double cm4 = 0.0;
+};
+
+SectionCoefficients coefficientsOf(const VortexPanels& panels, const std::vector<double>& Gamma,
+                                   FreeStream stream) {
+  double S1 = 0.0;
+  double S2 = 0.0;
+  for (int I = 1; I <= panels.M; ++I) {
+    S1 = S1 + Gamma[I];
+    S2 = S2 - panels.xV[I] * Gamma[I];
+  }
+  SectionCoefficients result;
+  result.cl = 2 * S1;
+  result.cm4 = 0.25 * result.cl + stream.ca * (2 * S2);
+  return result;
+}
+
+}  // namespace
+
+void LumpedVortex(Session& session) {
+  Ortak& ortak = session.ortak;
+  const int stations = camberStationCount(ortak);
+  const int M = stations - 1;
+  const VortexPanels panels = panelsOf(ortak, M < 0 ? 0 : M);
+  if (auto reason = refusal(ortak, panels, stations)) {
+    session.form.showMessage(*reason);
+    return;
+  }
+  ortak.M = M;
+  appendToCoordinateReport(session, panelBlock(ortak, panels));
+
+  const FreeStream stream = freeStreamOf(session);
+  std::vector<double> R;
+  Matrix K = influenceSystem(panels, ortak.Pi, stream, R);
+  // The matrix is shown as built, before the solver reduces it; beyond 38 panels it is left out.
+  if (M <= 38) appendToCoordinateReport(session, influenceBlock(K, R, M));
+
+  GaussSolve(1, M, K, R, session.form);
+  const std::vector<double> Gamma = R;
+  appendToCoordinateReport(session, strengthBlock(R, M));
+
+  const SectionCoefficients result = coefficientsOf(panels, Gamma, stream);
+  session.form.setText(TextBox::Text_CL, NumberToText(result.cl, 3));
+  session.form.setText(TextBox::Text_CmAC, NumberToText(result.cm4, 3));
+}
 
 }  // namespace vantrel

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <vector>
+
+#include "app/ortak.h"
+#include "app/report_file.h"
+#include "app/session.h"
+#include "coefficients/gauss_e.h"
+#include "vortex/vortex_panels.h"
+
+namespace vantrel {
+
+// The three blocks the lumped vortex method appends to the coordinate report "Vantrel.txt".
+// Panel start points are the camber stations; K and R are indexed from 1.
+ReportText panelBlock(const Ortak& ortak, const VortexPanels& panels);
+ReportText influenceBlock(const Matrix& K, const std::vector<double>& R, int M);
+ReportText strengthBlock(const std::vector<double>& R, int M);
+
+// Appends one block; a file that cannot be written is reported once per user action, and the
+// results on screen do not depend on it.
+void appendToCoordinateReport(Session& session, const ReportText& block);
+
+}  // namespace vantrel

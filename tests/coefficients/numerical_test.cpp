@@ -1,0 +1,156 @@
+#include "coefficients/numerical.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "app/form1_handlers.h"
+#include "app/headless_controls.h"
+#include "support/camber_airfoil.h"
+
+namespace vantrel {
+namespace {
+
+namespace fs = std::filesystem;
+using camber_airfoil::camberOf;
+using camber_airfoil::evenlySpacedTheta;
+using camber_airfoil::evenlySpacedX;
+using camber_airfoil::parabola;
+using camber_airfoil::setCamberLine;
+
+std::string readBytes(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream bytes;
+  bytes << in.rdbuf();
+  return bytes.str();
+}
+
+void writeBytes(const fs::path& path, const std::string& bytes) {
+  std::ofstream(path, std::ios::binary) << bytes;
+}
+
+class NumericalFourierTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
+    workDir_ = fs::temp_directory_path() / (std::string("vantrel_numerical_") + test->name());
+    fs::remove_all(workDir_);
+    fs::create_directories(workDir_);
+    session_.workDir = workDir_;
+    ortak_.Pi = 4 * std::atan(1.0);
+  }
+  void TearDown() override { fs::remove_all(workDir_); }
+
+  fs::path logPath() const { return workDir_ / "Poly5.txt"; }
+
+  Ortak ortak_;
+  HeadlessControls form_;
+  fs::path workDir_;
+  Session session_{ortak_, form_, workDir_};
+};
+
+TEST_F(NumericalFourierTest, ParabolaEvenlySpacedInThetaGivesNearlyTheExactFirstCoefficient) {
+  const auto x = evenlySpacedTheta(21);
+  setCamberLine(ortak_, x, camberOf(x, parabola));
+  ASSERT_TRUE(NumericalFourier(session_));
+  EXPECT_EQ(ortak_.M, 7.0);
+  ASSERT_EQ(ortak_.A.size(), 8u);
+  EXPECT_NEAR(ortak_.A0Camber, 0.0, 5e-8);
+  EXPECT_NEAR(ortak_.A[1], 0.0795075, 5e-8);
+  for (int n = 2; n <= 7; ++n) EXPECT_NEAR(ortak_.A[n], 0.0, 5e-8) << "A(" << n << ")";
+  EXPECT_EQ(ortak_.A[0], 0.0);
+  EXPECT_TRUE(form_.messages().empty());
+}
+
+TEST_F(NumericalFourierTest, ParabolaEvenlySpacedInXGivesOddCoefficientsOnly) {
+  const auto x = evenlySpacedX(21);
+  setCamberLine(ortak_, x, camberOf(x, parabola));
+  ASSERT_TRUE(NumericalFourier(session_));
+  EXPECT_NEAR(ortak_.A0Camber, 0.0, 5e-8);
+  EXPECT_NEAR(ortak_.A[1], 0.0782606, 5e-8);
+  EXPECT_NEAR(ortak_.A[3], -0.0054636, 5e-8);
+  EXPECT_NEAR(ortak_.A[5], -0.0063493, 5e-8);
+  EXPECT_NEAR(ortak_.A[7], 0.0003485, 5e-8);
+  for (int n : {2, 4, 6}) EXPECT_NEAR(ortak_.A[n], 0.0, 5e-8) << "A(" << n << ")";
+}
+
+TEST_F(NumericalFourierTest, ReplacesTheCoefficientsOfAnEarlierLeastSquaresRun) {
+  const auto x = evenlySpacedX(11);
+  setCamberLine(ortak_, x, std::vector<double>(x.size(), 0.0));
+  ortak_.M = 3;
+  ortak_.A = {0.3, 0.1, 0.2, 0.3, 0.4, 0.5};
+  ortak_.A0Camber = 0.7;
+  ASSERT_TRUE(NumericalFourier(session_));
+  EXPECT_EQ(ortak_.M, 7.0);
+  EXPECT_EQ(ortak_.A, std::vector<double>(8, 0.0));
+  EXPECT_EQ(ortak_.A0Camber, 0.0);
+}
+
+TEST_F(NumericalFourierTest, WithoutAnAirfoilLogsZerosAndLetsTheLoadsRun) {
+  ASSERT_TRUE(NumericalFourier(session_));
+  EXPECT_EQ(ortak_.M, 7.0);
+  EXPECT_EQ(ortak_.A, std::vector<double>(8, 0.0));
+  EXPECT_EQ(ortak_.A0Camber, 0.0);
+  std::string expected = "\r\n Fourier coefficients with numerical integration\r\n\r\n";
+  expected += " A0 + AlfaR = .00000\r\n";
+  for (int n = 1; n <= 7; ++n) expected += " A " + std::to_string(n) + "  = .00000\r\n";
+  EXPECT_EQ(readBytes(logPath()), expected);
+  EXPECT_TRUE(form_.messages().empty());
+}
+
+TEST_F(NumericalFourierTest, AppendsItsBlockByteForByteAfterWhatTheLogHeld) {
+  const fs::path expectedFile =
+      fs::path(VANTREL_TEST_DATA) / "numerical_parabola_even_x" / "Poly5.txt";
+  writeBytes(logPath(), "earlier run\r\n");
+  const auto x = evenlySpacedX(21);
+  setCamberLine(ortak_, x, camberOf(x, parabola));
+  ASSERT_TRUE(NumericalFourier(session_));
+  const std::string expected = readBytes(expectedFile);
+  ASSERT_FALSE(expected.empty());
+  EXPECT_EQ(readBytes(logPath()), expected);
+
+  // A second run appends the same block again.
+  ASSERT_TRUE(NumericalFourier(session_));
+  EXPECT_EQ(readBytes(logPath()),
+            expected + expected.substr(std::string("earlier run\r\n").size()));
+}
+
+TEST_F(NumericalFourierTest, RefusesNeighbouringStationsWithTheSameXAndChangesNothing) {
+  setCamberLine(ortak_, {0.0, 0.25, 0.5, 0.5, 1.0}, {0.0, 0.01, 0.02, 0.03, 0.0});
+  ortak_.M = 4;
+  ortak_.A = {0.0, 0.1, 0.2, 0.3, 0.4, 0.0};
+  ortak_.A0Camber = 0.05;
+  EXPECT_FALSE(NumericalFourier(session_));
+  ASSERT_EQ(form_.messages().size(), 1u);
+  EXPECT_NE(form_.messages()[0].find("stations 3 and 4"), std::string::npos) << form_.messages()[0];
+  EXPECT_EQ(ortak_.M, 4.0);
+  EXPECT_EQ(ortak_.A, (std::vector<double>{0.0, 0.1, 0.2, 0.3, 0.4, 0.0}));
+  EXPECT_EQ(ortak_.A0Camber, 0.05);
+  EXPECT_FALSE(fs::exists(logPath()));
+}
+
+TEST_F(NumericalFourierTest, AnUnwritableLogIsReportedOnceAndTheCoefficientsStand) {
+  const auto x = evenlySpacedX(21);
+  setCamberLine(ortak_, x, camberOf(x, parabola));
+  session_.workDir = workDir_ / "missing-folder";
+  ASSERT_TRUE(NumericalFourier(session_));
+  EXPECT_NEAR(ortak_.A[1], 0.0782606, 5e-8);
+  ASSERT_EQ(form_.messages().size(), 1u);
+  EXPECT_NE(form_.messages()[0].find("\"Poly5.txt\""), std::string::npos);
+}
+
+TEST_F(NumericalFourierTest, MenuCommandRunsWithoutAnAirfoilFile) {
+  Form1Handlers handlers(ortak_, form_, workDir_);
+  handlers.Form_Load();
+  handlers.Mn_Numerical_Click();
+  EXPECT_EQ(ortak_.M, 7.0);
+  EXPECT_EQ(ortak_.A.size(), 8u);
+  const std::string log = readBytes(logPath());
+  EXPECT_EQ(log.rfind("\r\n Fourier coefficients with numerical integration\r\n", 0), 0u);
+}
+
+}  // namespace
+}  // namespace vantrel

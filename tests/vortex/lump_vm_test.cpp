@@ -1,0 +1,217 @@
+#include "vortex/lump_vm.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "app/form1_handlers.h"
+#include "app/headless_controls.h"
+#include "app/initial_state.h"
+#include "support/camber_airfoil.h"
+
+namespace vantrel {
+namespace {
+
+namespace fs = std::filesystem;
+using camber_airfoil::camberOf;
+using camber_airfoil::evenlySpacedX;
+using camber_airfoil::parabola;
+using camber_airfoil::setCamberLine;
+
+std::string readBytes(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream bytes;
+  bytes << in.rdbuf();
+  return bytes.str();
+}
+
+int countOf(const std::string& text, const std::string& part) {
+  int count = 0;
+  for (auto at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) ++count;
+  return count;
+}
+
+const std::string kMatrixTitle = " KATSAYILAR MATR\xDDS\xDD\r\n";
+const std::string kStrengthTitle =
+    " G\xDDRDAP \xDE\xDD"
+    "DDETLER\xDD\r\n";
+
+class LumpedVortexTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
+    workDir_ = fs::temp_directory_path() / (std::string("vantrel_lumpvm_") + test->name());
+    fs::remove_all(workDir_);
+    fs::create_directories(workDir_);
+    session_.workDir = workDir_;
+    ortak_.Pi = 4 * std::atan(1.0);
+  }
+  void TearDown() override { fs::remove_all(workDir_); }
+
+  fs::path reportPath() const { return workDir_ / "Vantrel.txt"; }
+  void flatPlate() {
+    const auto x = evenlySpacedX(21);
+    setCamberLine(ortak_, x, std::vector<double>(x.size(), 0.0));
+  }
+  void parabolaOn(int stations) {
+    const auto x = evenlySpacedX(stations);
+    setCamberLine(ortak_, x, camberOf(x, parabola));
+  }
+  void run(const std::string& alfa) {
+    form_.setText(TextBox::Text_Alfa, alfa);
+    LumpedVortex(session_);
+  }
+  std::string cl() const { return form_.text(TextBox::Text_CL); }
+  std::string cm() const { return form_.text(TextBox::Text_CmAC); }
+
+  Ortak ortak_;
+  HeadlessControls form_;
+  fs::path workDir_;
+  Session session_{ortak_, form_, workDir_};
+};
+
+TEST_F(LumpedVortexTest, FlatPlateGivesTwoPiSinAlfa) {
+  flatPlate();
+  run("5");
+  EXPECT_EQ(cl(), "0.548");
+  EXPECT_EQ(cm(), "0.001");
+  run("0");
+  EXPECT_EQ(cl(), "0");
+  EXPECT_EQ(cm(), "0");
+  EXPECT_TRUE(form_.messages().empty());
+}
+
+TEST_F(LumpedVortexTest, FlatPlatePanelsRunAlongTheChord) {
+  const auto x = evenlySpacedX(5);
+  setCamberLine(ortak_, x, std::vector<double>(x.size(), 0.0));
+  run("5");
+  const std::string report = readBytes(reportPath());
+  EXPECT_NE(report.find("\r\n1   0.0000   0.0000   0.0625   0.0000   0.1875   0.0000   0.2500   "
+                        "1.0000   0.0000   \r\n"),
+            std::string::npos);
+  EXPECT_NE(report.find("\r\n4   0.7500   0.0000   0.8125   0.0000   0.9375   0.0000   0.2500   "
+                        "1.0000   0.0000   \r\n"),
+            std::string::npos);
+  // Every right-hand side is sin 5 degrees.
+  EXPECT_EQ(countOf(report, "   0.0872\r\n"), 4);
+}
+
+TEST_F(LumpedVortexTest, ParabolicCamberAtZeroDegrees) {
+  parabolaOn(21);
+  run("0");
+  EXPECT_EQ(cl(), "0.24");
+  EXPECT_EQ(cm(), "-0.063");
+}
+
+TEST_F(LumpedVortexTest, EmptyAngleTextCountsAsZeroDegrees) {
+  parabolaOn(21);
+  run("");
+  EXPECT_EQ(cl(), "0.24");
+  EXPECT_EQ(cm(), "-0.063");
+  run("abc");
+  EXPECT_EQ(cl(), "0.24");
+}
+
+TEST_F(LumpedVortexTest, LeavesThePanelCountInMAndTheCoefficientsAlone) {
+  parabolaOn(21);
+  ortak_.M = 4;
+  ortak_.A = {0.01, 0.06, 0.01, 0.0, 0.0, 0.0};
+  ortak_.A0Camber = 0.02;
+  run("2");
+  EXPECT_EQ(ortak_.M, 20.0);
+  EXPECT_EQ(ortak_.A, (std::vector<double>{0.01, 0.06, 0.01, 0.0, 0.0, 0.0}));
+  EXPECT_EQ(ortak_.A0Camber, 0.02);
+  EXPECT_EQ(ortak_.CL, 0.0);
+}
+
+TEST_F(LumpedVortexTest, MatrixBlockOnlyUpToThirtyEightPanels) {
+  parabolaOn(39);
+  run("3");
+  std::string report = readBytes(reportPath());
+  EXPECT_EQ(countOf(report, kMatrixTitle), 1);
+  EXPECT_EQ(countOf(report, "\r\n"), 4 + 38 + 1 + 38 + 1 + 38);
+
+  fs::remove(reportPath());
+  parabolaOn(40);
+  run("3");
+  report = readBytes(reportPath());
+  EXPECT_EQ(countOf(report, kMatrixTitle), 0);
+  EXPECT_EQ(countOf(report, kStrengthTitle), 1);
+  EXPECT_EQ(countOf(report, "\r\n"), 4 + 39 + 1 + 39);
+  EXPECT_EQ(ortak_.M, 39.0);
+}
+
+TEST_F(LumpedVortexTest, AppendsItsThreeBlocksByteForByte) {
+  const fs::path expectedFile =
+      fs::path(VANTREL_TEST_DATA) / "lumped_vortex_parabola_6" / "Vantrel.txt";
+  std::ofstream(reportPath(), std::ios::binary) << "read report\r\n";
+  parabolaOn(6);
+  run("4");
+  const std::string expected = readBytes(expectedFile);
+  ASSERT_FALSE(expected.empty());
+  EXPECT_EQ(readBytes(reportPath()), expected);
+  EXPECT_EQ(cl(), "0.641");
+  EXPECT_EQ(cm(), "-0.06");
+}
+
+TEST_F(LumpedVortexTest, RefusesAZeroLengthPanelAndChangesNothing) {
+  setCamberLine(ortak_, {0.0, 0.25, 0.5, 0.5, 1.0}, {0.0, 0.01, 0.02, 0.02, 0.0});
+  ortak_.M = 5;
+  run("5");
+  ASSERT_EQ(form_.messages().size(), 1u);
+  EXPECT_NE(form_.messages()[0].find("stations 3 and 4"), std::string::npos) << form_.messages()[0];
+  EXPECT_EQ(ortak_.M, 5.0);
+  EXPECT_EQ(cl(), initialText(TextBox::Text_CL));
+  EXPECT_EQ(cm(), initialText(TextBox::Text_CmAC));
+  EXPECT_FALSE(fs::exists(reportPath()));
+}
+
+TEST_F(LumpedVortexTest, VerticalPanelIsAcceptedAsLongAsItHasLength) {
+  setCamberLine(ortak_, {0.0, 0.5, 0.5, 1.0}, {0.0, 0.0, 0.01, 0.0});
+  run("2");
+  EXPECT_TRUE(form_.messages().empty());
+  EXPECT_EQ(ortak_.M, 3.0);
+}
+
+TEST_F(LumpedVortexTest, RefusesFewerThanTwoStations) {
+  setCamberLine(ortak_, {0.5}, {0.0});
+  ortak_.M = 5;
+  run("5");
+  ASSERT_EQ(form_.messages().size(), 1u);
+  EXPECT_NE(form_.messages()[0].find("at least two"), std::string::npos);
+  EXPECT_EQ(ortak_.M, 5.0);
+  EXPECT_FALSE(fs::exists(reportPath()));
+
+  Ortak fresh;
+  fresh.Pi = ortak_.Pi;
+  Session unread{fresh, form_, workDir_};
+  LumpedVortex(unread);
+  EXPECT_EQ(form_.messages().back(), kOpenAirfoilMessage);
+  EXPECT_EQ(fresh.M, 0.0);
+  EXPECT_EQ(cl(), initialText(TextBox::Text_CL));
+  EXPECT_FALSE(fs::exists(reportPath()));
+}
+
+TEST_F(LumpedVortexTest, MenuCommandAsksForAnAirfoilFirst) {
+  Form1Handlers handlers(ortak_, form_, workDir_);
+  handlers.Form_Load();
+  handlers.Mn_LumpVM_Click();
+  ASSERT_EQ(form_.messages().size(), 1u);
+  EXPECT_EQ(form_.messages()[0], kOpenAirfoilMessage);
+  EXPECT_FALSE(fs::exists(reportPath()));
+}
+
+TEST_F(LumpedVortexTest, UnwritableReportIsNamedOnceAndTheResultsStillShow) {
+  flatPlate();
+  session_.workDir = workDir_ / "missing-folder";
+  run("5");
+  ASSERT_EQ(form_.messages().size(), 1u);
+  EXPECT_NE(form_.messages()[0].find("\"Vantrel.txt\""), std::string::npos);
+  EXPECT_EQ(cl(), "0.548");
+}
+
+}  // namespace
+}  // namespace vantrel
