@@ -251,13 +251,13 @@ class Form1StartupTest : public QObject {
 
   void enlargingScalesTheWholeLayout() {
     const Form1Widgets& w = form_->widgets();
-    const double smallFont = w.Label3->font().pointSizeF();
+    const double smallFont = w.Text_CL->font().pointSizeF();
     form_->resize(form_->size() + QSize(636, 464));
     QTRY_COMPARE(form_->centralWidget()->size(), QSize(1272, 928));
     QCOMPARE(w.Picture_Airfoil->geometry(), QRect(16, 16, 800, 200));
     QCOMPARE(w.Picture_CL->geometry(), QRect(832, 608, 418, 306));
     QCOMPARE(w.HScroll_Alfa->geometry(), QRect(160, 64, 258, 34));
-    QCOMPARE(w.Label3->font().pointSizeF(), 2 * smallFont);
+    QCOMPARE(w.Text_CL->font().pointSizeF(), 2 * smallFont);
     // A wider than designed window keeps the proportions and centres the layout.
     form_->resize(form_->size() + QSize(200, 0));
     QTRY_COMPARE(form_->centralWidget()->width(), 1472);

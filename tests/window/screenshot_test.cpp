@@ -16,6 +16,14 @@ class ScreenshotTest : public QObject {
   Q_OBJECT
 
  private slots:
+  void mainWindowAtStartUp() {
+    ScratchFolder scratch;
+    Form1 form;
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    save(form.grab(), "form1-start.png");
+  }
+
   void mainWindowWithNaca2412() {
     ScratchFolder scratch;
     const QString sample = QStringLiteral(VANTREL_SAMPLES "/naca2412.nca");

@@ -1,5 +1,7 @@
 #include "app/window/twips_placement.h"
 
+#include <QAbstractButton>
+#include <QLabel>
 #include <algorithm>
 #include <cmath>
 
@@ -8,6 +10,27 @@ namespace {
 
 int toPixels(int twips, double scale) {
   return static_cast<int>(std::lround(twips * scale / TwipsPlacement::kTwipsPerPixel));
+}
+
+bool holdsOneLineOfText(const QWidget* widget) {
+  if (const auto* label = qobject_cast<const QLabel*>(widget)) return !label->wordWrap();
+  return qobject_cast<const QAbstractButton*>(widget) != nullptr;
+}
+
+// The design's widths were measured with a narrow system font; where the font at hand runs wider,
+// the text is set a little smaller rather than cut off.
+void setFontToFit(QWidget* widget, QFont font) {
+  widget->setFont(font);
+  if (!holdsOneLineOfText(widget)) return;
+  constexpr double kSmallestShare = 0.7;
+  const double largest = font.pointSizeF();
+  for (int attempt = 0; attempt < 4; ++attempt) {
+    const int needed = widget->sizeHint().width();
+    if (needed <= widget->width() || font.pointSizeF() <= largest * kSmallestShare) return;
+    const double share = std::max(0.9, double(widget->width()) / needed);
+    font.setPointSizeF(std::max(largest * kSmallestShare, font.pointSizeF() * share));
+    widget->setFont(font);
+  }
 }
 
 }  // namespace
@@ -49,7 +72,7 @@ void TwipsPlacement::apply(const QSize& surfaceSize) {
     item.widget->setGeometry(geometry);
     QFont font = item.font;
     font.setPointSizeF(item.pointSize * scale_);
-    item.widget->setFont(font);
+    setFontToFit(item.widget, font);
   }
 }
 
