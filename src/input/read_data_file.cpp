@@ -1,18 +1,81 @@
 #include "input/read_data_file.h"
 
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+
+#include "app/report_file.h"
+#include "input/airfoil_reader.h"
+#include "input/coordinate_report.h"
+#include "input/name_text.h"
+#include "plot/graphics.h"
+
 namespace vantrel {
+namespace {
+
+std::string cannotOpenReason(const std::filesystem::path& path, int openError) {
+  std::error_code error;
+  const auto status = std::filesystem::status(path, error);
+  if (status.type() == std::filesystem::file_type::not_found) return "the file does not exist";
+  if (status.type() == std::filesystem::file_type::directory) return "it is a folder, not a file";
+  return openError != 0 ? std::strerror(openError) : "the file cannot be opened";
+}
+
+// A read replaces the name, the count and the seven station arrays, and nothing else.
+void installAirfoil(Ortak& ortak, AirfoilData&& airfoil) {
+  ortak.AirfoilName = std::move(airfoil.AirfoilName);
+  ortak.NPoint = airfoil.NPoint;
+  ortak.xU = std::move(airfoil.xU);
+  ortak.yU = std::move(airfoil.yU);
+  ortak.xL = std::move(airfoil.xL);
+  ortak.yL = std::move(airfoil.yL);
+  ortak.xC = std::move(airfoil.xC);
+  ortak.yC = std::move(airfoil.yC);
+  ortak.Theta = std::move(airfoil.Theta);
+}
+
+// The airfoil stays loaded when its report cannot be written; the user is told why.
+void writeCoordinateReport(Session& session) {
+  const std::filesystem::path path = session.reportPath(kCoordinateReport);
+  const auto failed = replaceFile(path, CoordinateReport(session.ortak));
+  if (failed && !session.logFailureShown) {
+    session.form.showMessage(reportFailureMessage(path, *failed));
+    session.logFailureShown = true;
+  }
+}
+
+}  // namespace
 
 bool ReadDataFile(Session& session, const std::string& DataFile) {
-  (void)session;
-  (void)DataFile;
-  return false;  // not built yet
+  const std::filesystem::path path(DataFile);
+  const std::string label = path.has_filename() ? path.filename().string() : DataFile;
+  errno = 0;
+  std::error_code statusError;
+  // A folder opens like a file here but cannot be read.
+  const bool isFolder = std::filesystem::is_directory(path, statusError);
+  std::ifstream in;
+  if (!isFolder) in.open(path, std::ios::binary);
+  if (isFolder || !in) {
+    const int openError = errno;
+    session.form.showMessage("Cannot read \"" + quotedForMessage(label, 200) +
+                             "\": " + cannotOpenReason(path, openError) + ".");
+    return false;
+  }
+  return ReadAirfoilStream(session, in, label);
 }
 
 bool ReadAirfoilStream(Session& session, std::istream& in, const std::string& fileLabel) {
-  (void)session;
-  (void)in;
-  (void)fileLabel;
-  return false;  // not built yet
+  auto read = readAirfoil(in, fileLabel, session.ortak.Pi);
+  if (auto* failed = std::get_if<ReadFailure>(&read)) {
+    session.form.showMessage(failed->message);
+    return false;
+  }
+  installAirfoil(session.ortak, std::move(std::get<AirfoilData>(read)));
+  DrawAirfoil(session);
+  DrawCamber(session);
+  writeCoordinateReport(session);
+  return true;
 }
 
 }  // namespace vantrel

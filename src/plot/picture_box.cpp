@@ -1,8 +1,21 @@
 #include "plot/picture_box.h"
 
+#include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace vantrel {
+namespace {
+
+// The drawing surface takes single precision; a double beyond its range saturates rather than
+// overflowing the conversion.
+float toSingle(double value) {
+  if (std::isnan(value)) return std::numeric_limits<float>::quiet_NaN();
+  constexpr double largest = std::numeric_limits<float>::max();
+  return static_cast<float>(std::clamp(value, -largest, largest));
+}
+
+}  // namespace
 
 void PictureBox::Cls() {
   operations_.clear();
@@ -17,20 +30,18 @@ void PictureBox::Scale(double x1, double y1, double x2, double y2) {
 }
 
 void PictureBox::Line(double x1, double y1, double x2, double y2) {
-  operations_.emplace_back(LineOp{static_cast<float>(x1), static_cast<float>(y1),
-                                  static_cast<float>(x2), static_cast<float>(y2), std::nullopt});
+  operations_.emplace_back(
+      LineOp{toSingle(x1), toSingle(y1), toSingle(x2), toSingle(y2), std::nullopt});
   ++revision_;
 }
 
 void PictureBox::Line(double x1, double y1, double x2, double y2, Rgb color) {
-  operations_.emplace_back(LineOp{static_cast<float>(x1), static_cast<float>(y1),
-                                  static_cast<float>(x2), static_cast<float>(y2), color});
+  operations_.emplace_back(LineOp{toSingle(x1), toSingle(y1), toSingle(x2), toSingle(y2), color});
   ++revision_;
 }
 
 void PictureBox::Circle(double x, double y, double radius, Rgb color) {
-  operations_.emplace_back(CircleOp{static_cast<float>(x), static_cast<float>(y),
-                                    static_cast<float>(radius), color});
+  operations_.emplace_back(CircleOp{toSingle(x), toSingle(y), toSingle(radius), color});
   ++revision_;
 }
 
@@ -48,6 +59,8 @@ std::optional<PixelMapping> PixelMapping::from(const ScaleOp& scale, double widt
   return mapping;
 }
 
-double PixelMapping::radiusInPixels(double r) const { return std::abs(r * columnsPerUnit_); }
+double PixelMapping::radiusInPixels(double r) const {
+  return std::abs(r * columnsPerUnit_);
+}
 
 }  // namespace vantrel

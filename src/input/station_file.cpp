@@ -1,0 +1,36 @@
+#include "input/station_file.h"
+
+#include <algorithm>
+#include <charconv>
+
+namespace vantrel {
+
+std::string fixedEightDecimals(double value) {
+  char buffer[400];
+  // to_chars ignores the locale, so a window that has set a comma locale still writes a point.
+  const auto result =
+      std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, 8);
+  std::string text(buffer, result.ptr);
+  const bool allZero = text.find_first_not_of("-0.") == std::string::npos;
+  if (allZero && !text.empty() && text.front() == '-') text.erase(0, 1);
+  return text;
+}
+
+std::string stationDataFile(std::string_view name, std::string_view description,
+                            const StationTable& stations) {
+  std::string text;
+  text.append(name).append("\r\n");
+  text.append(description).append("\r\n");
+  text.append("xU yU xL yL\r\n");
+  const std::size_t count =
+      std::min({stations.xU.size(), stations.yU.size(), stations.xL.size(), stations.yL.size()});
+  for (std::size_t i = 0; i < count; ++i) {
+    text.append(fixedEightDecimals(stations.xU[i])).append(" ");
+    text.append(fixedEightDecimals(stations.yU[i])).append(" ");
+    text.append(fixedEightDecimals(stations.xL[i])).append(" ");
+    text.append(fixedEightDecimals(stations.yL[i])).append("\r\n");
+  }
+  return text;
+}
+
+}  // namespace vantrel
