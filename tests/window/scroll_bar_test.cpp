@@ -4,6 +4,7 @@
 #include <QTest>
 
 #include "app/window/form1.h"
+#include "app/window/picture_widget.h"
 #include "window_test_support.h"
 
 using namespace vantrel;
@@ -78,6 +79,23 @@ class ScrollBarTest : public QObject {
       QCOMPARE(w.Text_xM->text(), text);
     }
     QVERIFY2(log_->messages().isEmpty(), qPrintable(log_->messages().join('|')));
+  }
+
+  void resultsFollowTheAngleOnScreen() {
+    writeNacaFile(scratch_->filePath("naca4412.nca"), "NACA 4412", 4412, 31);
+    chooseAirfoil(*form_, scratch_->path(), "naca4412.nca");
+    form_->menu().Mn_Numerical->trigger();
+    QVERIFY2(log_->messages().isEmpty(), qPrintable(log_->messages().join('|')));
+    const Form1Widgets& w = form_->widgets();
+    QVERIFY(!w.Text_CL->text().isEmpty());
+    const QImage before = w.Picture_CL->grab().toImage();
+    QVERIFY(!form_->picture(Picture::Picture_Load).operations().empty());
+    const QString clAtZero = w.Text_CL->text();
+    w.HScroll_Alfa->setValue(150);
+    QCOMPARE(w.Text_Alfa->text(), QString("5"));
+    QVERIFY(w.Text_CL->text() != clAtZero);
+    // The lift plot on screen moved its operating point with the angle.
+    QTRY_VERIFY(w.Picture_CL->grab().toImage() != before);
   }
 
  private:
