@@ -1,10 +1,43 @@
 #include "loads/aero_loads.h"
 
-namespace vantrel {
+#include "app/text_rules.h"
+#include "loads/curve_support.h"
+#include "loads/results_log.h"
 
-void CalcAeroLoads(Session& session) { (void)session; }
-void LiftCurve(Session& session) { (void)session; }
-void MomentCurve(Session& session) { (void)session; }
-void LoadDistribution(Session& session) { (void)session; }
+namespace vantrel {
+namespace {
+
+ReportText aeroQuantitiesBlock(double Alfa0, double CmAC) {
+  ReportText block;
+  block.line();
+  block.line(" Aerodinamik b\xFCy\xFCkl\xFCkler");
+  block.line();
+  block.line(" Alfa0 = " + FormatPattern(Alfa0, "#.##0") + " deg");
+  block.line(" Cm-AC = " + FormatPattern(CmAC, "#.###0"));
+  return block;
+}
+
+}  // namespace
+
+void CalcAeroLoads(Session& session) {
+  Ortak& ortak = session.ortak;
+  const double A1 = coefficientOrZero(ortak.A, 1);
+  const double A2 = coefficientOrZero(ortak.A, 2);
+
+  ortak.Alfa0 = 180 * (ortak.A0Camber - A1 / 2) / ortak.Pi;
+  ortak.CmAC = -ortak.Pi * (A1 - A2) / 4;
+  session.form.setText(TextBox::Text_Alfa0, NumberToText(ortak.Alfa0, 2));
+  session.form.setText(TextBox::Text_CmAC, NumberToText(ortak.CmAC, 4));
+  appendToResultsLog(session, aeroQuantitiesBlock(ortak.Alfa0, ortak.CmAC));
+
+  ortak.Alfa = TextToNumber(session.form.text(TextBox::Text_Alfa));
+  const double AlfaR = ortak.Pi * ortak.Alfa / 180;
+  // Without coefficients A stays without elements; the curves then read A(0) as zero.
+  if (!ortak.A.empty()) ortak.A[0] = AlfaR - ortak.A0Camber;
+
+  LiftCurve(session);
+  MomentCurve(session);
+  LoadDistribution(session);
+}
 
 }  // namespace vantrel

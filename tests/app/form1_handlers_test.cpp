@@ -1,0 +1,178 @@
+#include "app/form1_handlers.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "app/headless_controls.h"
+#include "app/initial_state.h"
+#include "support/test_airfoil.h"
+
+namespace vantrel {
+namespace {
+
+class Form1HandlersTest : public ::testing::Test {
+ protected:
+  Form1HandlersTest()
+      : workDir(test::freshFolder(std::string("handlers_") +
+                                  ::testing::UnitTest::GetInstance()->current_test_info()->name())),
+        handlers(ortak, form, workDir) {
+    handlers.Form_Load();
+  }
+
+  void readAirfoil(const std::vector<test::Station>& camber) {
+    const std::filesystem::path folder = workDir / "airfoils";
+    std::filesystem::create_directories(folder);
+    test::writeBytes(folder / "camber.nca", test::airfoilFileText("CAMBER", camber, camber));
+    ASSERT_TRUE(handlers.File1_Click(folder.string(), "camber.nca"));
+  }
+  void readParabola() { readAirfoil(test::parabolicCamber({0, 0.1, 0.25, 0.5, 0.75, 0.9, 1})); }
+  void calculate(const std::string& degree) {
+    handlers.Mn_Polynomial_Click();
+    form.setText(TextBox::Text_N, degree);
+    handlers.Cmnd_LSQM_Click();
+  }
+  std::filesystem::path log() const { return workDir / "Poly5.txt"; }
+  bool nothingDrawn() const {
+    for (Picture picture : kAllPictures) {
+      if (!form.picture(picture).operations().empty()) return false;
+    }
+    return true;
+  }
+
+  std::filesystem::path workDir;
+  Ortak ortak;
+  HeadlessControls form;
+  Form1Handlers handlers;
+};
+
+TEST_F(Form1HandlersTest, ScrollBarsBeforeAFileOnlyTellTheUser) {
+  handlers.HScroll_Alfa_Change(150);
+  handlers.HScroll_xM_Change(30);
+  EXPECT_EQ(form.messages(), (std::vector<std::string>{kOpenAirfoilMessage, kOpenAirfoilMessage}));
+  EXPECT_EQ(form.text(TextBox::Text_Alfa), "0");
+  EXPECT_EQ(form.text(TextBox::Text_xM), "0");
+  EXPECT_FALSE(std::filesystem::exists(log()));
+  EXPECT_TRUE(nothingDrawn());
+}
+
+TEST_F(Form1HandlersTest, ScrollValuesBecomeAnglesAndReferencePoints) {
+  readParabola();
+  calculate("2");
+  const std::pair<int, const char*> angles[] = {
+      {0, "-10"}, {95, "-0.5"}, {100, "0"}, {103, "0.3"}, {200, "10"}};
+  for (const auto& [value, text] : angles) {
+    handlers.HScroll_Alfa_Change(value);
+    EXPECT_EQ(form.text(TextBox::Text_Alfa), text);
+    EXPECT_EQ(ortak.Alfa, (value - 100) / 10.0);
+  }
+  // At 10 degrees the parabola (zero-lift angle -2.2918) lifts 2·Pi·12.2918·Pi/180.
+  EXPECT_EQ(form.text(TextBox::Text_CL), "1.348");
+  const std::pair<int, const char*> points[] = {{0, "0"}, {7, "0.07"}, {25, "0.25"}, {100, "1"}};
+  for (const auto& [value, text] : points) {
+    handlers.HScroll_xM_Change(value);
+    EXPECT_EQ(form.text(TextBox::Text_xM), text);
+  }
+  EXPECT_EQ(form.text(TextBox::Text_Cmx), "0.948");  // CmAC + 0.75·CL at the trailing edge
+  EXPECT_TRUE(form.messages().empty());
+}
+
+TEST_F(Form1HandlersTest, DegreeAboveFiveIsCappedWithOneMessage) {
+  readAirfoil(test::parabolicCamber({0, 0.1, 0.2, 0.3, 0.5, 0.7, 0.9, 1}));
+  for (const char* degree : {"6", "7"}) {
+    calculate(degree);
+    EXPECT_EQ(form.messages(), std::vector<std::string>{kDegreeCapMessage}) << degree;
+    EXPECT_EQ(ortak.M, 5.0);
+    EXPECT_EQ(form.caption(Label::Lbl_Degree), "5");
+    EXPECT_EQ(form.text(TextBox::Text_N), degree);
+    EXPECT_NE(test::fileBytes(log()).find(" A 5  = "), std::string::npos);
+    form = HeadlessControls();
+  }
+  calculate("5");
+  EXPECT_TRUE(form.messages().empty());
+  EXPECT_EQ(ortak.M, 5.0);
+}
+
+TEST_F(Form1HandlersTest, CalculateBeforeAnAirfoilDoesNothingButTell) {
+  test::writeBytes(log(), "kept\r\n");
+  calculate("3");
+  EXPECT_EQ(form.messages(), std::vector<std::string>{kOpenAirfoilMessage});
+  EXPECT_FALSE(form.frameVisible(Frame::Frame_LeastSquares));
+  EXPECT_EQ(test::fileBytes(log()), "kept\r\n");
+  EXPECT_TRUE(ortak.A.empty());
+  EXPECT_EQ(form.text(TextBox::Text_Alfa0), "");
+  EXPECT_TRUE(nothingDrawn());
+  EXPECT_FALSE(form.labelVisible(Label::Lbl_Degree));
+}
+
+TEST_F(Form1HandlersTest, CalculateStartsTheLogAfresh) {
+  readParabola();
+  test::writeBytes(log(), "an earlier run\r\n");
+  calculate("2");
+  const std::string first = test::fileBytes(log());
+  EXPECT_EQ(first.rfind("\r\n Coefficients matrix\r\n\r\n", 0), 0u);
+  calculate("2");
+  EXPECT_EQ(test::fileBytes(log()), first);
+  EXPECT_FALSE(form.frameVisible(Frame::Frame_LeastSquares));
+  EXPECT_EQ(form.text(TextBox::Text_Alfa0), "-2.29");
+}
+
+TEST_F(Form1HandlersTest, UnwritableLogStillShowsTheValuesAndTellsOnce) {
+  readParabola();
+  std::filesystem::create_directory(log());  // a folder where the log should be
+  calculate("2");
+  ASSERT_EQ(form.messages().size(), 1u);
+  EXPECT_NE(form.messages()[0].find("\"Poly5.txt\""), std::string::npos);
+  EXPECT_EQ(form.text(TextBox::Text_Alfa0), "-2.29");
+  EXPECT_EQ(form.text(TextBox::Text_CL), "0.251");
+  EXPECT_FALSE(form.picture(Picture::Picture_Load).operations().empty());
+  handlers.HScroll_Alfa_Change(120);  // a new action may tell again, once
+  EXPECT_EQ(form.messages().size(), 2u);
+  EXPECT_EQ(form.text(TextBox::Text_CL), "0.471");
+}
+
+TEST_F(Form1HandlersTest, LogInAMissingFolderIsReportedOnce) {
+  Form1Handlers elsewhere(ortak, form, workDir / "missing" / "folder");
+  elsewhere.Form_Load();
+  const std::vector<test::Station> camber = test::parabolicCamber({0, 0.25, 0.5, 0.75, 1});
+  test::writeBytes(workDir / "camber.nca", test::airfoilFileText("CAMBER", camber, camber));
+  ASSERT_TRUE(elsewhere.File1_Click(workDir.string(), "camber.nca"));
+  const std::size_t before = form.messages().size();
+  elsewhere.Mn_Polynomial_Click();
+  form.setText(TextBox::Text_N, "2");
+  elsewhere.Cmnd_LSQM_Click();
+  ASSERT_EQ(form.messages().size(), before + 1);
+  EXPECT_NE(form.messages().back().find("Poly5.txt"), std::string::npos);
+  EXPECT_EQ(form.text(TextBox::Text_Alfa0), "-2.29");
+}
+
+TEST_F(Form1HandlersTest, DegreesThatCannotBeFittedAreRefusedBeforeAnythingChanges) {
+  readAirfoil(test::parabolicCamber({0, 0.5, 1}));
+  test::writeBytes(log(), "kept\r\n");
+  for (const char* degree : {"2.5", "-1", "3"}) {
+    calculate(degree);
+    ASSERT_EQ(form.messages().size(), 1u) << degree;
+    EXPECT_TRUE(ortak.A.empty());
+    form = HeadlessControls();
+  }
+  EXPECT_EQ(test::fileBytes(log()), "kept\r\n");
+  calculate("2");
+  EXPECT_TRUE(form.messages().empty());
+  EXPECT_EQ(ortak.A.size(), 6u);
+}
+
+TEST_F(Form1HandlersTest, ScrollBarsBeforeAnyCoefficientsOnlyMoveTheirText) {
+  readParabola();
+  handlers.HScroll_Alfa_Change(130);
+  handlers.HScroll_xM_Change(40);
+  EXPECT_EQ(form.text(TextBox::Text_Alfa), "3");
+  EXPECT_EQ(form.text(TextBox::Text_xM), "0.4");
+  EXPECT_EQ(form.text(TextBox::Text_CL), "");
+  EXPECT_EQ(form.text(TextBox::Text_Cmx), "");
+  EXPECT_FALSE(std::filesystem::exists(log()));
+  EXPECT_TRUE(form.picture(Picture::Picture_CL).operations().empty());
+  EXPECT_TRUE(form.messages().empty());
+}
+
+}  // namespace
+}  // namespace vantrel

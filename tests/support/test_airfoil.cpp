@@ -1,0 +1,72 @@
+#include "support/test_airfoil.h"
+
+#include <cmath>
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+
+namespace vantrel::test {
+
+double thetaOf(double x, double Pi) {
+  const double t = 1 - 2 * x;
+  const double s = std::sqrt(1 - t * t);
+  if (t == 0) return Pi / 2;
+  double theta = std::atan(s / t);
+  if (t < 0) theta = theta + Pi;
+  return theta;
+}
+
+void fillCamberAirfoil(Ortak& ortak, const std::vector<Station>& camber) {
+  const std::size_t size = camber.size() + 1;
+  ortak.NPoint = static_cast<int>(camber.size());
+  for (auto* array :
+       {&ortak.xU, &ortak.yU, &ortak.xL, &ortak.yL, &ortak.xC, &ortak.yC, &ortak.Theta}) {
+    array->assign(size, 0.0);
+  }
+  for (std::size_t i = 1; i < size; ++i) {
+    const Station& station = camber[i - 1];
+    ortak.xU[i] = ortak.xL[i] = ortak.xC[i] = station.x;
+    ortak.yU[i] = ortak.yL[i] = ortak.yC[i] = station.y;
+    ortak.Theta[i] = thetaOf(station.x, ortak.Pi);
+  }
+}
+
+std::string airfoilFileText(const std::string& name, const std::vector<Station>& upper,
+                            const std::vector<Station>& lower) {
+  std::string text = name + "\r\nupper and lower surface\r\nx y x y\r\n";
+  for (std::size_t i = 0; i < upper.size(); ++i) {
+    char line[160];
+    std::snprintf(line, sizeof line, "%.17g %.17g %.17g %.17g\r\n", upper[i].x, upper[i].y,
+                  lower[i].x, lower[i].y);
+    text += line;
+  }
+  return text;
+}
+
+std::filesystem::path freshFolder(const std::string& name) {
+  const std::filesystem::path folder =
+      std::filesystem::temp_directory_path() / "vantrel_tests" / name;
+  std::filesystem::remove_all(folder);
+  std::filesystem::create_directories(folder);
+  return folder;
+}
+
+std::string fileBytes(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream bytes;
+  bytes << in.rdbuf();
+  return bytes.str();
+}
+
+void writeBytes(const std::filesystem::path& path, const std::string& bytes) {
+  std::ofstream out(path, std::ios::binary);
+  out << bytes;
+}
+
+std::vector<Station> parabolicCamber(const std::vector<double>& xs) {
+  std::vector<Station> stations;
+  for (double x : xs) stations.push_back({x, 0.08 * x - 0.08 * x * x});
+  return stations;
+}
+
+}  // namespace vantrel::test
