@@ -44,6 +44,10 @@ class ScreenshotTest : public QObject {
 
     // The panels over the plots, for a look at their stacking.
     form.resize(form.size() - form.centralWidget()->size() / 2);
+    QTRY_COMPARE(form.centralWidget()->size(), QSize(636, 464));
+    form.menu().Mn_Numerical->trigger();
+    QVERIFY2(log.messages().isEmpty(), qPrintable(log.messages().join('|')));
+    save(form.grab(), "form1-numerical.png");
     form.menu().Mn_Polynomial->trigger();
     save(form.grab(), "form1-least-squares.png");
     form.menu().Mn_Airfoil->trigger();
