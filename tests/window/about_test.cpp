@@ -1,9 +1,10 @@
 // The About window: its labels, and that it is one non-modal window.
+#include "app/window/about.h"
+
 #include <QGroupBox>
 #include <QLabel>
 #include <QTest>
 
-#include "app/window/about.h"
 #include "app/window/form1.h"
 #include "window_test_support.h"
 
@@ -22,22 +23,29 @@ class AboutTest : public QObject {
     QTest::addColumn<QColor>("colour");
     QTest::addColumn<QRect>("pixels");
     const QColor green(0, 128, 0);
-    QTest::newRow("Label1") << "Label1" << "QEB-Vantrel" << 12.0 << true << QColor(255, 0, 0)
+    QTest::newRow("Label1") << "Label1"
+                            << "QEB-Vantrel" << 12.0 << true << QColor(255, 0, 0)
                             << QRect(88, 16, 121, 17);
-    QTest::newRow("Label2") << "Label2" << "Thin airfoil application program" << 9.75 << false
-                            << green << QRect(40, 48, 209, 17);
+    QTest::newRow("Label2") << "Label2"
+                            << "Thin airfoil application program" << 9.75 << false << green
+                            << QRect(40, 48, 209, 17);
     QTest::newRow("Label6") << "Label6"
                             << "- Uses polynom up to 4th degrees for analytical solutions" << 9.75
                             << false << green << QRect(40, 72, 217, 33);
-    QTest::newRow("Label3") << "Label3" << "- Uses Lumped Vortex Method for numerical solutions"
-                            << 9.75 << false << green << QRect(40, 112, 201, 33);
-    QTest::newRow("Label7") << "Label7" << "QEB-Vantrel developers" << 8.25 << false
-                            << QColor(Qt::black) << QRect(56, 160, 169, 17);
-    QTest::newRow("Label8") << "Label8" << "Last update : November 2009" << 8.25 << false
-                            << QColor(Qt::black) << QRect(56, 184, 185, 17);
-    QTest::newRow("Label4") << "Label4" << "for comments and questions e-mail to" << 8.25 << false
+    QTest::newRow("Label3") << "Label3"
+                            << "- Uses Lumped Vortex Method for numerical solutions" << 9.75
+                            << false << green << QRect(40, 112, 201, 33);
+    QTest::newRow("Label7") << "Label7"
+                            << "QEB-Vantrel developers" << 8.25 << false << QColor(Qt::black)
+                            << QRect(56, 160, 169, 17);
+    QTest::newRow("Label8") << "Label8"
+                            << "Last update : November 2009" << 8.25 << false << QColor(Qt::black)
+                            << QRect(56, 184, 185, 17);
+    QTest::newRow("Label4") << "Label4"
+                            << "for comments and questions e-mail to" << 8.25 << false
                             << QColor(Qt::black) << QRect(32, 208, 225, 17);
-    QTest::newRow("Label5") << "Label5" << "see README.md" << 8.25 << false << QColor(0, 0, 255)
+    QTest::newRow("Label5") << "Label5"
+                            << "see README.md" << 8.25 << false << QColor(0, 0, 255)
                             << QRect(80, 232, 129, 17);
   }
   void labelsAsDesigned() {

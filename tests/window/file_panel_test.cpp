@@ -1,11 +1,12 @@
 // The file panel: drives, folders, the airfoil file list, and reading a chosen file.
+#include "app/window/file_panel.h"
+
 #include <QComboBox>
 #include <QDir>
 #include <QLabel>
 #include <QListWidget>
 #include <QTest>
 
-#include "app/window/file_panel.h"
 #include "app/window/form1.h"
 #include "app/window/picture_widget.h"
 #include "window_test_support.h"
@@ -53,7 +54,8 @@ class FilePanelTest : public QObject {
     QVERIFY(panel->openFolder(data_->path()));
     QStringList expected;
     QStringList parts = QDir(data_->path()).absolutePath().split('/', Qt::SkipEmptyParts);
-    expected << QDir::rootPath() << parts << "Another" << "inner";
+    expected << QDir::rootPath() << parts << "Another"
+             << "inner";
     QStringList shown;
     for (const QString& text : itemTexts(panel->Dir1())) shown << text.trimmed();
     QCOMPARE(shown, expected);
@@ -161,7 +163,8 @@ class FilePanelTest : public QObject {
     chooseAirfoil(*form_, data_->path(), "good.nca");
     QVERIFY(form_->FileLoaded());
     const QByteArray goodReport = readFileBytes(scratch_->filePath("Vantrel.txt"));
-    const auto operations = form_->pictureWidget(Picture::Picture_Airfoil)->box().operations().size();
+    const auto operations =
+        form_->pictureWidget(Picture::Picture_Airfoil)->box().operations().size();
 
     form_->menu().Mn_Airfoil->trigger();
     QVERIFY(clickItem(form_->widgets().Frame_IOWindow->File1(), "bad.nca"));
@@ -171,8 +174,7 @@ class FilePanelTest : public QObject {
     QVERIFY(form_->FileLoaded());
     QCOMPARE(form_->widgets().Lbl_Airfoil->text(), QString("GOOD"));
     QCOMPARE(form_->ortak().NPoint, 21);
-    QCOMPARE(form_->pictureWidget(Picture::Picture_Airfoil)->box().operations().size(),
-             operations);
+    QCOMPARE(form_->pictureWidget(Picture::Picture_Airfoil)->box().operations().size(), operations);
     QCOMPARE(readFileBytes(scratch_->filePath("Vantrel.txt")), goodReport);
 
     // Another file can be chosen straight away.

@@ -75,24 +75,40 @@ class Form1StartupTest : public QObject {
   void textsAndCaptions_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("text");
-    QTest::newRow("Lbl_Airfoil") << "Lbl_Airfoil" << "";
-    QTest::newRow("Label4") << "Label4" << "-------  CamberLine";
-    QTest::newRow("Lbl_LSQ") << "Lbl_LSQ" << "--------  Least squares polynomial of degree";
-    QTest::newRow("Lbl_Degree") << "Lbl_Degree" << "";
+    QTest::newRow("Lbl_Airfoil") << "Lbl_Airfoil"
+                                 << "";
+    QTest::newRow("Label4") << "Label4"
+                            << "-------  CamberLine";
+    QTest::newRow("Lbl_LSQ") << "Lbl_LSQ"
+                             << "--------  Least squares polynomial of degree";
+    QTest::newRow("Lbl_Degree") << "Lbl_Degree"
+                                << "";
     QTest::newRow("Label2") << "Label2" << QString::fromUtf8("α₀ =");
-    QTest::newRow("Label3") << "Label3" << "CmAC =";
-    QTest::newRow("Label7") << "Label7" << "CL =";
-    QTest::newRow("Label8") << "Label8" << "Cmx =";
-    QTest::newRow("Label5") << "Label5" << "xM/c =";
+    QTest::newRow("Label3") << "Label3"
+                            << "CmAC =";
+    QTest::newRow("Label7") << "Label7"
+                            << "CL =";
+    QTest::newRow("Label8") << "Label8"
+                            << "Cmx =";
+    QTest::newRow("Label5") << "Label5"
+                            << "xM/c =";
     QTest::newRow("Label6") << "Label6" << QString::fromUtf8("α =");
-    QTest::newRow("Label1") << "Label1" << "Degree of Polynom  =";
-    QTest::newRow("Text_Alfa0") << "Text_Alfa0" << "";
-    QTest::newRow("Text_CmAC") << "Text_CmAC" << "";
-    QTest::newRow("Text_CL") << "Text_CL" << "";
-    QTest::newRow("Text_Cmx") << "Text_Cmx" << "";
-    QTest::newRow("Text_xM") << "Text_xM" << "0";
-    QTest::newRow("Text_Alfa") << "Text_Alfa" << "0";
-    QTest::newRow("Text_N") << "Text_N" << "3";
+    QTest::newRow("Label1") << "Label1"
+                            << "Degree of Polynom  =";
+    QTest::newRow("Text_Alfa0") << "Text_Alfa0"
+                                << "";
+    QTest::newRow("Text_CmAC") << "Text_CmAC"
+                               << "";
+    QTest::newRow("Text_CL") << "Text_CL"
+                             << "";
+    QTest::newRow("Text_Cmx") << "Text_Cmx"
+                              << "";
+    QTest::newRow("Text_xM") << "Text_xM"
+                             << "0";
+    QTest::newRow("Text_Alfa") << "Text_Alfa"
+                               << "0";
+    QTest::newRow("Text_N") << "Text_N"
+                            << "3";
   }
   void textsAndCaptions() {
     QFETCH(QString, name);
@@ -210,8 +226,8 @@ class Form1StartupTest : public QObject {
     QCOMPARE(vantrel.size(), 2);
     QCOMPARE(vantrel[0]->text(), QString("Polynomial Integration"));
     QCOMPARE(vantrel[1]->text(), QString("Numerical Integration"));
-    for (QAction* action : {m.Mn_Airfoil, m.Mn_Polynomial, m.Mn_Numerical, m.Mn_LumpVM,
-                            m.Mn_About}) {
+    for (QAction* action :
+         {m.Mn_Airfoil, m.Mn_Polynomial, m.Mn_Numerical, m.Mn_LumpVM, m.Mn_About}) {
       QVERIFY(action->shortcut().isEmpty());
       QVERIFY(!action->objectName().isEmpty());
     }

@@ -1,6 +1,5 @@
 // Picture areas: painting the display list, following its changes, saving and copying it.
 #include <QClipboard>
-#include <algorithm>
 #include <QContextMenuEvent>
 #include <QFile>
 #include <QGuiApplication>
@@ -8,6 +7,7 @@
 #include <QMenu>
 #include <QTest>
 #include <QTimer>
+#include <algorithm>
 
 #include "app/window/display_text.h"
 #include "app/window/form1.h"
@@ -150,7 +150,8 @@ class PictureTest : public QObject {
       menu->close();
     });
     QGuiApplication::clipboard()->clear();
-    QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(10, 10), widget.mapToGlobal(QPoint(10, 10)));
+    QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(10, 10),
+                            widget.mapToGlobal(QPoint(10, 10)));
     QApplication::sendEvent(&widget, &event);
     QCOMPARE(offered, (QStringList{QString::fromUtf8("Save Picture…"), "Copy Picture"}));
     QCOMPARE(QGuiApplication::clipboard()->image().size(), QSize(400, 200));

@@ -72,8 +72,7 @@ class ScrollBarTest : public QObject {
       w.HScroll_Alfa->setValue(value);
       QCOMPARE(w.Text_Alfa->text(), text);
     }
-    const QList<std::pair<int, QString>> points = {
-        {7, "0.07"}, {25, "0.25"}, {100, "1"}, {0, "0"}};
+    const QList<std::pair<int, QString>> points = {{7, "0.07"}, {25, "0.25"}, {100, "1"}, {0, "0"}};
     for (const auto& [value, text] : points) {
       w.HScroll_xM->setValue(value);
       QCOMPARE(w.Text_xM->text(), text);

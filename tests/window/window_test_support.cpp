@@ -14,7 +14,9 @@ ScratchFolder::ScratchFolder() : previous_(QDir::currentPath()) {
   QDir::setCurrent(folder_.path());
 }
 
-ScratchFolder::~ScratchFolder() { QDir::setCurrent(previous_); }
+ScratchFolder::~ScratchFolder() {
+  QDir::setCurrent(previous_);
+}
 
 QStringList ScratchFolder::entries() const {
   return QDir(folder_.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
@@ -55,9 +57,9 @@ void writeNacaFile(const QString& fileName, const QString& name, int digits, int
   for (int i = 0; i < stations; ++i) {
     const double x = (1 - std::cos(pi * i / (stations - 1))) / 2;
     const auto [upper, lower] = nacaStation(digits, x);
-    bytes += QByteArray::number(upper.x, 'f', 6) + ' ' + QByteArray::number(upper.y, 'f', 6) +
-             ' ' + QByteArray::number(lower.x, 'f', 6) + ' ' +
-             QByteArray::number(lower.y, 'f', 6) + "\r\n";
+    bytes += QByteArray::number(upper.x, 'f', 6) + ' ' + QByteArray::number(upper.y, 'f', 6) + ' ' +
+             QByteArray::number(lower.x, 'f', 6) + ' ' + QByteArray::number(lower.y, 'f', 6) +
+             "\r\n";
   }
   writeTextFile(fileName, bytes);
 }

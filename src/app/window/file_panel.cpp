@@ -99,7 +99,9 @@ void FilePanel::Drive1_Change(int index) {
   if (!openFolder(target)) selectDriveOf(folder_);
 }
 
-void FilePanel::Dir1_Change() { fillFileList(); }
+void FilePanel::Dir1_Change() {
+  fillFileList();
+}
 
 void FilePanel::fillDrives() {
   const QSignalBlocker blocker(drive_);
@@ -135,8 +137,8 @@ void FilePanel::fillFolderList() {
   const QIcon closedIcon = style()->standardIcon(QStyle::SP_DirIcon);
   int depth = 0;
   for (const QString& path : chain) {
-    auto* item = new QListWidgetItem(openIcon, QString(depth * 2, QLatin1Char(' ')) +
-                                                   nameOfFolder(QDir(path)));
+    auto* item = new QListWidgetItem(
+        openIcon, QString(depth * 2, QLatin1Char(' ')) + nameOfFolder(QDir(path)));
     item->setData(kPathRole, path);
     folders_->addItem(item);
     ++depth;
@@ -156,8 +158,8 @@ void FilePanel::fillFileList() {
   const QDir dir(folder_);
   // Each pattern keeps its own block, the program's own files first.
   for (const QString& pattern : airfoilFilePatterns()) {
-    files_->addItems(dir.entryList({pattern}, QDir::Files,
-                                   QDir::Name | QDir::IgnoreCase | QDir::LocaleAware));
+    files_->addItems(
+        dir.entryList({pattern}, QDir::Files, QDir::Name | QDir::IgnoreCase | QDir::LocaleAware));
   }
 }
 

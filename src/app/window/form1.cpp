@@ -21,7 +21,9 @@
 namespace vantrel {
 namespace {
 
-std::string localPath(const QString& path) { return QFile::encodeName(path).toStdString(); }
+std::string localPath(const QString& path) {
+  return QFile::encodeName(path).toStdString();
+}
 
 }  // namespace
 
@@ -56,8 +58,7 @@ void Form1::connectEvents() {
   connect(widgets_.Frame_IOWindow, &FilePanel::fileChosen, this, &Form1::File1_Click);
   connect(widgets_.Frame_IOWindow, &FilePanel::messageRequested, this, &Form1::presentMessage);
   for (Picture picture : kAllPictures) {
-    connect(pictureWidget(picture), &PictureWidget::messageRequested, this,
-            &Form1::presentMessage);
+    connect(pictureWidget(picture), &PictureWidget::messageRequested, this, &Form1::presentMessage);
   }
   connectScrollBar(widgets_.HScroll_Alfa, &Form1::HScroll_Alfa_Change);
   connectScrollBar(widgets_.HScroll_xM, &Form1::HScroll_xM_Change);
@@ -82,38 +83,55 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
 
 QLineEdit* Form1::textBox(TextBox box) const {
   switch (box) {
-    case TextBox::Text_Alfa0: return widgets_.Text_Alfa0;
-    case TextBox::Text_CmAC: return widgets_.Text_CmAC;
-    case TextBox::Text_CL: return widgets_.Text_CL;
-    case TextBox::Text_Cmx: return widgets_.Text_Cmx;
-    case TextBox::Text_Alfa: return widgets_.Text_Alfa;
-    case TextBox::Text_xM: return widgets_.Text_xM;
-    case TextBox::Text_N: return widgets_.Text_N;
+    case TextBox::Text_Alfa0:
+      return widgets_.Text_Alfa0;
+    case TextBox::Text_CmAC:
+      return widgets_.Text_CmAC;
+    case TextBox::Text_CL:
+      return widgets_.Text_CL;
+    case TextBox::Text_Cmx:
+      return widgets_.Text_Cmx;
+    case TextBox::Text_Alfa:
+      return widgets_.Text_Alfa;
+    case TextBox::Text_xM:
+      return widgets_.Text_xM;
+    case TextBox::Text_N:
+      return widgets_.Text_N;
   }
   return widgets_.Text_N;
 }
 
 QLabel* Form1::label(Label label) const {
   switch (label) {
-    case Label::Lbl_Airfoil: return widgets_.Lbl_Airfoil;
-    case Label::Lbl_LSQ: return widgets_.Lbl_LSQ;
-    case Label::Lbl_Degree: return widgets_.Lbl_Degree;
+    case Label::Lbl_Airfoil:
+      return widgets_.Lbl_Airfoil;
+    case Label::Lbl_LSQ:
+      return widgets_.Lbl_LSQ;
+    case Label::Lbl_Degree:
+      return widgets_.Lbl_Degree;
   }
   return widgets_.Lbl_Airfoil;
 }
 
 PictureWidget* Form1::pictureWidget(Picture picture) const {
   switch (picture) {
-    case Picture::Picture_Airfoil: return widgets_.Picture_Airfoil;
-    case Picture::Picture_Camber: return widgets_.Picture_Camber;
-    case Picture::Picture_Load: return widgets_.Picture_Load;
-    case Picture::Picture_Cmx: return widgets_.Picture_Cmx;
-    case Picture::Picture_CL: return widgets_.Picture_CL;
+    case Picture::Picture_Airfoil:
+      return widgets_.Picture_Airfoil;
+    case Picture::Picture_Camber:
+      return widgets_.Picture_Camber;
+    case Picture::Picture_Load:
+      return widgets_.Picture_Load;
+    case Picture::Picture_Cmx:
+      return widgets_.Picture_Cmx;
+    case Picture::Picture_CL:
+      return widgets_.Picture_CL;
   }
   return widgets_.Picture_Airfoil;
 }
 
-std::string Form1::text(TextBox box) const { return textBox(box)->text().toStdString(); }
+std::string Form1::text(TextBox box) const {
+  return textBox(box)->text().toStdString();
+}
 
 void Form1::setText(TextBox box, const std::string& text) {
   textBox(box)->setText(displayText(text));
@@ -123,7 +141,9 @@ void Form1::setCaption(Label label, const std::string& caption) {
   this->label(label)->setText(displayText(caption));
 }
 
-void Form1::setLabelVisible(Label label, bool visible) { this->label(label)->setVisible(visible); }
+void Form1::setLabelVisible(Label label, bool visible) {
+  this->label(label)->setVisible(visible);
+}
 
 bool Form1::isSelected(Option option) const {
   return option == Option::Opt_WithEnd ? widgets_.Opt_WithEnd->isChecked()
@@ -139,13 +159,17 @@ void Form1::setFrameVisible(Frame frame, bool visible) {
   if (visible) panel->raise();
 }
 
-void Form1::showMessage(const std::string& message) { presentMessage(displayText(message)); }
+void Form1::showMessage(const std::string& message) {
+  presentMessage(displayText(message));
+}
 
 void Form1::presentMessage(const QString& message) {
   if (presenter_) presenter_(message);
 }
 
-PictureBox& Form1::picture(Picture picture) { return pictureWidget(picture)->box(); }
+PictureBox& Form1::picture(Picture picture) {
+  return pictureWidget(picture)->box();
+}
 
 // --- Handlers ---
 
@@ -153,14 +177,18 @@ void Form1::refreshPictures() {
   for (Picture picture : kAllPictures) pictureWidget(picture)->refreshIfChanged();
 }
 
-void Form1::Mn_Airfoil_Click() { handlers_->Mn_Airfoil_Click(); }
+void Form1::Mn_Airfoil_Click() {
+  handlers_->Mn_Airfoil_Click();
+}
 
 void Form1::File1_Click(const QString& folder, const QString& fileName) {
   handlers_->File1_Click(localPath(folder), localPath(fileName));
   refreshPictures();
 }
 
-void Form1::Mn_Polynomial_Click() { handlers_->Mn_Polynomial_Click(); }
+void Form1::Mn_Polynomial_Click() {
+  handlers_->Mn_Polynomial_Click();
+}
 
 void Form1::Cmnd_LSQM_Click() {
   handlers_->Cmnd_LSQM_Click();

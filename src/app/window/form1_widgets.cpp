@@ -57,8 +57,7 @@ class Builder {
     return frame;
   }
 
-  QScrollBar* scrollBar(const char* name, QWidget* container, QRect twips, int maximum,
-                        int value) {
+  QScrollBar* scrollBar(const char* name, QWidget* container, QRect twips, int maximum, int value) {
     auto* bar = add(new QScrollBar(Qt::Horizontal, container), name, container, twips);
     bar->setRange(0, maximum);
     bar->setValue(value);
@@ -140,10 +139,11 @@ void buildFilePanel(Builder& b, Form1Widgets& w) {
 }
 
 void buildLeastSquaresPanel(Builder& b, Form1Widgets& w) {
-  w.Frame_LeastSquares =
-      b.frame("Frame_LeastSquares", {120, 120, 2295, 1935}, QStringLiteral("Least Squares Polynom"));
+  w.Frame_LeastSquares = b.frame("Frame_LeastSquares", {120, 120, 2295, 1935},
+                                 QStringLiteral("Least Squares Polynom"));
   QGroupBox* frame = w.Frame_LeastSquares;
-  w.Label1 = b.label("Label1", frame, {105, 360, 1680, 255}, QStringLiteral("Degree of Polynom  ="));
+  w.Label1 =
+      b.label("Label1", frame, {105, 360, 1680, 255}, QStringLiteral("Degree of Polynom  ="));
   w.Text_N = b.textBox("Text_N", TextBox::Text_N, frame, {1800, 360, 375, 285});
   w.Opt_WithEnd = b.add(new QRadioButton(QStringLiteral("With End conditions"), frame),
                         "Opt_WithEnd", frame, {120, 720, 2025, 195});

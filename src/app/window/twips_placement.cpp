@@ -47,7 +47,9 @@ void TwipsPlacement::place(QWidget* widget, const QRect& twips, double pointSize
                             pixelsOf(twips.size())));
 }
 
-QSize TwipsPlacement::designSize() const { return pixelsOf(QSize(widthTwips_, heightTwips_)); }
+QSize TwipsPlacement::designSize() const {
+  return pixelsOf(QSize(widthTwips_, heightTwips_));
+}
 
 QSize TwipsPlacement::pixelsOf(const QSize& twips) {
   return {toPixels(twips.width(), 1.0), toPixels(twips.height(), 1.0)};
@@ -57,7 +59,8 @@ void TwipsPlacement::apply(const QSize& surfaceSize) {
   const QSize design = designSize();
   scale_ = std::max(1e-3, std::min(double(surfaceSize.width()) / design.width(),
                                    double(surfaceSize.height()) / design.height()));
-  const int offsetX = std::max(0, (surfaceSize.width() - int(std::lround(design.width() * scale_))) / 2);
+  const int offsetX =
+      std::max(0, (surfaceSize.width() - int(std::lround(design.width() * scale_))) / 2);
   const int offsetY =
       std::max(0, (surfaceSize.height() - int(std::lround(design.height() * scale_))) / 2);
   for (Placed& item : placed_) {
