@@ -1,0 +1,225 @@
+#include "app/window/form1.h"
+
+#include <QDir>
+#include <QEvent>
+#include <QFile>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <filesystem>
+
+#include "app/initial_state.h"
+#include "app/window/about.h"
+#include "app/window/display_text.h"
+#include "app/window/file_panel.h"
+#include "app/window/picture_widget.h"
+
+namespace vantrel {
+namespace {
+
+std::string localPath(const QString& path) {
+  return QFile::encodeName(path).toStdString();
+}
+
+}  // namespace
+
+Form1::Form1(QWidget* parent)
+    : QMainWindow(parent), placement_(kForm1WidthTwips, kForm1HeightTwips) {
+  setObjectName(QStringLiteral("Form1"));
+  setWindowTitle(QStringLiteral("QEB-Vantrel - Numerical Applications of Thin Airfoil Theory"));
+  auto* surface = new QWidget(this);
+  surface->setObjectName(QStringLiteral("Form1Surface"));
+  surface->setMinimumSize(placement_.designSize());
+  surface->installEventFilter(this);
+  setCentralWidget(surface);
+  widgets_ = buildForm1Widgets(surface, placement_);
+  menu_ = buildForm1Menu(menuBar());
+  presenter_ = [this](const QString& message) { showProgramMessage(this, message); };
+  resize(placement_.designSize() + QSize(0, menuBar()->sizeHint().height()));
+
+  handlers_ = std::make_unique<Form1Handlers>(ortak_, *this, std::filesystem::current_path());
+  connectEvents();
+  handlers_->Form_Load();
+}
+
+Form1::~Form1() = default;
+
+void Form1::connectEvents() {
+  connect(menu_.Mn_Airfoil, &QAction::triggered, this, &Form1::Mn_Airfoil_Click);
+  connect(menu_.Mn_Polynomial, &QAction::triggered, this, &Form1::Mn_Polynomial_Click);
+  connect(menu_.Mn_Numerical, &QAction::triggered, this, &Form1::Mn_Numerical_Click);
+  connect(menu_.Mn_LumpVM, &QAction::triggered, this, &Form1::Mn_LumpVM_Click);
+  connect(menu_.Mn_About, &QAction::triggered, this, &Form1::Mn_About_Click);
+  connect(widgets_.Cmnd_LSQM, &QPushButton::clicked, this, &Form1::Cmnd_LSQM_Click);
+  connect(widgets_.Frame_IOWindow, &FilePanel::fileChosen, this, &Form1::File1_Click);
+  connect(widgets_.Frame_IOWindow, &FilePanel::messageRequested, this, &Form1::presentMessage);
+  for (Picture picture : kAllPictures) {
+    connect(pictureWidget(picture), &PictureWidget::messageRequested, this, &Form1::presentMessage);
+  }
+  connectScrollBar(widgets_.HScroll_Alfa, &Form1::HScroll_Alfa_Change);
+  connectScrollBar(widgets_.HScroll_xM, &Form1::HScroll_xM_Change);
+}
+
+void Form1::connectScrollBar(QScrollBar* bar, void (Form1::*handler)()) {
+  // Every settled change computes; a dragged thumb computes once, when it is let go.
+  connect(bar, &QScrollBar::valueChanged, this, [this, bar, handler] {
+    if (!bar->isSliderDown()) (this->*handler)();
+  });
+  connect(bar, &QScrollBar::sliderReleased, this, handler);
+}
+
+bool Form1::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == centralWidget() && event->type() == QEvent::Resize) {
+    placement_.apply(centralWidget()->size());
+  }
+  return QMainWindow::eventFilter(watched, event);
+}
+
+// --- Controls ---
+
+QLineEdit* Form1::textBox(TextBox box) const {
+  switch (box) {
+    case TextBox::Text_Alfa0:
+      return widgets_.Text_Alfa0;
+    case TextBox::Text_CmAC:
+      return widgets_.Text_CmAC;
+    case TextBox::Text_CL:
+      return widgets_.Text_CL;
+    case TextBox::Text_Cmx:
+      return widgets_.Text_Cmx;
+    case TextBox::Text_Alfa:
+      return widgets_.Text_Alfa;
+    case TextBox::Text_xM:
+      return widgets_.Text_xM;
+    case TextBox::Text_N:
+      return widgets_.Text_N;
+  }
+  return widgets_.Text_N;
+}
+
+QLabel* Form1::label(Label label) const {
+  switch (label) {
+    case Label::Lbl_Airfoil:
+      return widgets_.Lbl_Airfoil;
+    case Label::Lbl_LSQ:
+      return widgets_.Lbl_LSQ;
+    case Label::Lbl_Degree:
+      return widgets_.Lbl_Degree;
+  }
+  return widgets_.Lbl_Airfoil;
+}
+
+PictureWidget* Form1::pictureWidget(Picture picture) const {
+  switch (picture) {
+    case Picture::Picture_Airfoil:
+      return widgets_.Picture_Airfoil;
+    case Picture::Picture_Camber:
+      return widgets_.Picture_Camber;
+    case Picture::Picture_Load:
+      return widgets_.Picture_Load;
+    case Picture::Picture_Cmx:
+      return widgets_.Picture_Cmx;
+    case Picture::Picture_CL:
+      return widgets_.Picture_CL;
+  }
+  return widgets_.Picture_Airfoil;
+}
+
+std::string Form1::text(TextBox box) const {
+  return textBox(box)->text().toStdString();
+}
+
+void Form1::setText(TextBox box, const std::string& text) {
+  textBox(box)->setText(displayText(text));
+}
+
+void Form1::setCaption(Label label, const std::string& caption) {
+  this->label(label)->setText(displayText(caption));
+}
+
+void Form1::setLabelVisible(Label label, bool visible) {
+  this->label(label)->setVisible(visible);
+}
+
+bool Form1::isSelected(Option option) const {
+  return option == Option::Opt_WithEnd ? widgets_.Opt_WithEnd->isChecked()
+                                       : widgets_.Opt_WithOutEnd->isChecked();
+}
+
+void Form1::setFrameVisible(Frame frame, bool visible) {
+  QWidget* panel = frame == Frame::Frame_IOWindow ? static_cast<QWidget*>(widgets_.Frame_IOWindow)
+                                                  : widgets_.Frame_LeastSquares;
+  if (visible && frame == Frame::Frame_IOWindow) widgets_.Frame_IOWindow->prepareToShow();
+  panel->setVisible(visible);
+  // A panel just opened lies above the plots and above the other panel.
+  if (visible) panel->raise();
+}
+
+void Form1::showMessage(const std::string& message) {
+  presentMessage(displayText(message));
+}
+
+void Form1::presentMessage(const QString& message) {
+  if (presenter_) presenter_(message);
+}
+
+PictureBox& Form1::picture(Picture picture) {
+  return pictureWidget(picture)->box();
+}
+
+// --- Handlers ---
+
+void Form1::refreshPictures() {
+  for (Picture picture : kAllPictures) pictureWidget(picture)->refreshIfChanged();
+}
+
+void Form1::Mn_Airfoil_Click() {
+  handlers_->Mn_Airfoil_Click();
+}
+
+void Form1::File1_Click(const QString& folder, const QString& fileName) {
+  handlers_->File1_Click(localPath(folder), localPath(fileName));
+  refreshPictures();
+}
+
+void Form1::Mn_Polynomial_Click() {
+  handlers_->Mn_Polynomial_Click();
+}
+
+void Form1::Cmnd_LSQM_Click() {
+  handlers_->Cmnd_LSQM_Click();
+  refreshPictures();
+}
+
+void Form1::HScroll_Alfa_Change() {
+  handlers_->HScroll_Alfa_Change(widgets_.HScroll_Alfa->value());
+  refreshPictures();
+}
+
+void Form1::HScroll_xM_Change() {
+  handlers_->HScroll_xM_Change(widgets_.HScroll_xM->value());
+  refreshPictures();
+}
+
+void Form1::Mn_Numerical_Click() {
+  handlers_->Mn_Numerical_Click();
+  refreshPictures();
+}
+
+void Form1::Mn_LumpVM_Click() {
+  handlers_->Mn_LumpVM_Click();
+  refreshPictures();
+}
+
+void Form1::Mn_About_Click() {
+  if (!about_) about_ = std::make_unique<About>();
+  about_->show();
+  about_->raise();
+  about_->activateWindow();
+}
+
+}  // namespace vantrel

@@ -1,0 +1,83 @@
+#pragma once
+
+#include <QMainWindow>
+#include <QPointer>
+#include <memory>
+
+#include "app/controls.h"
+#include "app/form1_handlers.h"
+#include "app/ortak.h"
+#include "app/window/form1_widgets.h"
+#include "app/window/message_box.h"
+#include "app/window/twips_placement.h"
+
+class QLineEdit;
+class QLabel;
+class QScrollBar;
+
+namespace vantrel {
+
+class About;
+class PictureWidget;
+
+// The main window. It owns the shared analysis state and the handlers, forwards its events to
+// them, and is the controls the procedures write into.
+class Form1 : public QMainWindow, public Controls {
+  Q_OBJECT
+
+ public:
+  explicit Form1(QWidget* parent = nullptr);
+  ~Form1() override;
+
+  // Controls
+  std::string text(TextBox box) const override;
+  void setText(TextBox box, const std::string& text) override;
+  void setCaption(Label label, const std::string& caption) override;
+  void setLabelVisible(Label label, bool visible) override;
+  bool isSelected(Option option) const override;
+  void setFrameVisible(Frame frame, bool visible) override;
+  void showMessage(const std::string& message) override;
+  PictureBox& picture(Picture picture) override;
+
+  // Handlers started by the window's controls and menu.
+  void Mn_Airfoil_Click();
+  void File1_Click(const QString& folder, const QString& fileName);
+  void Mn_Polynomial_Click();
+  void Cmnd_LSQM_Click();
+  void HScroll_Alfa_Change();
+  void HScroll_xM_Change();
+  void Mn_Numerical_Click();
+  void Mn_LumpVM_Click();
+  void Mn_About_Click();
+
+  bool FileLoaded() const { return handlers_->FileLoaded(); }
+  const std::string& DataFile() const { return handlers_->DataFile(); }
+  const Ortak& ortak() const { return ortak_; }
+  const Form1Widgets& widgets() const { return widgets_; }
+  const Form1Menu& menu() const { return menu_; }
+  PictureWidget* pictureWidget(Picture picture) const;
+  About* aboutWindow() const { return about_.get(); }
+
+  void setMessagePresenter(MessagePresenter presenter) { presenter_ = std::move(presenter); }
+  void presentMessage(const QString& message);
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void connectEvents();
+  void connectScrollBar(QScrollBar* bar, void (Form1::*handler)());
+  void refreshPictures();
+  QLineEdit* textBox(TextBox box) const;
+  QLabel* label(Label label) const;
+
+  Ortak ortak_;
+  TwipsPlacement placement_;
+  Form1Widgets widgets_{};
+  Form1Menu menu_{};
+  std::unique_ptr<Form1Handlers> handlers_;
+  std::unique_ptr<About> about_;
+  MessagePresenter presenter_;
+};
+
+}  // namespace vantrel

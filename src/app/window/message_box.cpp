@@ -1,0 +1,16 @@
+#include "app/window/message_box.h"
+
+#include <QMessageBox>
+
+#include "app/initial_state.h"
+
+namespace vantrel {
+
+void showProgramMessage(QWidget* parent, const QString& message) {
+  QMessageBox box(QMessageBox::NoIcon, QString::fromUtf8(kProgramTitle), message, QMessageBox::Ok,
+                  parent);
+  box.setWindowModality(Qt::ApplicationModal);
+  box.exec();
+}
+
+}  // namespace vantrel

@@ -1,0 +1,204 @@
+// The file panel: drives, folders, the airfoil file list, and reading a chosen file.
+#include "app/window/file_panel.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QLabel>
+#include <QListWidget>
+#include <QTest>
+
+#include "app/window/form1.h"
+#include "app/window/picture_widget.h"
+#include "window_test_support.h"
+
+using namespace vantrel;
+using namespace vantrel::testing;
+
+class FilePanelTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void init() {
+    scratch_ = std::make_unique<ScratchFolder>();
+    data_ = std::make_unique<QTemporaryDir>();
+    QVERIFY(data_->isValid());
+    form_ = std::make_unique<Form1>();
+    log_ = std::make_unique<MessageLog>(*form_);
+    form_->show();
+    QVERIFY(QTest::qWaitForWindowExposed(form_.get()));
+  }
+  void cleanup() {
+    log_.reset();
+    form_.reset();
+    scratch_.reset();
+    data_.reset();
+  }
+
+  void airfoilShowsThePanelAtTheWorkingFolder() {
+    FilePanel* panel = form_->widgets().Frame_IOWindow;
+    writeNacaFile(scratch_->filePath("here.nca"), "HERE", 12, 11);
+    form_->menu().Mn_Airfoil->trigger();
+    QVERIFY(panel->isVisible());
+    QCOMPARE(panel->folder(), QDir(scratch_->path()).canonicalPath());
+    QCOMPARE(itemTexts(panel->File1()), QStringList{"here.nca"});
+    QVERIFY(panel->Drive1()->count() >= 1);
+    QVERIFY(panel->Drive1()->findText(QDir::toNativeSeparators(QDir::rootPath())) >= 0);
+    QVERIFY(log_->messages().isEmpty());
+  }
+
+  void folderListShowsThePathAndSubfolders() {
+    QDir(data_->path()).mkpath("inner/deeper");
+    QDir(data_->path()).mkpath("Another");
+    FilePanel* panel = form_->widgets().Frame_IOWindow;
+    form_->menu().Mn_Airfoil->trigger();
+    QVERIFY(panel->openFolder(data_->path()));
+    QStringList expected;
+    QStringList parts = QDir(data_->path()).absolutePath().split('/', Qt::SkipEmptyParts);
+    expected << QDir::rootPath() << parts << "Another"
+             << "inner";
+    QStringList shown;
+    for (const QString& text : itemTexts(panel->Dir1())) shown << text.trimmed();
+    QCOMPARE(shown, expected);
+    // Opening a subfolder moves there; opening an ancestor moves back up.
+    QVERIFY(doubleClickItem(panel->Dir1(), "inner"));
+    QCOMPARE(panel->folder(), QDir(data_->path()).filePath("inner"));
+    QVERIFY(itemTexts(panel->Dir1()).last().trimmed() == "deeper");
+    QVERIFY(doubleClickItem(panel->Dir1(), parts.last()));
+    QCOMPARE(panel->folder(), QDir::cleanPath(data_->path()));
+  }
+
+  void fileListShowsAirfoilFilesOfTheFolder() {
+    writeTextFile(data_->filePath("b.nca"), "B\r\n\r\n\r\n");
+    writeTextFile(data_->filePath("A.nca"), "A\r\n\r\n\r\n");
+    writeTextFile(data_->filePath("selig.dat"), "S\n");
+    writeTextFile(data_->filePath("notes.txt"), "N\n");
+    QDir(data_->path()).mkpath("sub.nca.d");
+    QDir(data_->path()).mkpath("empty");
+    FilePanel* panel = form_->widgets().Frame_IOWindow;
+    form_->menu().Mn_Airfoil->trigger();
+    QVERIFY(panel->openFolder(data_->path()));
+    QCOMPARE(itemTexts(panel->File1()), (QStringList{"A.nca", "b.nca", "selig.dat"}));
+    // An empty folder lists no files.
+    QVERIFY(doubleClickItem(panel->Dir1(), "empty"));
+    QCOMPARE(panel->File1()->count(), 0);
+  }
+
+  void aFolderThatCannotBeOpenedIsRefused() {
+    FilePanel* panel = form_->widgets().Frame_IOWindow;
+    form_->menu().Mn_Airfoil->trigger();
+    const QString before = panel->folder();
+    QVERIFY(!panel->openFolder(data_->filePath("missing")));
+    QCOMPARE(panel->folder(), before);
+    QCOMPARE(log_->messages().size(), 1);
+    QVERIFY(log_->messages().first().contains("missing"));
+  }
+
+  void choosingADriveMovesTheFolderList() {
+    FilePanel* panel = form_->widgets().Frame_IOWindow;
+    form_->menu().Mn_Airfoil->trigger();
+    QComboBox* drives = panel->Drive1();
+    const int root = drives->findData(QDir::rootPath());
+    QVERIFY(root >= 0);
+    // Every listed drive can be chosen; coming back to a drive returns to its last folder.
+    QVERIFY(panel->openFolder(data_->path()));
+    const QString dataDrive = drives->currentData().toString();
+    for (int i = 0; i < drives->count(); ++i) {
+      drives->setCurrentIndex(i);
+      emit drives->activated(i);
+    }
+    const int back = drives->findData(dataDrive);
+    drives->setCurrentIndex(back);
+    emit drives->activated(back);
+    QCOMPARE(panel->folder(), QDir::cleanPath(data_->path()));
+  }
+
+  void choosingAFileReadsAndDrawsIt() {
+    writeNacaFile(data_->filePath("naca2412.nca"), "NACA 2412", 2412, 31);
+    chooseAirfoil(*form_, data_->path(), "naca2412.nca");
+    QVERIFY2(log_->messages().isEmpty(), qPrintable(log_->messages().join('|')));
+    QVERIFY(form_->FileLoaded());
+    QVERIFY(form_->widgets().Frame_IOWindow->isHidden());
+    QCOMPARE(QString::fromStdString(form_->DataFile()),
+             QDir::cleanPath(data_->path()) + "/naca2412.nca");
+    QCOMPARE(form_->ortak().NPoint, 31);
+    QCOMPARE(form_->widgets().Lbl_Airfoil->text(), QString("NACA 2412"));
+    QVERIFY(!form_->pictureWidget(Picture::Picture_Airfoil)->box().operations().empty());
+    QVERIFY(!form_->pictureWidget(Picture::Picture_Camber)->box().operations().empty());
+    // The report goes to the working folder, not to the folder of the data file.
+    QVERIFY(QFile::exists(scratch_->filePath("Vantrel.txt")));
+    QVERIFY(!QFile::exists(data_->filePath("Vantrel.txt")));
+    QVERIFY(readFileBytes(scratch_->filePath("Vantrel.txt")).startsWith("NACA 2412\r\n"));
+    // The plot on screen shows the drawing: some pixels are no longer the back colour.
+    const QImage shot = form_->pictureWidget(Picture::Picture_Airfoil)->grab().toImage();
+    int drawn = 0;
+    for (int x = 2; x < shot.width() - 2; ++x) {
+      if (QColor(shot.pixel(x, shot.height() / 2)) != QColor(255, 255, 192)) ++drawn;
+    }
+    QVERIFY(drawn > 10);
+
+    // "Airfoil" again opens the panel at the same folder.
+    form_->menu().Mn_Airfoil->trigger();
+    QVERIFY(form_->widgets().Frame_IOWindow->isVisible());
+    QCOMPARE(form_->widgets().Frame_IOWindow->folder(), QDir::cleanPath(data_->path()));
+  }
+
+  void theSameFileTwiceGivesTheSameResult() {
+    writeNacaFile(data_->filePath("naca0012.nca"), "NACA 0012", 12, 21);
+    chooseAirfoil(*form_, data_->path(), "naca0012.nca");
+    const QByteArray firstReport = readFileBytes(scratch_->filePath("Vantrel.txt"));
+    const auto firstPlot = form_->pictureWidget(Picture::Picture_Airfoil)->box().operations();
+    const std::vector<double> firstCamber = form_->ortak().yC;
+    chooseAirfoil(*form_, data_->path(), "naca0012.nca");
+    QVERIFY(form_->FileLoaded());
+    QVERIFY(!firstReport.isEmpty());
+    QCOMPARE(readFileBytes(scratch_->filePath("Vantrel.txt")), firstReport);
+    QCOMPARE(form_->ortak().yC, firstCamber);
+    QCOMPARE(form_->pictureWidget(Picture::Picture_Airfoil)->box().operations().size(),
+             firstPlot.size());
+  }
+
+  void aBadFileKeepsThePanelAndThePreviousAirfoil() {
+    writeNacaFile(data_->filePath("good.nca"), "GOOD", 4412, 21);
+    writeTextFile(data_->filePath("bad.nca"), "BAD\r\nx\r\ny\r\n0.0 0.0 0.0 zero\r\n");
+    chooseAirfoil(*form_, data_->path(), "good.nca");
+    QVERIFY(form_->FileLoaded());
+    const QByteArray goodReport = readFileBytes(scratch_->filePath("Vantrel.txt"));
+    const auto operations =
+        form_->pictureWidget(Picture::Picture_Airfoil)->box().operations().size();
+
+    form_->menu().Mn_Airfoil->trigger();
+    QVERIFY(clickItem(form_->widgets().Frame_IOWindow->File1(), "bad.nca"));
+    QCOMPARE(log_->messages().size(), 1);
+    QVERIFY(log_->messages().first().contains("bad.nca"));
+    QVERIFY(form_->widgets().Frame_IOWindow->isVisible());
+    QVERIFY(form_->FileLoaded());
+    QCOMPARE(form_->widgets().Lbl_Airfoil->text(), QString("GOOD"));
+    QCOMPARE(form_->ortak().NPoint, 21);
+    QCOMPARE(form_->pictureWidget(Picture::Picture_Airfoil)->box().operations().size(), operations);
+    QCOMPARE(readFileBytes(scratch_->filePath("Vantrel.txt")), goodReport);
+
+    // Another file can be chosen straight away.
+    QVERIFY(clickItem(form_->widgets().Frame_IOWindow->File1(), "good.nca"));
+    QVERIFY(form_->widgets().Frame_IOWindow->isHidden());
+  }
+
+  void aFileAtTheRootGetsADoubledSeparator() {
+    // Only the path is checked: the root folder is not ours to write into.
+    FilePanel* panel = form_->widgets().Frame_IOWindow;
+    form_->menu().Mn_Airfoil->trigger();
+    QVERIFY(panel->openFolder(QDir::rootPath()));
+    emit panel->fileChosen(panel->folder(), "no-such-airfoil.nca");
+    QCOMPARE(QString::fromStdString(form_->DataFile()), QString("//no-such-airfoil.nca"));
+    QVERIFY(panel->isVisible());
+    QVERIFY(!form_->FileLoaded());
+  }
+
+ private:
+  std::unique_ptr<ScratchFolder> scratch_;
+  std::unique_ptr<QTemporaryDir> data_;
+  std::unique_ptr<Form1> form_;
+  std::unique_ptr<MessageLog> log_;
+};
+
+QTEST_MAIN(FilePanelTest)
+#include "file_panel_test.moc"

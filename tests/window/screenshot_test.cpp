@@ -1,0 +1,73 @@
+// Pictures of the windows for a person to look at: the main window with NACA 2412 read, at the
+// default size and enlarged twice, and the About window. They go to the build folder.
+#include <QDir>
+#include <QFile>
+#include <QTest>
+
+#include "app/window/about.h"
+#include "app/window/file_panel.h"
+#include "app/window/form1.h"
+#include "window_test_support.h"
+
+using namespace vantrel;
+using namespace vantrel::testing;
+
+class ScreenshotTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void mainWindowAtStartUp() {
+    ScratchFolder scratch;
+    Form1 form;
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    save(form.grab(), "form1-start.png");
+  }
+
+  void mainWindowWithNaca2412() {
+    ScratchFolder scratch;
+    const QString sample = QStringLiteral(VANTREL_SAMPLES "/naca2412.nca");
+    QVERIFY2(QFile::exists(sample), qPrintable(sample));
+    QVERIFY(QFile::copy(sample, scratch.filePath("naca2412.nca")));
+    Form1 form;
+    MessageLog log(form);
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    chooseAirfoil(form, scratch.path(), "naca2412.nca");
+    QVERIFY2(log.messages().isEmpty(), qPrintable(log.messages().join('|')));
+    QVERIFY(form.FileLoaded());
+    save(form.grab(), "form1-naca2412.png");
+
+    form.resize(form.size() + form.centralWidget()->size());
+    QTRY_COMPARE(form.centralWidget()->size(), QSize(1272, 928));
+    save(form.grab(), "form1-naca2412-2x.png");
+
+    // The panels over the plots, for a look at their stacking.
+    form.resize(form.size() - form.centralWidget()->size() / 2);
+    QTRY_COMPARE(form.centralWidget()->size(), QSize(636, 464));
+    form.menu().Mn_Numerical->trigger();
+    QVERIFY2(log.messages().isEmpty(), qPrintable(log.messages().join('|')));
+    save(form.grab(), "form1-numerical.png");
+    form.menu().Mn_Polynomial->trigger();
+    save(form.grab(), "form1-least-squares.png");
+    form.menu().Mn_Airfoil->trigger();
+    save(form.grab(), "form1-panels.png");
+  }
+
+  void aboutWindow() {
+    About about;
+    about.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&about));
+    save(about.grab(), "about.png");
+  }
+
+ private:
+  static void save(const QPixmap& picture, const QString& name) {
+    const QString path = QDir(QStringLiteral(VANTREL_SCREENSHOT_DIR)).filePath(name);
+    QVERIFY2(picture.save(path), qPrintable(path));
+    qInfo("wrote %s", qPrintable(path));
+  }
+};
+
+QTEST_MAIN(ScreenshotTest)
+#include "screenshot_test.moc"

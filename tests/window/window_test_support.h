@@ -1,0 +1,60 @@
+#pragma once
+
+#include <QDir>
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+
+class QListWidget;
+
+namespace vantrel {
+
+class Form1;
+
+namespace testing {
+
+// A fresh empty folder made the process's working folder for the life of the object, so the
+// reports the window writes land there.
+class ScratchFolder {
+ public:
+  ScratchFolder();
+  ~ScratchFolder();
+  ScratchFolder(const ScratchFolder&) = delete;
+  ScratchFolder& operator=(const ScratchFolder&) = delete;
+
+  QString path() const { return folder_.path(); }
+  QString filePath(const QString& name) const { return folder_.filePath(name); }
+  QStringList entries() const;
+
+ private:
+  QString previous_;
+  QTemporaryDir folder_;
+};
+
+// Writes a NACA four-digit airfoil in the program's file layout: the name, two further lines,
+// then one station per line (upper x, y, lower x, y) at cosine spacing, lines ending in CR LF.
+void writeNacaFile(const QString& fileName, const QString& name, int digits, int stations);
+void writeTextFile(const QString& fileName, const QByteArray& bytes);
+QByteArray readFileBytes(const QString& fileName);
+
+// Collects the window's messages instead of showing message boxes.
+class MessageLog {
+ public:
+  explicit MessageLog(Form1& form);
+  const QStringList& messages() const { return messages_; }
+  void clear() { messages_.clear(); }
+
+ private:
+  QStringList messages_;
+};
+
+QStringList itemTexts(const QListWidget* list);
+// A real left click on the row showing `text`; false when no row shows it.
+bool clickItem(QListWidget* list, const QString& text);
+bool doubleClickItem(QListWidget* list, const QString& text);
+
+// "Airfoil", open `folder`, click `fileName`.
+void chooseAirfoil(Form1& form, const QString& folder, const QString& fileName);
+
+}  // namespace testing
+}  // namespace vantrel
