@@ -3,10 +3,10 @@
 #include <QFile>
 #include <QListWidget>
 #include <QTest>
-#include <cmath>
 
 #include "app/window/file_panel.h"
 #include "app/window/form1.h"
+#include "input/naca.h"
 
 namespace vantrel::testing {
 
@@ -22,46 +22,12 @@ QStringList ScratchFolder::entries() const {
   return QDir(folder_.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
 }
 
-namespace {
-
-struct SurfacePoint {
-  double x, y;
-};
-
-// The published NACA four-digit thickness and mean-line formulas.
-std::pair<SurfacePoint, SurfacePoint> nacaStation(int digits, double x) {
-  const double m = (digits / 1000) / 100.0;
-  const double p = ((digits / 100) % 10) / 10.0;
-  const double t = (digits % 100) / 100.0;
-  const double yt = 5 * t *
-                    (0.2969 * std::sqrt(x) - 0.1260 * x - 0.3516 * x * x + 0.2843 * x * x * x -
-                     0.1015 * x * x * x * x);
-  double yc = 0, slope = 0;
-  if (m > 0 && x < p) {
-    yc = m / (p * p) * (2 * p * x - x * x);
-    slope = 2 * m / (p * p) * (p - x);
-  } else if (m > 0) {
-    yc = m / ((1 - p) * (1 - p)) * (1 - 2 * p + 2 * p * x - x * x);
-    slope = 2 * m / ((1 - p) * (1 - p)) * (p - x);
-  }
-  const double angle = std::atan(slope);
-  return {{x - yt * std::sin(angle), yc + yt * std::cos(angle)},
-          {x + yt * std::sin(angle), yc - yt * std::cos(angle)}};
-}
-
-}  // namespace
 
 void writeNacaFile(const QString& fileName, const QString& name, int digits, int stations) {
-  QByteArray bytes = name.toUtf8() + "\r\nx-upper y-upper x-lower y-lower\r\n\r\n";
-  const double pi = 4 * std::atan(1.0);
-  for (int i = 0; i < stations; ++i) {
-    const double x = (1 - std::cos(pi * i / (stations - 1))) / 2;
-    const auto [upper, lower] = nacaStation(digits, x);
-    bytes += QByteArray::number(upper.x, 'f', 6) + ' ' + QByteArray::number(upper.y, 'f', 6) + ' ' +
-             QByteArray::number(lower.x, 'f', 6) + ' ' + QByteArray::number(lower.y, 'f', 6) +
-             "\r\n";
-  }
-  writeTextFile(fileName, bytes);
+  auto airfoil = nacaAirfoil(QString::number(digits).rightJustified(4, '0').toStdString(), stations);
+  QVERIFY2(airfoil.has_value(), qPrintable(fileName));
+  airfoil->name = name.toStdString();
+  writeTextFile(fileName, QByteArray::fromStdString(nacaDataFile(*airfoil)));
 }
 
 void writeTextFile(const QString& fileName, const QByteArray& bytes) {

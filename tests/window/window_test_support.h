@@ -31,8 +31,7 @@ class ScratchFolder {
   QTemporaryDir folder_;
 };
 
-// Writes a NACA four-digit airfoil in the program's file layout: the name, two further lines,
-// then one station per line (upper x, y, lower x, y) at cosine spacing, lines ending in CR LF.
+// Writes a NACA four-digit airfoil from the program's own generator, under the given name.
 void writeNacaFile(const QString& fileName, const QString& name, int digits, int stations);
 void writeTextFile(const QString& fileName, const QByteArray& bytes);
 QByteArray readFileBytes(const QString& fileName);
