@@ -112,6 +112,17 @@ class FilePanelTest : public QObject {
     QCOMPARE(panel->folder(), QDir::cleanPath(data_->path()));
   }
 
+  void aNameInTheTurkishCodePageStaysReadable() {
+    writeNacaFile(data_->filePath("kanat.nca"), "x", 12, 11);
+    QByteArray bytes = readFileBytes(data_->filePath("kanat.nca"));
+    bytes.replace(0, 1, "kanat \xDC\xDD\xDE\xFD\xF0");
+    writeTextFile(data_->filePath("kanat.nca"), bytes);
+    chooseAirfoil(*form_, data_->path(), "kanat.nca");
+    QCOMPARE(form_->widgets().Lbl_Airfoil->text(), QString::fromUtf8("kanat ÜİŞığ"));
+    // The report keeps the name's bytes as they were read.
+    QVERIFY(readFileBytes(scratch_->filePath("Vantrel.txt")).startsWith("kanat \xDC\xDD\xDE\xFD\xF0\r\n"));
+  }
+
   void choosingAFileReadsAndDrawsIt() {
     writeNacaFile(data_->filePath("naca2412.nca"), "NACA 2412", 2412, 31);
     chooseAirfoil(*form_, data_->path(), "naca2412.nca");

@@ -9,7 +9,6 @@
 #include <QTimer>
 #include <algorithm>
 
-#include "app/window/display_text.h"
 #include "app/window/form1.h"
 #include "app/window/picture_export.h"
 #include "app/window/picture_widget.h"
@@ -155,12 +154,6 @@ class PictureTest : public QObject {
     QApplication::sendEvent(&widget, &event);
     QCOMPARE(offered, (QStringList{QString::fromUtf8("Save Picture…"), "Copy Picture"}));
     QCOMPARE(QGuiApplication::clipboard()->image().size(), QSize(400, 200));
-  }
-
-  void namesInTheTurkishCodePageStayReadable() {
-    QCOMPARE(displayText("NACA 2412"), QString("NACA 2412"));
-    QCOMPARE(displayText("kanat \xC3\x9C"), QString::fromUtf8("kanat Ü"));
-    QCOMPARE(displayText("\xDC\xDD\xDE\xFD\xF0"), QString::fromUtf8("ÜİŞığ"));
   }
 };
 

@@ -14,7 +14,6 @@
 
 #include "app/initial_state.h"
 #include "app/window/about.h"
-#include "app/window/display_text.h"
 #include "app/window/file_panel.h"
 #include "app/window/picture_widget.h"
 
@@ -134,11 +133,11 @@ std::string Form1::text(TextBox box) const {
 }
 
 void Form1::setText(TextBox box, const std::string& text) {
-  textBox(box)->setText(displayText(text));
+  textBox(box)->setText(QString::fromStdString(text));
 }
 
 void Form1::setCaption(Label label, const std::string& caption) {
-  this->label(label)->setText(displayText(caption));
+  this->label(label)->setText(QString::fromStdString(caption));
 }
 
 void Form1::setLabelVisible(Label label, bool visible) {
@@ -160,7 +159,7 @@ void Form1::setFrameVisible(Frame frame, bool visible) {
 }
 
 void Form1::showMessage(const std::string& message) {
-  presentMessage(displayText(message));
+  presentMessage(QString::fromStdString(message));
 }
 
 void Form1::presentMessage(const QString& message) {
