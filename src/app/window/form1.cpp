@@ -64,11 +64,16 @@ void Form1::connectEvents() {
 }
 
 void Form1::connectScrollBar(QScrollBar* bar, void (Form1::*handler)()) {
-  // Every settled change computes; a dragged thumb computes once, when it is let go.
+  // Every settled change computes; a dragged thumb computes once, when it is let go, and only
+  // if it was let go at another value: a thumb grabbed and put back has changed nothing.
   connect(bar, &QScrollBar::valueChanged, this, [this, bar, handler] {
     if (!bar->isSliderDown()) (this->*handler)();
   });
-  connect(bar, &QScrollBar::sliderReleased, this, handler);
+  connect(bar, &QScrollBar::sliderPressed, this,
+          [bar] { bar->setProperty("valueWhenGrabbed", bar->value()); });
+  connect(bar, &QScrollBar::sliderReleased, this, [this, bar, handler] {
+    if (bar->value() != bar->property("valueWhenGrabbed").toInt()) (this->*handler)();
+  });
 }
 
 bool Form1::eventFilter(QObject* watched, QEvent* event) {
