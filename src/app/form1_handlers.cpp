@@ -59,16 +59,17 @@ void Form1Handlers::Cmnd_LSQM_Click() {
     form.showMessage(kOpenAirfoilMessage);
     return;
   }
-  double degree = TextToNumber(form.text(TextBox::Text_N));
-  if (degree > 5) {
-    form.showMessage(kDegreeCapMessage);
-    degree = 5;
-  }
+  const double typed = TextToNumber(form.text(TextBox::Text_N));
+  const bool capped = typed > 5;
+  const double degree = capped ? 5 : typed;
   if (auto reason = refusedDegree(session.ortak, degree)) {
+    if (capped) form.showMessage(kDegreeCapMessage);
     form.showMessage(*reason);
     return;
   }
+  // The log is already empty while the user reads the message about the degree.
   emptyResultsLog(session);
+  if (capped) form.showMessage(kDegreeCapMessage);
   session.ortak.M = degree;
   LSQPolynomial(session);
   CalcAeroLoads(session);

@@ -185,5 +185,45 @@ TEST_F(Form1HandlersTest, ReadThenLumpedVortexWritesTheWholeCoordinateReport) {
   EXPECT_EQ(test::fileBytes(workDir / "Vantrel.txt"), test::fileBytes(cases / "Vantrel.txt"));
 }
 
+
+// Notes what the results log holds at the moment each message is shown, as a user reading the
+// message box could see it.
+class LogWatchingControls : public HeadlessControls {
+ public:
+  explicit LogWatchingControls(std::filesystem::path log) : log_(std::move(log)) {}
+  void showMessage(const std::string& message) override {
+    HeadlessControls::showMessage(message);
+    logAtMessage.push_back(std::filesystem::exists(log_) ? test::fileBytes(log_) : "(none)");
+  }
+  std::vector<std::string> logAtMessage;
+
+ private:
+  std::filesystem::path log_;
+};
+
+TEST_F(Form1HandlersTest, DegreeMessageComesAfterTheLogIsEmptiedAndBeforeTheFit) {
+  readAirfoil(test::parabolicCamber({0, 0.1, 0.2, 0.3, 0.5, 0.7, 0.9, 1}));
+  test::writeBytes(log(), "an earlier run\r\n");
+  LogWatchingControls watching(log());
+  Form1Handlers calculating(ortak, watching, workDir);
+  calculating.Form_Load();
+  ASSERT_TRUE(calculating.File1_Click((workDir / "airfoils").string(), "camber.nca"));
+  watching.setText(TextBox::Text_N, "6");
+  calculating.Cmnd_LSQM_Click();
+  EXPECT_EQ(watching.messages(), std::vector<std::string>{kDegreeCapMessage});
+  EXPECT_EQ(watching.logAtMessage, std::vector<std::string>{""});
+  EXPECT_NE(test::fileBytes(log()).find(" A 5  = "), std::string::npos);
+}
+
+TEST_F(Form1HandlersTest, CappedDegreeThatCannotBeFittedTellsBothAndKeepsTheLog) {
+  readAirfoil(test::parabolicCamber({0, 0.5, 1}));
+  test::writeBytes(log(), "kept\r\n");
+  calculate("8");
+  ASSERT_EQ(form.messages().size(), 2u);
+  EXPECT_EQ(form.messages()[0], kDegreeCapMessage);
+  EXPECT_NE(form.messages()[1].find("degree 5"), std::string::npos);
+  EXPECT_EQ(test::fileBytes(log()), "kept\r\n");
+}
+
 }  // namespace
 }  // namespace vantrel
