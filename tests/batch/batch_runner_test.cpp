@@ -12,7 +12,7 @@ namespace vantrel::batch {
 namespace {
 
 using batch_test::lines;
-using batch_test::readFile;
+using batch_test::fileBytes;
 using batch_test::TempFolder;
 
 Action act(ActionKind kind, std::string text = {}) {
@@ -106,7 +106,7 @@ TEST(BatchRunner, VortexSweepRerunsTheMethodAtEachAngle) {
   }
   EXPECT_EQ(runner.controls().text(TextBox::Text_Alfa), "5");
   // One report block set per "Lumped Vortex Method", as eight clicks would leave.
-  const std::string report = readFile(folder / "Vantrel.txt");
+  const std::string report = fileBytes(folder / "Vantrel.txt");
   EXPECT_EQ(occurrences(report, " Camber line and panel properties"), 9u);
 }
 
@@ -131,7 +131,7 @@ TEST(BatchRunner, FourierSweepRecomputesTheLoadsAtEachAngle) {
   }
   EXPECT_EQ(table.rows[1][0], -1.5);
   // Every angle appends one coefficient block, as every scroll-bar move would.
-  const std::string log = readFile(folder / "Poly5.txt");
+  const std::string log = fileBytes(folder / "Poly5.txt");
   EXPECT_EQ(occurrences(log, " Aerodinamik b\xFCy\xFCkl\xFCkler"), 10u);
 }
 

@@ -37,7 +37,6 @@ std::vector<LineOp> redLines(const PictureBox& picture) {
 class LeastSquaresTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    ortak.Pi = 4.0 * std::atan(1.0);
     test::fillCamberAirfoil(ortak, test::parabolicCamber({0, 0.25, 0.5, 0.75, 1}));
   }
   void fit(double degree, Option option) {
@@ -51,10 +50,7 @@ class LeastSquaresTest : public ::testing::Test {
 
   Ortak ortak;
   HeadlessControls form;
-  Session session{
-      ortak, form,
-      test::freshFolder(std::string("least_squares_") +
-                        ::testing::UnitTest::GetInstance()->current_test_info()->name())};
+  Session session{ortak, form, test::freshFolderForThisTest("least_squares_")};
 };
 
 TEST_F(LeastSquaresTest, ParabolaWithoutEndConditions) {
@@ -263,7 +259,6 @@ TEST_F(LeastSquaresTest, ZeroPivotLeavesTheZeroPolynomial) {
 
 TEST(RefusedDegree, AcceptsWholeDegreesTheStationsCanCarry) {
   Ortak ortak;
-  ortak.Pi = 4.0 * std::atan(1.0);
   test::fillCamberAirfoil(ortak, test::parabolicCamber({0, 0.25, 0.5, 0.5, 1}));
   for (double degree : {0.0, 1.0, 2.0, 3.0}) EXPECT_FALSE(refusedDegree(ortak, degree)) << degree;
   EXPECT_EQ(refusedDegree(ortak, 4.0),
