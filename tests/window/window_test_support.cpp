@@ -46,6 +46,14 @@ MessageLog::MessageLog(Form1& form) {
   form.setMessagePresenter([this](const QString& message) { messages_ << message; });
 }
 
+WindowSession::WindowSession() {
+  form.show();
+}
+
+bool WindowSession::exposed() {
+  return QTest::qWaitForWindowExposed(&form);
+}
+
 QStringList itemTexts(const QListWidget* list) {
   QStringList texts;
   for (int row = 0; row < list->count(); ++row) texts << list->item(row)->text();
