@@ -96,4 +96,10 @@ void writeBytes(const std::filesystem::path& path, const std::string& bytes) {
   out << bytes;
 }
 
+std::size_t occurrences(const std::string& text, const std::string& part) {
+  std::size_t count = 0;
+  for (auto at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) ++count;
+  return count;
+}
+
 }  // namespace vantrel::test

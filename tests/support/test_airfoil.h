@@ -10,7 +10,7 @@
 #include "app/ortak.h"
 
 // Airfoils and files for tests: an airfoil put straight into the shared state from its camber
-// line, the text of an airfoil data file, and byte-exact file helpers.
+// line, the text of an airfoil data file, and byte-exact file and text helpers.
 namespace vantrel::test {
 
 struct Station {
@@ -54,5 +54,8 @@ inline std::filesystem::path freshFolderForThisTest(const std::string& prefix) {
 // A missing file reads as no bytes.
 std::string fileBytes(const std::filesystem::path& path);
 void writeBytes(const std::filesystem::path& path, const std::string& bytes);
+
+// How many times `part` stands in `text`, overlapping runs counted.
+std::size_t occurrences(const std::string& text, const std::string& part);
 
 }  // namespace vantrel::test

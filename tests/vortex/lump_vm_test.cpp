@@ -19,13 +19,8 @@ using test::evenlySpacedX;
 using test::fileBytes;
 using test::fillCamberAirfoil;
 using test::flatCamber;
+using test::occurrences;
 using test::parabolicCamber;
-
-int countOf(const std::string& text, const std::string& part) {
-  int count = 0;
-  for (auto at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) ++count;
-  return count;
-}
 
 const std::string kMatrixTitle = " KATSAYILAR MATR\xDDS\xDD\r\n";
 const std::string kStrengthTitle =
@@ -38,7 +33,9 @@ class LumpedVortexTest : public ::testing::Test {
   void TearDown() override { fs::remove_all(workDir_); }
 
   fs::path reportPath() const { return workDir_ / "Vantrel.txt"; }
-  void flatPlate(int stations = 21) { fillCamberAirfoil(ortak_, flatCamber(evenlySpacedX(stations))); }
+  void flatPlate(int stations = 21) {
+    fillCamberAirfoil(ortak_, flatCamber(evenlySpacedX(stations)));
+  }
   void parabolaOn(int stations) {
     fillCamberAirfoil(ortak_, parabolicCamber(evenlySpacedX(stations)));
   }
@@ -77,7 +74,7 @@ TEST_F(LumpedVortexTest, FlatPlatePanelsRunAlongTheChord) {
                         "1.0000   0.0000   \r\n"),
             std::string::npos);
   // Every right-hand side is sin 5 degrees.
-  EXPECT_EQ(countOf(report, "   0.0872\r\n"), 4);
+  EXPECT_EQ(occurrences(report, "   0.0872\r\n"), 4u);
 }
 
 TEST_F(LumpedVortexTest, ParabolicCamberAtZeroDegrees) {
@@ -112,16 +109,16 @@ TEST_F(LumpedVortexTest, MatrixBlockOnlyUpToThirtyEightPanels) {
   parabolaOn(39);
   run("3");
   std::string report = fileBytes(reportPath());
-  EXPECT_EQ(countOf(report, kMatrixTitle), 1);
-  EXPECT_EQ(countOf(report, "\r\n"), 4 + 38 + 1 + 38 + 1 + 38);
+  EXPECT_EQ(occurrences(report, kMatrixTitle), 1u);
+  EXPECT_EQ(occurrences(report, "\r\n"), 4u + 38 + 1 + 38 + 1 + 38);
 
   fs::remove(reportPath());
   parabolaOn(40);
   run("3");
   report = fileBytes(reportPath());
-  EXPECT_EQ(countOf(report, kMatrixTitle), 0);
-  EXPECT_EQ(countOf(report, kStrengthTitle), 1);
-  EXPECT_EQ(countOf(report, "\r\n"), 4 + 39 + 1 + 39);
+  EXPECT_EQ(occurrences(report, kMatrixTitle), 0u);
+  EXPECT_EQ(occurrences(report, kStrengthTitle), 1u);
+  EXPECT_EQ(occurrences(report, "\r\n"), 4u + 39 + 1 + 39);
   EXPECT_EQ(ortak_.M, 39.0);
 }
 
