@@ -54,8 +54,8 @@ void LumpedVortexOn2000Panels(benchmark::State& state) {
 
 void ScrollBarPathOn200Stations(benchmark::State& state) {
   Ortak ortak;
-  test::fillCamberAirfoil(ortak, test::camberOf(test::evenlySpacedTheta(200),
-                                                &lumped_vortex_system::naca2412MeanLine));
+  test::fillCamberAirfoil(
+      ortak, test::camberOf(test::evenlySpacedTheta(200), &lumped_vortex_system::naca2412MeanLine));
   ortak.M = 5;
   ortak.A = {0.0, 0.0815, 0.0139, -0.0031, 0.0007, -0.0002};
   ortak.A0Camber = -0.0041;

@@ -17,8 +17,8 @@ using namespace vantrel::testing;
 namespace {
 
 int redLines(const PictureBox& picture) {
-  return static_cast<int>(std::count_if(
-      picture.operations().begin(), picture.operations().end(), [](const PlotOp& op) {
+  return static_cast<int>(
+      std::count_if(picture.operations().begin(), picture.operations().end(), [](const PlotOp& op) {
         const auto* line = std::get_if<LineOp>(&op);
         return line != nullptr && line->color == kRed;
       }));
@@ -33,13 +33,12 @@ class AnalysisMenuTest : public QObject {
   void init() {
     window_ = std::make_unique<WindowSession>();
     QVERIFY(window_->exposed());
-    QFile::copy(QStringLiteral(VANTREL_SAMPLES "/naca2412.nca"), window_->scratch.filePath("naca2412.nca"));
+    QFile::copy(QStringLiteral(VANTREL_SAMPLES "/naca2412.nca"),
+                window_->scratch.filePath("naca2412.nca"));
     chooseAirfoil(window_->form, window_->scratch.path(), "naca2412.nca");
     QVERIFY(window_->form.FileLoaded());
   }
-  void cleanup() {
-    window_.reset();
-  }
+  void cleanup() { window_.reset(); }
 
   void calculateFitsThePolynomialAndFillsEverything() {
     const Form1Widgets& w = window_->form.widgets();
@@ -65,8 +64,10 @@ class AnalysisMenuTest : public QObject {
     // The thin-airfoil values of the NACA 2412 mean line.
     QVERIFY(std::abs(window_->form.ortak().Alfa0 - -2.077) < 0.02);
     QVERIFY(std::abs(window_->form.ortak().CmAC - -0.0531) < 0.002);
-    QVERIFY(readFileBytes(window_->scratch.filePath("Poly5.txt")).startsWith("\r\n Coefficients matrix"));
-    QVERIFY(window_->form.grab().save(QStringLiteral(VANTREL_SCREENSHOT_DIR "/form1-calculate.png")));
+    QVERIFY(readFileBytes(window_->scratch.filePath("Poly5.txt"))
+                .startsWith("\r\n Coefficients matrix"));
+    QVERIFY(
+        window_->form.grab().save(QStringLiteral(VANTREL_SCREENSHOT_DIR "/form1-calculate.png")));
   }
 
   void numericalIntegrationFromTheMenu() {

@@ -115,7 +115,8 @@ class FilePanelTest : public QObject {
     chooseAirfoil(window_->form, data_->path(), "kanat.nca");
     QCOMPARE(window_->form.widgets().Lbl_Airfoil->text(), QString::fromUtf8("kanat ÜİŞığ"));
     // The report keeps the name's bytes as they were read.
-    QVERIFY(readFileBytes(window_->scratch.filePath("Vantrel.txt")).startsWith("kanat \xDC\xDD\xDE\xFD\xF0\r\n"));
+    QVERIFY(readFileBytes(window_->scratch.filePath("Vantrel.txt"))
+                .startsWith("kanat \xDC\xDD\xDE\xFD\xF0\r\n"));
   }
 
   void choosingAFileReadsAndDrawsIt() {
@@ -152,7 +153,8 @@ class FilePanelTest : public QObject {
     writeNacaFile(data_->filePath("naca0012.nca"), "NACA 0012", 12, 21);
     chooseAirfoil(window_->form, data_->path(), "naca0012.nca");
     const QByteArray firstReport = readFileBytes(window_->scratch.filePath("Vantrel.txt"));
-    const auto firstPlot = window_->form.pictureWidget(Picture::Picture_Airfoil)->box().operations();
+    const auto firstPlot =
+        window_->form.pictureWidget(Picture::Picture_Airfoil)->box().operations();
     const std::vector<double> firstCamber = window_->form.ortak().yC;
     chooseAirfoil(window_->form, data_->path(), "naca0012.nca");
     QVERIFY(window_->form.FileLoaded());
@@ -180,7 +182,8 @@ class FilePanelTest : public QObject {
     QVERIFY(window_->form.FileLoaded());
     QCOMPARE(window_->form.widgets().Lbl_Airfoil->text(), QString("GOOD"));
     QCOMPARE(window_->form.ortak().NPoint, 21);
-    QCOMPARE(window_->form.pictureWidget(Picture::Picture_Airfoil)->box().operations().size(), operations);
+    QCOMPARE(window_->form.pictureWidget(Picture::Picture_Airfoil)->box().operations().size(),
+             operations);
     QCOMPARE(readFileBytes(window_->scratch.filePath("Vantrel.txt")), goodReport);
 
     // Another file can be chosen straight away.

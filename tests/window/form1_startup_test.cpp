@@ -27,9 +27,7 @@ class Form1StartupTest : public QObject {
     window_ = std::make_unique<WindowSession>();
     QVERIFY(window_->exposed());
   }
-  void cleanup() {
-    window_.reset();
-  }
+  void cleanup() { window_.reset(); }
 
   void titleAndClientArea() {
     QCOMPARE(window_->form.windowTitle(),

@@ -18,9 +18,7 @@ class ScrollBarTest : public QObject {
     window_ = std::make_unique<WindowSession>();
     QVERIFY(window_->exposed());
   }
-  void cleanup() {
-    window_.reset();
-  }
+  void cleanup() { window_.reset(); }
 
   void beforeAFileTheyOnlyAsk() {
     const Form1Widgets& w = window_->form.widgets();
