@@ -7,7 +7,6 @@
 #include "app/headless_controls.h"
 #include "coefficients/gauss_e.h"
 #include "coefficients/lumped_vortex_system.h"
-#include "support/camber_airfoil.h"
 
 extern "C" void dgesv_(const int* n, const int* nrhs, double* a, const int* lda, int* ipiv,
                        double* b, const int* ldb, int* info);

@@ -12,7 +12,7 @@
 #include "app/session.h"
 #include "coefficients/lumped_vortex_system.h"
 #include "loads/aero_loads.h"
-#include "support/camber_airfoil.h"
+#include "support/test_airfoil.h"
 #include "vortex/lump_vm.h"
 
 namespace vantrel {
@@ -37,9 +37,8 @@ class ScratchFolder {
 
 void LumpedVortexOn2000Panels(benchmark::State& state) {
   Ortak ortak;
-  const std::vector<double> x = camber_airfoil::evenlySpacedTheta(2001);
-  camber_airfoil::setCamberLine(
-      ortak, x, camber_airfoil::camberOf(x, &lumped_vortex_system::naca2412MeanLine));
+  test::fillCamberAirfoil(ortak, test::camberOf(test::evenlySpacedTheta(2001),
+                                                &lumped_vortex_system::naca2412MeanLine));
   HeadlessControls form;
   form.setText(TextBox::Text_Alfa, "4");
   ScratchFolder folder("vantrel-bench-vortex");
@@ -55,9 +54,8 @@ void LumpedVortexOn2000Panels(benchmark::State& state) {
 
 void ScrollBarPathOn200Stations(benchmark::State& state) {
   Ortak ortak;
-  const std::vector<double> x = camber_airfoil::evenlySpacedTheta(200);
-  camber_airfoil::setCamberLine(
-      ortak, x, camber_airfoil::camberOf(x, &lumped_vortex_system::naca2412MeanLine));
+  test::fillCamberAirfoil(
+      ortak, test::camberOf(test::evenlySpacedTheta(200), &lumped_vortex_system::naca2412MeanLine));
   ortak.M = 5;
   ortak.A = {0.0, 0.0815, 0.0139, -0.0031, 0.0007, -0.0002};
   ortak.A0Camber = -0.0041;

@@ -14,9 +14,7 @@ namespace {
 class Form1HandlersTest : public ::testing::Test {
  protected:
   Form1HandlersTest()
-      : workDir(test::freshFolder(std::string("handlers_") +
-                                  ::testing::UnitTest::GetInstance()->current_test_info()->name())),
-        handlers(ortak, form, workDir) {
+      : workDir(test::freshFolderForThisTest("handlers_")), handlers(ortak, form, workDir) {
     handlers.Form_Load();
   }
 

@@ -11,9 +11,10 @@
 namespace vantrel::batch {
 namespace {
 
+using batch_test::fileBytes;
 using batch_test::lines;
-using batch_test::readFile;
 using batch_test::TempFolder;
+using test::occurrences;
 
 Action act(ActionKind kind, std::string text = {}) {
   Action action;
@@ -37,15 +38,16 @@ Action leastSquares(const std::string& degree, bool withEnds = true) {
   return action;
 }
 
-std::size_t occurrences(const std::string& text, const std::string& part) {
-  std::size_t count = 0;
-  for (auto at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) ++count;
-  return count;
-}
-
 double liftAt(double alfa, double Alfa0) {
   const double Pi = 4 * std::atan(1.0);
   return 2 * Pi * (alfa - Alfa0) * Pi / 180;
+}
+
+// Writes an airfoil file into the test's folder and opens it, as "open <file>" would.
+bool openWritten(BatchRunner& runner, const TempFolder& folder, const std::string& fileName,
+                 void (*write)(const std::filesystem::path&)) {
+  write(folder / fileName);
+  return runner.run(act(ActionKind::Open, (folder / fileName).string()));
 }
 
 TEST(BatchRunner, RefusedActionsFailWithTheProgramsMessage) {
@@ -75,9 +77,8 @@ TEST(BatchRunner, SweepNeedsAMethodThatRan) {
 
 TEST(BatchRunner, FlatPlateLumpedVortex) {
   TempFolder folder;
-  batch_test::writeFlatPlate(folder / "flat.nca");
   BatchRunner runner(folder.path());
-  ASSERT_TRUE(runner.run(act(ActionKind::Open, (folder / "flat.nca").string())));
+  ASSERT_TRUE(openWritten(runner, folder, "flat.nca", batch_test::writeFlatPlate));
   ASSERT_TRUE(runner.run(act(ActionKind::Alfa, "5")));
   ASSERT_TRUE(runner.run(act(ActionKind::Vortex)));
   EXPECT_EQ(runner.controls().text(TextBox::Text_CL), "0.548");
@@ -88,9 +89,8 @@ TEST(BatchRunner, FlatPlateLumpedVortex) {
 
 TEST(BatchRunner, VortexSweepRerunsTheMethodAtEachAngle) {
   TempFolder folder;
-  batch_test::writeFlatPlate(folder / "flat.nca");
   BatchRunner runner(folder.path());
-  ASSERT_TRUE(runner.run(act(ActionKind::Open, (folder / "flat.nca").string())));
+  ASSERT_TRUE(openWritten(runner, folder, "flat.nca", batch_test::writeFlatPlate));
   ASSERT_TRUE(runner.run(act(ActionKind::Vortex)));
   ASSERT_TRUE(runner.run(sweep(-2, 5, 1)));
   ASSERT_TRUE(runner.sweep());
@@ -106,15 +106,14 @@ TEST(BatchRunner, VortexSweepRerunsTheMethodAtEachAngle) {
   }
   EXPECT_EQ(runner.controls().text(TextBox::Text_Alfa), "5");
   // One report block set per "Lumped Vortex Method", as eight clicks would leave.
-  const std::string report = readFile(folder / "Vantrel.txt");
+  const std::string report = fileBytes(folder / "Vantrel.txt");
   EXPECT_EQ(occurrences(report, " Camber line and panel properties"), 9u);
 }
 
 TEST(BatchRunner, FourierSweepRecomputesTheLoadsAtEachAngle) {
   TempFolder folder;
-  batch_test::writeParabola(folder / "parabola.nca");
   BatchRunner runner(folder.path());
-  ASSERT_TRUE(runner.run(act(ActionKind::Open, (folder / "parabola.nca").string())));
+  ASSERT_TRUE(openWritten(runner, folder, "parabola.nca", batch_test::writeParabola));
   ASSERT_TRUE(runner.run(leastSquares("2")));
   ASSERT_TRUE(runner.run(act(ActionKind::Xm, "0.5")));  // typed, read by the next computation
   ASSERT_TRUE(runner.run(sweep(-2, 2, 0.5)));
@@ -131,15 +130,14 @@ TEST(BatchRunner, FourierSweepRecomputesTheLoadsAtEachAngle) {
   }
   EXPECT_EQ(table.rows[1][0], -1.5);
   // Every angle appends one coefficient block, as every scroll-bar move would.
-  const std::string log = readFile(folder / "Poly5.txt");
+  const std::string log = fileBytes(folder / "Poly5.txt");
   EXPECT_EQ(occurrences(log, " Aerodinamik b\xFCy\xFCkl\xFCkler"), 10u);
 }
 
 TEST(BatchRunner, DegreeCapIsANoticeNotAFailure) {
   TempFolder folder;
-  batch_test::writeParabola(folder / "parabola.nca");
   BatchRunner runner(folder.path());
-  ASSERT_TRUE(runner.run(act(ActionKind::Open, (folder / "parabola.nca").string())));
+  ASSERT_TRUE(openWritten(runner, folder, "parabola.nca", batch_test::writeParabola));
   EXPECT_TRUE(runner.run(leastSquares("7", false)));
   EXPECT_EQ(runner.controls().messages(), std::vector<std::string>{kDegreeCapMessage});
   EXPECT_EQ(runner.controls().text(TextBox::Text_N), "7");
@@ -149,9 +147,8 @@ TEST(BatchRunner, DegreeCapIsANoticeNotAFailure) {
 
 TEST(BatchRunner, CsvDataFollowsThePlots) {
   TempFolder folder;
-  batch_test::writeParabola(folder / "parabola.nca");
   BatchRunner runner(folder.path());
-  ASSERT_TRUE(runner.run(act(ActionKind::Open, (folder / "parabola.nca").string())));
+  ASSERT_TRUE(openWritten(runner, folder, "parabola.nca", batch_test::writeParabola));
   EXPECT_EQ(lines(camberPolynomialCsv(runner.controls().picture(Picture::Picture_Camber))),
             std::vector<std::string>{"x,y"});
   ASSERT_TRUE(runner.run(leastSquares("2")));

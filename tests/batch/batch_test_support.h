@@ -4,14 +4,13 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <cmath>
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
-#include <functional>
 #include <sstream>
 #include <string>
 #include <vector>
+
+#include "support/test_airfoil.h"
 
 namespace vantrel::batch_test {
 
@@ -37,31 +36,17 @@ class TempFolder {
   std::filesystem::path path_;
 };
 
-inline std::string readFile(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
+using test::fileBytes;
 
-// An airfoil file in the program's layout with both surfaces on the camber line y(x), at the
-// stations x = 0, 1/(count-1), ..., 1.
-inline void writeCamberAirfoil(const std::filesystem::path& file, const std::string& name,
-                               int count, const std::function<double(double)>& camber) {
-  std::ofstream out(file, std::ios::binary);
-  out << name << "\r\nxU yU xL yL\r\n\r\n";
-  out.precision(17);
-  for (int i = 0; i < count; ++i) {
-    const double x = static_cast<double>(i) / (count - 1);
-    out << x << ' ' << camber(x) << ' ' << x << ' ' << camber(x) << "\r\n";
-  }
-}
-
+// An airfoil file in the program's layout with both surfaces on the camber line, at 21 stations
+// evenly spaced in x.
 inline void writeFlatPlate(const std::filesystem::path& file) {
-  writeCamberAirfoil(file, "FLAT PLATE", 21, [](double) { return 0.0; });
+  const auto camber = test::flatCamber(test::evenlySpacedX(21));
+  test::writeBytes(file, test::airfoilFileText("FLAT PLATE", camber, camber));
 }
 inline void writeParabola(const std::filesystem::path& file) {
-  writeCamberAirfoil(file, "PARABOLA", 21, [](double x) { return 0.08 * x * (1 - x); });
+  const auto camber = test::parabolicCamber(test::evenlySpacedX(21));
+  test::writeBytes(file, test::airfoilFileText("PARABOLA", camber, camber));
 }
 
 struct ToolRun {
@@ -91,7 +76,7 @@ inline ToolRun runTool(const std::filesystem::path& folder, const std::vector<st
   while ((got = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) run.out.append(buffer, got);
   const int status = ::pclose(pipe);
   run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  run.err = readFile(errFile);
+  run.err = fileBytes(errFile);
   std::filesystem::remove(errFile);
   return run;
 }

@@ -67,14 +67,14 @@ TEST(BatchTool, PlotsWriteEveryPictureArea) {
   for (const char* name :
        {"Picture_Airfoil", "Picture_Camber", "Picture_Load", "Picture_Cmx", "Picture_CL"}) {
     const auto stem = folder / "pictures" / name;
-    const std::string list = readFile(stem.string() + ".json");
+    const std::string list = fileBytes(stem.string() + ".json");
     EXPECT_TRUE(test_json::parse(list)) << name;
 #ifdef VANTREL_HAVE_RENDER
-    EXPECT_TRUE(readFile(stem.string() + ".png").starts_with("\x89PNG")) << name;
-    EXPECT_NE(readFile(stem.string() + ".svg").find("<svg"), std::string::npos) << name;
+    EXPECT_TRUE(fileBytes(stem.string() + ".png").starts_with("\x89PNG")) << name;
+    EXPECT_NE(fileBytes(stem.string() + ".svg").find("<svg"), std::string::npos) << name;
 #endif
   }
-  const auto lift = test_json::parse(readFile(folder / "pictures" / "Picture_CL.json"));
+  const auto lift = test_json::parse(fileBytes(folder / "pictures" / "Picture_CL.json"));
   ASSERT_TRUE(lift);
   ASSERT_FALSE(lift->items.empty());
   EXPECT_EQ(lift->items[0]["op"].text, "scale");
@@ -127,7 +127,7 @@ TEST(BatchTool, CsvFilesHoldTheDataBehindThePlots) {
       {"moment.csv", "point,alfa,Cmx"},
       {"load.csv", "x,load"}};
   for (const auto& [name, header] : headers) {
-    const auto rows = lines(readFile(folder / "data" / name));
+    const auto rows = lines(fileBytes(folder / "data" / name));
     ASSERT_FALSE(rows.empty()) << name;
     EXPECT_EQ(rows[0], header);
     EXPECT_GT(rows.size(), 3u) << name;
@@ -140,7 +140,7 @@ TEST(BatchTool, NacaReproducesTheShippedSample) {
   TempFolder folder;
   const ToolRun run = runTool(folder.path(), {"naca", "2412", "--stations", "41"});
   EXPECT_EQ(run.status, 0) << run.err;
-  EXPECT_EQ(run.out, readFile(sample));
+  EXPECT_EQ(run.out, fileBytes(sample));
 }
 
 TEST(BatchTool, GeneratorsFailWithNothingOnStdout) {
@@ -155,12 +155,6 @@ TEST(BatchTool, GeneratorsFailWithNothingOnStdout) {
   EXPECT_TRUE(unknown.out.empty());
   EXPECT_NE(unknown.err.find("98x"), std::string::npos);
 }
-
-}  // namespace
-}  // namespace vantrel::batch_test
-
-namespace vantrel::batch_test {
-namespace {
 
 // A symmetric Selig file: trailing edge, over the upper surface to the leading edge and back.
 void writeSeligFile(const std::filesystem::path& file) {
@@ -179,7 +173,7 @@ TEST(BatchTool, ConvertWritesAFileTheReaderTakes) {
   const auto converted = lines(run.out);
   ASSERT_EQ(converted.size(), 14u);  // the name, two header lines, 11 stations
   EXPECT_EQ(converted[0], "TEST SELIG\r");
-  std::ofstream(folder / "test.nca", std::ios::binary) << run.out;
+  test::writeBytes(folder / "test.nca", run.out);
   const ToolRun read = runTool(folder.path(), {"--json", "open", "test.nca", "vortex"});
   EXPECT_EQ(read.status, 0) << read.err;
   const auto parsed = test_json::parse(read.out);
@@ -187,7 +181,7 @@ TEST(BatchTool, ConvertWritesAFileTheReaderTakes) {
   EXPECT_EQ((*parsed)["state"]["NPoint"].number, 11);
   EXPECT_EQ((*parsed)["Text_CL"].text, "0");  // symmetric, at zero angle
 
-  std::ofstream(folder / "bad.dat", std::ios::binary) << "BAD\n1 0\nabc 0\n";
+  test::writeBytes(folder / "bad.dat", "BAD\n1 0\nabc 0\n");
   const ToolRun bad = runTool(folder.path(), {"convert", "bad.dat"});
   EXPECT_EQ(bad.status, 1);
   EXPECT_TRUE(bad.out.empty());

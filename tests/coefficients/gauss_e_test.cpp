@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+#include <string>
 #include <vector>
 
 #include "app/headless_controls.h"
@@ -69,46 +71,47 @@ TEST(GaussSolve, ThreeEquationsEliminatedInOrder) {
   EXPECT_EQ(Aug(3, 2), 0.0);
 }
 
-TEST(GaussSolve, ZeroFirstPivotTellsOnceAndLeavesSolAlone) {
+// A system whose elimination meets a zero pivot, at row `zeroRow`.
+struct SingularCase {
+  const char* name;
+  int First;
+  int Last;
+  std::vector<std::vector<double>> rows;
+  std::vector<double> Sol;
+  int zeroRow;
+  friend void PrintTo(const SingularCase& c, std::ostream* out) { *out << c.name; }
+};
+
+class GaussSolveZeroPivot : public ::testing::TestWithParam<SingularCase> {};
+
+TEST_P(GaussSolveZeroPivot, TellsOnceAndLeavesSolAlone) {
+  const SingularCase& c = GetParam();
   HeadlessControls form;
-  Matrix Aug = augmented(1, {{0, 1, 1}, {1, 0, 2}});
-  std::vector<double> Sol{9.0, 8.0, 7.0};
-  EXPECT_EQ(GaussSolve(1, 2, Aug, Sol, form), GaussOutcome::ZeroPivot);
-  EXPECT_EQ(Sol, (std::vector<double>{9.0, 8.0, 7.0}));
-  ASSERT_EQ(form.messages().size(), 1u);
-  EXPECT_EQ(form.messages()[0], kZeroPivotMessage);
-  EXPECT_EQ(form.messages()[0],
+  Matrix Aug = augmented(c.First, c.rows);
+  std::vector<double> Sol = c.Sol;
+  EXPECT_EQ(GaussSolve(c.First, c.Last, Aug, Sol, form), GaussOutcome::ZeroPivot);
+  EXPECT_EQ(Sol, c.Sol);
+  EXPECT_EQ(form.messages(), std::vector<std::string>{kZeroPivotMessage});
+  EXPECT_EQ(kZeroPivotMessage,
             " s\xC4\xB1"
             "f\xC4\xB1r diyagonal eleman\xC4\xB1");
+  // Aug stays as the elimination left it when it met the zero.
+  EXPECT_EQ(Aug(c.zeroRow, c.zeroRow), 0.0);
 }
 
-TEST(GaussSolve, ZeroPivotArisingDuringElimination) {
-  HeadlessControls form;
-  Matrix Aug = augmented(1, {{1, 1, 1, 3}, {1, 1, 2, 4}, {1, 2, 3, 6}});
-  std::vector<double> Sol(4, 5.0);
-  EXPECT_EQ(GaussSolve(1, 3, Aug, Sol, form), GaussOutcome::ZeroPivot);
-  EXPECT_EQ(form.messages().size(), 1u);
-  EXPECT_EQ(Sol, std::vector<double>(4, 5.0));
-  EXPECT_EQ(Aug(2, 2), 0.0);  // the second pivot, reached after the first column was cleared
-}
-
-TEST(GaussSolve, ZeroLastPivotTellsAndLeavesSolAlone) {
-  HeadlessControls form;
-  Matrix Aug = augmented(1, {{1, 1, 2}, {1, 1, 2}});
-  std::vector<double> Sol{1.0, 2.0, 3.0};
-  EXPECT_EQ(GaussSolve(1, 2, Aug, Sol, form), GaussOutcome::ZeroPivot);
-  EXPECT_EQ(Sol, (std::vector<double>{1.0, 2.0, 3.0}));
-  EXPECT_EQ(form.messages(), std::vector<std::string>{kZeroPivotMessage});
-}
-
-TEST(GaussSolve, SingleZeroEquationTellsToo) {
-  HeadlessControls form;
-  Matrix Aug = augmented(0, {{0, 1}});
-  std::vector<double> Sol{4.0};
-  GaussSolve(0, 0, Aug, Sol, form);
-  EXPECT_EQ(Sol[0], 4.0);
-  EXPECT_EQ(form.messages().size(), 1u);
-}
+INSTANTIATE_TEST_SUITE_P(
+    Systems, GaussSolveZeroPivot,
+    ::testing::Values(SingularCase{"FirstPivot", 1, 2, {{0, 1, 1}, {1, 0, 2}}, {9.0, 8.0, 7.0}, 1},
+                      // The second pivot is reached after the first column was cleared.
+                      SingularCase{"ArisingDuringElimination",
+                                   1,
+                                   3,
+                                   {{1, 1, 1, 3}, {1, 1, 2, 4}, {1, 2, 3, 6}},
+                                   {5.0, 5.0, 5.0, 5.0},
+                                   2},
+                      SingularCase{"LastPivot", 1, 2, {{1, 1, 2}, {1, 1, 2}}, {1.0, 2.0, 3.0}, 2},
+                      SingularCase{"SingleZeroEquation", 0, 0, {{0, 1}}, {4.0}, 0}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST(GaussSolve, EmptySystemWritesNothing) {
   HeadlessControls form;

@@ -15,7 +15,7 @@
 #include "coefficients/gauss_kernel.h"
 #include "coefficients/literal_gauss.h"
 #include "coefficients/lumped_vortex_system.h"
-#include "support/camber_airfoil.h"
+#include "support/test_airfoil.h"
 
 namespace vantrel {
 namespace {
@@ -121,7 +121,7 @@ TEST(GaussFast, EveryInstructionSetMatchesTheLiteralElimination) {
 
 TEST(GaussFast, LumpedVortexSystemsMatchTheLiteralLoopBitForBit) {
   for (int panels : {5, 38, 64, 65, 130, 201, 300}) {
-    for (auto shape : {&camber_airfoil::parabola, &lumped_vortex_system::naca2412MeanLine}) {
+    for (auto shape : {&test::parabola, &lumped_vortex_system::naca2412MeanLine}) {
       SCOPED_TRACE("panels " + std::to_string(panels));
       const Matrix K = lumped_vortex_system::forCamberLine(panels, shape);
       expectSameAsLiteral(1, panels, K);

@@ -34,10 +34,14 @@ std::vector<LineOp> redLines(const PictureBox& picture) {
   return lines;
 }
 
+// A cambered mean line as read off a drawing: twelve stations, highest near 0.4 of the chord.
+const std::vector<test::Station> kTwelveStationCamber = {
+    {0, 0},       {0.05, 0.008}, {0.1, 0.014}, {0.2, 0.021}, {0.3, 0.024}, {0.4, 0.025},
+    {0.5, 0.024}, {0.6, 0.021},  {0.7, 0.017}, {0.8, 0.012}, {0.9, 0.006}, {1, 0}};
+
 class LeastSquaresTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    ortak.Pi = 4.0 * std::atan(1.0);
     test::fillCamberAirfoil(ortak, test::parabolicCamber({0, 0.25, 0.5, 0.75, 1}));
   }
   void fit(double degree, Option option) {
@@ -51,10 +55,7 @@ class LeastSquaresTest : public ::testing::Test {
 
   Ortak ortak;
   HeadlessControls form;
-  Session session{
-      ortak, form,
-      test::freshFolder(std::string("least_squares_") +
-                        ::testing::UnitTest::GetInstance()->current_test_info()->name())};
+  Session session{ortak, form, test::freshFolderForThisTest("least_squares_")};
 };
 
 TEST_F(LeastSquaresTest, ParabolaWithoutEndConditions) {
@@ -158,18 +159,7 @@ TEST_F(LeastSquaresTest, DegreeThreeWithEndConditions) {
 }
 
 TEST_F(LeastSquaresTest, DegreeFiveListsFiveCoefficients) {
-  test::fillCamberAirfoil(ortak, {{0, 0},
-                                  {0.05, 0.008},
-                                  {0.1, 0.014},
-                                  {0.2, 0.021},
-                                  {0.3, 0.024},
-                                  {0.4, 0.025},
-                                  {0.5, 0.024},
-                                  {0.6, 0.021},
-                                  {0.7, 0.017},
-                                  {0.8, 0.012},
-                                  {0.9, 0.006},
-                                  {1, 0}});
+  test::fillCamberAirfoil(ortak, kTwelveStationCamber);
   fit(5, Option::Opt_WithOutEnd);
   const auto lines = log();
   EXPECT_EQ(lines[3 + 6 + 3].substr(0, 5), " c(0)");
@@ -182,18 +172,7 @@ TEST_F(LeastSquaresTest, DegreeFiveListsFiveCoefficients) {
 
 // The closed-form table against the thin-airfoil integrals of the slope, by quadrature.
 TEST_F(LeastSquaresTest, ClosedFormMatchesTheIntegrals) {
-  test::fillCamberAirfoil(ortak, {{0, 0},
-                                  {0.05, 0.008},
-                                  {0.1, 0.014},
-                                  {0.2, 0.021},
-                                  {0.3, 0.024},
-                                  {0.4, 0.025},
-                                  {0.5, 0.024},
-                                  {0.6, 0.021},
-                                  {0.7, 0.017},
-                                  {0.8, 0.012},
-                                  {0.9, 0.006},
-                                  {1, 0}});
+  test::fillCamberAirfoil(ortak, kTwelveStationCamber);
   fit(5, Option::Opt_WithOutEnd);
   // The polynomial as logged, five decimals.
   const auto lines = log();
@@ -263,7 +242,6 @@ TEST_F(LeastSquaresTest, ZeroPivotLeavesTheZeroPolynomial) {
 
 TEST(RefusedDegree, AcceptsWholeDegreesTheStationsCanCarry) {
   Ortak ortak;
-  ortak.Pi = 4.0 * std::atan(1.0);
   test::fillCamberAirfoil(ortak, test::parabolicCamber({0, 0.25, 0.5, 0.5, 1}));
   for (double degree : {0.0, 1.0, 2.0, 3.0}) EXPECT_FALSE(refusedDegree(ortak, degree)) << degree;
   EXPECT_EQ(refusedDegree(ortak, 4.0),

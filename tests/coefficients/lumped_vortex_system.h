@@ -5,7 +5,7 @@
 
 #include "app/ortak.h"
 #include "coefficients/gauss_e.h"
-#include "support/camber_airfoil.h"
+#include "support/test_airfoil.h"
 #include "vortex/vortex_panels.h"
 
 // The augmented influence system of the lumped vortex method (rows and columns 1..M, the
@@ -43,10 +43,7 @@ inline Matrix influenceMatrix(const Ortak& ortak, double alfaDegrees) {
 // The system for `panels` panels on stations evenly spaced in the angle coordinate.
 inline Matrix forCamberLine(int panels, double (*shape)(double), double alfaDegrees = 4.0) {
   Ortak ortak;
-  const std::vector<double> x = camber_airfoil::evenlySpacedTheta(panels + 1);
-  std::vector<double> y;
-  for (double station : x) y.push_back(shape(station));
-  camber_airfoil::setCamberLine(ortak, x, y);
+  test::fillCamberAirfoil(ortak, test::camberOf(test::evenlySpacedTheta(panels + 1), shape));
   return influenceMatrix(ortak, alfaDegrees);
 }
 

@@ -2,59 +2,42 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
 
 #include "app/form1_handlers.h"
 #include "app/headless_controls.h"
-#include "support/camber_airfoil.h"
+#include "support/test_airfoil.h"
 
 namespace vantrel {
 namespace {
 
 namespace fs = std::filesystem;
-using camber_airfoil::camberOf;
-using camber_airfoil::evenlySpacedTheta;
-using camber_airfoil::evenlySpacedX;
-using camber_airfoil::parabola;
-using camber_airfoil::setCamberLine;
-
-std::string readBytes(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream bytes;
-  bytes << in.rdbuf();
-  return bytes.str();
-}
-
-void writeBytes(const fs::path& path, const std::string& bytes) {
-  std::ofstream(path, std::ios::binary) << bytes;
-}
+using test::evenlySpacedTheta;
+using test::evenlySpacedX;
+using test::fileBytes;
+using test::fillCamberAirfoil;
+using test::flatCamber;
+using test::parabolicCamber;
+using test::writeBytes;
 
 class NumericalFourierTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
-    workDir_ = fs::temp_directory_path() / (std::string("vantrel_numerical_") + test->name());
-    fs::remove_all(workDir_);
-    fs::create_directories(workDir_);
-    session_.workDir = workDir_;
-    ortak_.Pi = 4 * std::atan(1.0);
-  }
+  void SetUp() override { ortak_.Pi = 4 * std::atan(1.0); }
   void TearDown() override { fs::remove_all(workDir_); }
 
   fs::path logPath() const { return workDir_ / "Poly5.txt"; }
 
   Ortak ortak_;
   HeadlessControls form_;
-  fs::path workDir_;
+  fs::path workDir_ = test::freshFolderForThisTest("numerical_");
   Session session_{ortak_, form_, workDir_};
 };
 
 TEST_F(NumericalFourierTest, ParabolaEvenlySpacedInThetaGivesNearlyTheExactFirstCoefficient) {
   const auto x = evenlySpacedTheta(21);
-  setCamberLine(ortak_, x, camberOf(x, parabola));
+  fillCamberAirfoil(ortak_, parabolicCamber(x));
   ASSERT_TRUE(NumericalFourier(session_));
   EXPECT_EQ(ortak_.M, 7.0);
   ASSERT_EQ(ortak_.A.size(), 8u);
@@ -67,7 +50,7 @@ TEST_F(NumericalFourierTest, ParabolaEvenlySpacedInThetaGivesNearlyTheExactFirst
 
 TEST_F(NumericalFourierTest, ParabolaEvenlySpacedInXGivesOddCoefficientsOnly) {
   const auto x = evenlySpacedX(21);
-  setCamberLine(ortak_, x, camberOf(x, parabola));
+  fillCamberAirfoil(ortak_, parabolicCamber(x));
   ASSERT_TRUE(NumericalFourier(session_));
   EXPECT_NEAR(ortak_.A0Camber, 0.0, 5e-8);
   EXPECT_NEAR(ortak_.A[1], 0.0782606, 5e-8);
@@ -79,7 +62,7 @@ TEST_F(NumericalFourierTest, ParabolaEvenlySpacedInXGivesOddCoefficientsOnly) {
 
 TEST_F(NumericalFourierTest, ReplacesTheCoefficientsOfAnEarlierLeastSquaresRun) {
   const auto x = evenlySpacedX(11);
-  setCamberLine(ortak_, x, std::vector<double>(x.size(), 0.0));
+  fillCamberAirfoil(ortak_, flatCamber(x));
   ortak_.M = 3;
   ortak_.A = {0.3, 0.1, 0.2, 0.3, 0.4, 0.5};
   ortak_.A0Camber = 0.7;
@@ -97,7 +80,7 @@ TEST_F(NumericalFourierTest, WithoutAnAirfoilLogsZerosAndLetsTheLoadsRun) {
   std::string expected = "\r\n Fourier coefficients with numerical integration\r\n\r\n";
   expected += " A0 + AlfaR = .00000\r\n";
   for (int n = 1; n <= 7; ++n) expected += " A " + std::to_string(n) + "  = .00000\r\n";
-  EXPECT_EQ(readBytes(logPath()), expected);
+  EXPECT_EQ(fileBytes(logPath()), expected);
   EXPECT_TRUE(form_.messages().empty());
 }
 
@@ -106,20 +89,20 @@ TEST_F(NumericalFourierTest, AppendsItsBlockByteForByteAfterWhatTheLogHeld) {
       fs::path(VANTREL_TEST_DATA) / "numerical_parabola_even_x" / "Poly5.txt";
   writeBytes(logPath(), "earlier run\r\n");
   const auto x = evenlySpacedX(21);
-  setCamberLine(ortak_, x, camberOf(x, parabola));
+  fillCamberAirfoil(ortak_, parabolicCamber(x));
   ASSERT_TRUE(NumericalFourier(session_));
-  const std::string expected = readBytes(expectedFile);
+  const std::string expected = fileBytes(expectedFile);
   ASSERT_FALSE(expected.empty());
-  EXPECT_EQ(readBytes(logPath()), expected);
+  EXPECT_EQ(fileBytes(logPath()), expected);
 
   // A second run appends the same block again.
   ASSERT_TRUE(NumericalFourier(session_));
-  EXPECT_EQ(readBytes(logPath()),
+  EXPECT_EQ(fileBytes(logPath()),
             expected + expected.substr(std::string("earlier run\r\n").size()));
 }
 
 TEST_F(NumericalFourierTest, RefusesNeighbouringStationsWithTheSameXAndChangesNothing) {
-  setCamberLine(ortak_, {0.0, 0.25, 0.5, 0.5, 1.0}, {0.0, 0.01, 0.02, 0.03, 0.0});
+  fillCamberAirfoil(ortak_, {{0.0, 0.0}, {0.25, 0.01}, {0.5, 0.02}, {0.5, 0.03}, {1.0, 0.0}});
   ortak_.M = 4;
   ortak_.A = {0.0, 0.1, 0.2, 0.3, 0.4, 0.0};
   ortak_.A0Camber = 0.05;
@@ -134,7 +117,7 @@ TEST_F(NumericalFourierTest, RefusesNeighbouringStationsWithTheSameXAndChangesNo
 
 TEST_F(NumericalFourierTest, AnUnwritableLogIsReportedOnceAndTheCoefficientsStand) {
   const auto x = evenlySpacedX(21);
-  setCamberLine(ortak_, x, camberOf(x, parabola));
+  fillCamberAirfoil(ortak_, parabolicCamber(x));
   session_.workDir = workDir_ / "missing-folder";
   ASSERT_TRUE(NumericalFourier(session_));
   EXPECT_NEAR(ortak_.A[1], 0.0782606, 5e-8);
@@ -148,7 +131,7 @@ TEST_F(NumericalFourierTest, MenuCommandRunsWithoutAnAirfoilFile) {
   handlers.Mn_Numerical_Click();
   EXPECT_EQ(ortak_.M, 7.0);
   EXPECT_EQ(ortak_.A.size(), 8u);
-  const std::string log = readBytes(logPath());
+  const std::string log = fileBytes(logPath());
   EXPECT_EQ(log.rfind("\r\n Fourier coefficients with numerical integration\r\n", 0), 0u);
 }
 

@@ -177,12 +177,6 @@ TEST(AirfoilReaderFailures, CamberOutsideTheChord) {
             "Cannot read \"wing.nca\": station 1 (line 4) has y values too large to use.");
 }
 
-}  // namespace
-}  // namespace vantrel
-
-namespace vantrel {
-namespace {
-
 // A device that fails after handing out the first part of the file.
 class FailingBuffer : public std::streambuf {
  protected:

@@ -4,13 +4,13 @@
 
 #include <cmath>
 #include <filesystem>
-#include <fstream>
 #include <sstream>
 #include <string>
 
 #include "app/form1_handlers.h"
 #include "app/headless_controls.h"
 #include "app/ortak.h"
+#include "support/test_airfoil.h"
 
 namespace vantrel {
 namespace {
@@ -34,24 +34,17 @@ std::string seligFile(const std::string& name, int points) {
 
 class ReadAirfoilFileTest : public ::testing::Test {
  protected:
-  static fs::path freshFolder() {
-    const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
-    fs::path dir = fs::temp_directory_path() / (std::string("vantrel_any_") + test->name());
-    fs::remove_all(dir);
-    fs::create_directories(dir);
-    return dir;
-  }
   void SetUp() override { handlers_.Form_Load(); }
   void TearDown() override { fs::remove_all(dir_); }
 
   void write(const std::string& fileName, const std::string& text) {
-    std::ofstream(dir_ / fileName, std::ios::binary) << text;
+    test::writeBytes(dir_ / fileName, text);
   }
   bool choose(const std::string& fileName) {
     return handlers_.File1_Click(dir_.string(), fileName);
   }
 
-  fs::path dir_ = freshFolder();
+  fs::path dir_ = test::freshFolderForThisTest("any_");
   Ortak ortak_;
   HeadlessControls form_;
   Form1Handlers handlers_{ortak_, form_, dir_};

@@ -9,8 +9,8 @@
 namespace vantrel {
 namespace {
 
-using reader_test::fileBytes;
-using reader_test::writeBytes;
+using test::fileBytes;
+using test::writeBytes;
 
 class ReadDataFileTest : public reader_test::ReaderSession {
  protected:

@@ -6,7 +6,6 @@
 #include <cmath>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <sstream>
 #include <string>
 
@@ -14,20 +13,9 @@
 #include "app/ortak.h"
 #include "app/session.h"
 #include "input/read_data_file.h"
+#include "support/test_airfoil.h"
 
 namespace vantrel::reader_test {
-
-inline std::string fileBytes(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream bytes;
-  bytes << in.rdbuf();
-  return bytes.str();
-}
-
-inline void writeBytes(const std::filesystem::path& path, const std::string& bytes) {
-  std::ofstream out(path, std::ios::binary);
-  out << bytes;
-}
 
 // A session over a fresh folder of its own, with Pi set as the window sets it when it loads.
 class ReaderSession : public ::testing::Test {
@@ -50,7 +38,7 @@ class ReaderSession : public ::testing::Test {
     std::istringstream in(text);
     return ReadAirfoilStream(session, in, label);
   }
-  std::string report() const { return fileBytes(folder / "Vantrel.txt"); }
+  std::string report() const { return test::fileBytes(folder / "Vantrel.txt"); }
 
   std::filesystem::path folder;
   Ortak ortak;

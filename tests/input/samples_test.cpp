@@ -12,7 +12,7 @@
 namespace vantrel {
 namespace {
 
-using reader_test::fileBytes;
+using test::fileBytes;
 
 const double kPi = 4 * std::atan(1.0);
 const std::filesystem::path kSamples = VANTREL_SAMPLES;

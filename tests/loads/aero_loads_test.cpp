@@ -24,7 +24,6 @@ std::vector<Op> opsOf(const PictureBox& picture) {
 class AeroLoadsExample : public ::testing::Test {
  protected:
   void SetUp() override {
-    ortak.Pi = 4.0 * std::atan(1.0);
     test::fillCamberAirfoil(ortak, test::parabolicCamber({0, 0.25, 0.5, 0.75, 1}));
     ortak.M = 3;
     ortak.A = {0, 0.06, 0.01, 0, 0, 0};
@@ -35,11 +34,7 @@ class AeroLoadsExample : public ::testing::Test {
 
   Ortak ortak;
   HeadlessControls form;
-  Session session{
-      ortak, form,
-      test::freshFolder(
-          "aero_loads_" +
-          std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()))};
+  Session session{ortak, form, test::freshFolderForThisTest("aero_loads_")};
 };
 
 TEST_F(AeroLoadsExample, ZeroLiftAngleAndMomentInBoxesAndLog) {

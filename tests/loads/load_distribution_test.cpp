@@ -38,9 +38,7 @@ class LoadDistributionTest : public ::testing::Test {
 
   // An uncambered airfoil with stations at `xs`, coefficients A(0)..A(5) with A(0) for `alfa`.
   void uncambered(const std::vector<double>& xs, double alfa) {
-    std::vector<test::Station> stations;
-    for (double x : xs) stations.push_back({x, 0.0});
-    test::fillCamberAirfoil(ortak, stations);
+    test::fillCamberAirfoil(ortak, test::flatCamber(xs));
     ortak.M = 3;
     ortak.A.assign(6, 0.0);
     ortak.A[0] = ortak.Pi * alfa / 180;

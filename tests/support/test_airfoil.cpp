@@ -18,6 +18,7 @@ double thetaOf(double x, double Pi) {
 
 void fillCamberAirfoil(Ortak& ortak, const std::vector<Station>& camber) {
   const std::size_t size = camber.size() + 1;
+  ortak.Pi = 4 * std::atan(1.0);
   ortak.NPoint = static_cast<int>(camber.size());
   for (auto* array :
        {&ortak.xU, &ortak.yU, &ortak.xL, &ortak.yL, &ortak.xC, &ortak.yC, &ortak.Theta}) {
@@ -29,6 +30,38 @@ void fillCamberAirfoil(Ortak& ortak, const std::vector<Station>& camber) {
     ortak.yU[i] = ortak.yL[i] = ortak.yC[i] = station.y;
     ortak.Theta[i] = thetaOf(station.x, ortak.Pi);
   }
+}
+
+std::vector<double> evenlySpacedX(int count) {
+  std::vector<double> x;
+  for (int i = 0; i < count; ++i) x.push_back(static_cast<double>(i) / (count - 1));
+  return x;
+}
+
+std::vector<double> evenlySpacedTheta(int count) {
+  const double Pi = 4 * std::atan(1.0);
+  std::vector<double> x;
+  for (int i = 0; i < count; ++i) x.push_back((1 - std::cos(Pi * i / (count - 1))) / 2);
+  return x;
+}
+
+std::vector<Station> camberOf(const std::vector<double>& xs,
+                              const std::function<double(double)>& shape) {
+  std::vector<Station> stations;
+  for (double x : xs) stations.push_back({x, shape(x)});
+  return stations;
+}
+
+double parabola(double x) {
+  return 0.08 * x * (1 - x);
+}
+
+std::vector<Station> parabolicCamber(const std::vector<double>& xs) {
+  return camberOf(xs, parabola);
+}
+
+std::vector<Station> flatCamber(const std::vector<double>& xs) {
+  return camberOf(xs, [](double) { return 0.0; });
 }
 
 std::string airfoilFileText(const std::string& name, const std::vector<Station>& upper,
@@ -63,10 +96,10 @@ void writeBytes(const std::filesystem::path& path, const std::string& bytes) {
   out << bytes;
 }
 
-std::vector<Station> parabolicCamber(const std::vector<double>& xs) {
-  std::vector<Station> stations;
-  for (double x : xs) stations.push_back({x, 0.08 * x - 0.08 * x * x});
-  return stations;
+std::size_t occurrences(const std::string& text, const std::string& part) {
+  std::size_t count = 0;
+  for (auto at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) ++count;
+  return count;
 }
 
 }  // namespace vantrel::test

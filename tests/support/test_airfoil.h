@@ -1,11 +1,16 @@
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "app/ortak.h"
 
+// Airfoils and files for tests: an airfoil put straight into the shared state from its camber
+// line, the text of an airfoil data file, and byte-exact file and text helpers.
 namespace vantrel::test {
 
 struct Station {
@@ -17,8 +22,22 @@ struct Station {
 double thetaOf(double x, double Pi);
 
 // Puts a zero-thickness airfoil whose camber line passes through `camber` into the shared state,
-// as reading its file would: stations 1..n, index 0 present and 0, Theta from x.
+// as reading its file would: stations 1..n, index 0 present and 0, Theta from x. Pi is set as the
+// window sets it when it loads.
 void fillCamberAirfoil(Ortak& ortak, const std::vector<Station>& camber);
+
+// `count` stations at x = 0, 1/(count - 1), ..., 1.
+std::vector<double> evenlySpacedX(int count);
+// `count` stations evenly spaced in the angle coordinate, x = (1 - cos theta) / 2.
+std::vector<double> evenlySpacedTheta(int count);
+
+// The camber line y = shape(x) at the given stations.
+std::vector<Station> camberOf(const std::vector<double>& xs,
+                              const std::function<double(double)>& shape);
+// y = 0.08·x·(1 − x): a parabola of height 0.02 at mid-chord.
+double parabola(double x);
+std::vector<Station> parabolicCamber(const std::vector<double>& xs);
+std::vector<Station> flatCamber(const std::vector<double>& xs);
 
 // The text of an airfoil data file with these upper and lower surfaces (same x), written so that
 // every number reads back exactly.
@@ -27,11 +46,16 @@ std::string airfoilFileText(const std::string& name, const std::vector<Station>&
 
 // A fresh, empty folder under the system's temporary folder.
 std::filesystem::path freshFolder(const std::string& name);
+// The same, named `prefix` followed by the running test's name.
+inline std::filesystem::path freshFolderForThisTest(const std::string& prefix) {
+  return freshFolder(prefix + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+}
 
+// A missing file reads as no bytes.
 std::string fileBytes(const std::filesystem::path& path);
 void writeBytes(const std::filesystem::path& path, const std::string& bytes);
 
-// Camber stations on y = 0.08·x − 0.08·x² (a parabola of height 0.02) at the given x.
-std::vector<Station> parabolicCamber(const std::vector<double>& xs);
+// How many times `part` stands in `text`, overlapping runs counted.
+std::size_t occurrences(const std::string& text, const std::string& part);
 
 }  // namespace vantrel::test

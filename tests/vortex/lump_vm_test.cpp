@@ -2,37 +2,25 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
 
 #include "app/form1_handlers.h"
 #include "app/headless_controls.h"
 #include "app/initial_state.h"
-#include "support/camber_airfoil.h"
+#include "support/test_airfoil.h"
 
 namespace vantrel {
 namespace {
 
 namespace fs = std::filesystem;
-using camber_airfoil::camberOf;
-using camber_airfoil::evenlySpacedX;
-using camber_airfoil::parabola;
-using camber_airfoil::setCamberLine;
-
-std::string readBytes(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream bytes;
-  bytes << in.rdbuf();
-  return bytes.str();
-}
-
-int countOf(const std::string& text, const std::string& part) {
-  int count = 0;
-  for (auto at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) ++count;
-  return count;
-}
+using test::evenlySpacedX;
+using test::fileBytes;
+using test::fillCamberAirfoil;
+using test::flatCamber;
+using test::occurrences;
+using test::parabolicCamber;
 
 const std::string kMatrixTitle = " KATSAYILAR MATR\xDDS\xDD\r\n";
 const std::string kStrengthTitle =
@@ -41,24 +29,15 @@ const std::string kStrengthTitle =
 
 class LumpedVortexTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
-    workDir_ = fs::temp_directory_path() / (std::string("vantrel_lumpvm_") + test->name());
-    fs::remove_all(workDir_);
-    fs::create_directories(workDir_);
-    session_.workDir = workDir_;
-    ortak_.Pi = 4 * std::atan(1.0);
-  }
+  void SetUp() override { ortak_.Pi = 4 * std::atan(1.0); }
   void TearDown() override { fs::remove_all(workDir_); }
 
   fs::path reportPath() const { return workDir_ / "Vantrel.txt"; }
-  void flatPlate() {
-    const auto x = evenlySpacedX(21);
-    setCamberLine(ortak_, x, std::vector<double>(x.size(), 0.0));
+  void flatPlate(int stations = 21) {
+    fillCamberAirfoil(ortak_, flatCamber(evenlySpacedX(stations)));
   }
   void parabolaOn(int stations) {
-    const auto x = evenlySpacedX(stations);
-    setCamberLine(ortak_, x, camberOf(x, parabola));
+    fillCamberAirfoil(ortak_, parabolicCamber(evenlySpacedX(stations)));
   }
   void run(const std::string& alfa) {
     form_.setText(TextBox::Text_Alfa, alfa);
@@ -69,7 +48,7 @@ class LumpedVortexTest : public ::testing::Test {
 
   Ortak ortak_;
   HeadlessControls form_;
-  fs::path workDir_;
+  fs::path workDir_ = test::freshFolderForThisTest("lumpvm_");
   Session session_{ortak_, form_, workDir_};
 };
 
@@ -85,10 +64,9 @@ TEST_F(LumpedVortexTest, FlatPlateGivesTwoPiSinAlfa) {
 }
 
 TEST_F(LumpedVortexTest, FlatPlatePanelsRunAlongTheChord) {
-  const auto x = evenlySpacedX(5);
-  setCamberLine(ortak_, x, std::vector<double>(x.size(), 0.0));
+  flatPlate(5);
   run("5");
-  const std::string report = readBytes(reportPath());
+  const std::string report = fileBytes(reportPath());
   EXPECT_NE(report.find("\r\n1   0.0000   0.0000   0.0625   0.0000   0.1875   0.0000   0.2500   "
                         "1.0000   0.0000   \r\n"),
             std::string::npos);
@@ -96,7 +74,7 @@ TEST_F(LumpedVortexTest, FlatPlatePanelsRunAlongTheChord) {
                         "1.0000   0.0000   \r\n"),
             std::string::npos);
   // Every right-hand side is sin 5 degrees.
-  EXPECT_EQ(countOf(report, "   0.0872\r\n"), 4);
+  EXPECT_EQ(occurrences(report, "   0.0872\r\n"), 4u);
 }
 
 TEST_F(LumpedVortexTest, ParabolicCamberAtZeroDegrees) {
@@ -130,35 +108,35 @@ TEST_F(LumpedVortexTest, LeavesThePanelCountInMAndTheCoefficientsAlone) {
 TEST_F(LumpedVortexTest, MatrixBlockOnlyUpToThirtyEightPanels) {
   parabolaOn(39);
   run("3");
-  std::string report = readBytes(reportPath());
-  EXPECT_EQ(countOf(report, kMatrixTitle), 1);
-  EXPECT_EQ(countOf(report, "\r\n"), 4 + 38 + 1 + 38 + 1 + 38);
+  std::string report = fileBytes(reportPath());
+  EXPECT_EQ(occurrences(report, kMatrixTitle), 1u);
+  EXPECT_EQ(occurrences(report, "\r\n"), 4u + 38 + 1 + 38 + 1 + 38);
 
   fs::remove(reportPath());
   parabolaOn(40);
   run("3");
-  report = readBytes(reportPath());
-  EXPECT_EQ(countOf(report, kMatrixTitle), 0);
-  EXPECT_EQ(countOf(report, kStrengthTitle), 1);
-  EXPECT_EQ(countOf(report, "\r\n"), 4 + 39 + 1 + 39);
+  report = fileBytes(reportPath());
+  EXPECT_EQ(occurrences(report, kMatrixTitle), 0u);
+  EXPECT_EQ(occurrences(report, kStrengthTitle), 1u);
+  EXPECT_EQ(occurrences(report, "\r\n"), 4u + 39 + 1 + 39);
   EXPECT_EQ(ortak_.M, 39.0);
 }
 
 TEST_F(LumpedVortexTest, AppendsItsThreeBlocksByteForByte) {
   const fs::path expectedFile =
       fs::path(VANTREL_TEST_DATA) / "lumped_vortex_parabola_6" / "Vantrel.txt";
-  std::ofstream(reportPath(), std::ios::binary) << "read report\r\n";
+  test::writeBytes(reportPath(), "read report\r\n");
   parabolaOn(6);
   run("4");
-  const std::string expected = readBytes(expectedFile);
+  const std::string expected = fileBytes(expectedFile);
   ASSERT_FALSE(expected.empty());
-  EXPECT_EQ(readBytes(reportPath()), expected);
+  EXPECT_EQ(fileBytes(reportPath()), expected);
   EXPECT_EQ(cl(), "0.641");
   EXPECT_EQ(cm(), "-0.06");
 }
 
 TEST_F(LumpedVortexTest, RefusesAZeroLengthPanelAndChangesNothing) {
-  setCamberLine(ortak_, {0.0, 0.25, 0.5, 0.5, 1.0}, {0.0, 0.01, 0.02, 0.02, 0.0});
+  fillCamberAirfoil(ortak_, {{0.0, 0.0}, {0.25, 0.01}, {0.5, 0.02}, {0.5, 0.02}, {1.0, 0.0}});
   ortak_.M = 5;
   run("5");
   ASSERT_EQ(form_.messages().size(), 1u);
@@ -170,14 +148,14 @@ TEST_F(LumpedVortexTest, RefusesAZeroLengthPanelAndChangesNothing) {
 }
 
 TEST_F(LumpedVortexTest, VerticalPanelIsAcceptedAsLongAsItHasLength) {
-  setCamberLine(ortak_, {0.0, 0.5, 0.5, 1.0}, {0.0, 0.0, 0.01, 0.0});
+  fillCamberAirfoil(ortak_, {{0.0, 0.0}, {0.5, 0.0}, {0.5, 0.01}, {1.0, 0.0}});
   run("2");
   EXPECT_TRUE(form_.messages().empty());
   EXPECT_EQ(ortak_.M, 3.0);
 }
 
 TEST_F(LumpedVortexTest, RefusesFewerThanTwoStations) {
-  setCamberLine(ortak_, {0.5}, {0.0});
+  fillCamberAirfoil(ortak_, {{0.5, 0.0}});
   ortak_.M = 5;
   run("5");
   ASSERT_EQ(form_.messages().size(), 1u);

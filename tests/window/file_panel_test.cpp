@@ -19,38 +19,33 @@ class FilePanelTest : public QObject {
 
  private slots:
   void init() {
-    scratch_ = std::make_unique<ScratchFolder>();
     data_ = std::make_unique<QTemporaryDir>();
     QVERIFY(data_->isValid());
-    form_ = std::make_unique<Form1>();
-    log_ = std::make_unique<MessageLog>(*form_);
-    form_->show();
-    QVERIFY(QTest::qWaitForWindowExposed(form_.get()));
+    window_ = std::make_unique<WindowSession>();
+    QVERIFY(window_->exposed());
   }
   void cleanup() {
-    log_.reset();
-    form_.reset();
-    scratch_.reset();
+    window_.reset();
     data_.reset();
   }
 
   void airfoilShowsThePanelAtTheWorkingFolder() {
-    FilePanel* panel = form_->widgets().Frame_IOWindow;
-    writeNacaFile(scratch_->filePath("here.nca"), "HERE", 12, 11);
-    form_->menu().Mn_Airfoil->trigger();
+    FilePanel* panel = window_->form.widgets().Frame_IOWindow;
+    writeNacaFile(window_->scratch.filePath("here.nca"), "HERE", 12, 11);
+    window_->form.menu().Mn_Airfoil->trigger();
     QVERIFY(panel->isVisible());
-    QCOMPARE(panel->folder(), QDir(scratch_->path()).canonicalPath());
+    QCOMPARE(panel->folder(), QDir(window_->scratch.path()).canonicalPath());
     QCOMPARE(itemTexts(panel->File1()), QStringList{"here.nca"});
     QVERIFY(panel->Drive1()->count() >= 1);
     QVERIFY(panel->Drive1()->findText(QDir::toNativeSeparators(QDir::rootPath())) >= 0);
-    QVERIFY(log_->messages().isEmpty());
+    QVERIFY(window_->log.messages().isEmpty());
   }
 
   void folderListShowsThePathAndSubfolders() {
     QDir(data_->path()).mkpath("inner/deeper");
     QDir(data_->path()).mkpath("Another");
-    FilePanel* panel = form_->widgets().Frame_IOWindow;
-    form_->menu().Mn_Airfoil->trigger();
+    FilePanel* panel = window_->form.widgets().Frame_IOWindow;
+    window_->form.menu().Mn_Airfoil->trigger();
     QVERIFY(panel->openFolder(data_->path()));
     QStringList expected;
     QStringList parts = QDir(data_->path()).absolutePath().split('/', Qt::SkipEmptyParts);
@@ -74,8 +69,8 @@ class FilePanelTest : public QObject {
     writeTextFile(data_->filePath("notes.txt"), "N\n");
     QDir(data_->path()).mkpath("sub.nca.d");
     QDir(data_->path()).mkpath("empty");
-    FilePanel* panel = form_->widgets().Frame_IOWindow;
-    form_->menu().Mn_Airfoil->trigger();
+    FilePanel* panel = window_->form.widgets().Frame_IOWindow;
+    window_->form.menu().Mn_Airfoil->trigger();
     QVERIFY(panel->openFolder(data_->path()));
     QCOMPARE(itemTexts(panel->File1()), (QStringList{"A.nca", "b.nca", "selig.dat"}));
     // An empty folder lists no files.
@@ -84,18 +79,18 @@ class FilePanelTest : public QObject {
   }
 
   void aFolderThatCannotBeOpenedIsRefused() {
-    FilePanel* panel = form_->widgets().Frame_IOWindow;
-    form_->menu().Mn_Airfoil->trigger();
+    FilePanel* panel = window_->form.widgets().Frame_IOWindow;
+    window_->form.menu().Mn_Airfoil->trigger();
     const QString before = panel->folder();
     QVERIFY(!panel->openFolder(data_->filePath("missing")));
     QCOMPARE(panel->folder(), before);
-    QCOMPARE(log_->messages().size(), 1);
-    QVERIFY(log_->messages().first().contains("missing"));
+    QCOMPARE(window_->log.messages().size(), 1);
+    QVERIFY(window_->log.messages().first().contains("missing"));
   }
 
   void choosingADriveMovesTheFolderList() {
-    FilePanel* panel = form_->widgets().Frame_IOWindow;
-    form_->menu().Mn_Airfoil->trigger();
+    FilePanel* panel = window_->form.widgets().Frame_IOWindow;
+    window_->form.menu().Mn_Airfoil->trigger();
     QComboBox* drives = panel->Drive1();
     const int root = drives->findData(QDir::rootPath());
     QVERIFY(root >= 0);
@@ -117,30 +112,31 @@ class FilePanelTest : public QObject {
     QByteArray bytes = readFileBytes(data_->filePath("kanat.nca"));
     bytes.replace(0, 1, "kanat \xDC\xDD\xDE\xFD\xF0");
     writeTextFile(data_->filePath("kanat.nca"), bytes);
-    chooseAirfoil(*form_, data_->path(), "kanat.nca");
-    QCOMPARE(form_->widgets().Lbl_Airfoil->text(), QString::fromUtf8("kanat ÜİŞığ"));
+    chooseAirfoil(window_->form, data_->path(), "kanat.nca");
+    QCOMPARE(window_->form.widgets().Lbl_Airfoil->text(), QString::fromUtf8("kanat ÜİŞığ"));
     // The report keeps the name's bytes as they were read.
-    QVERIFY(readFileBytes(scratch_->filePath("Vantrel.txt")).startsWith("kanat \xDC\xDD\xDE\xFD\xF0\r\n"));
+    QVERIFY(readFileBytes(window_->scratch.filePath("Vantrel.txt"))
+                .startsWith("kanat \xDC\xDD\xDE\xFD\xF0\r\n"));
   }
 
   void choosingAFileReadsAndDrawsIt() {
     writeNacaFile(data_->filePath("naca2412.nca"), "NACA 2412", 2412, 31);
-    chooseAirfoil(*form_, data_->path(), "naca2412.nca");
-    QVERIFY2(log_->messages().isEmpty(), qPrintable(log_->messages().join('|')));
-    QVERIFY(form_->FileLoaded());
-    QVERIFY(form_->widgets().Frame_IOWindow->isHidden());
-    QCOMPARE(QString::fromStdString(form_->DataFile()),
+    chooseAirfoil(window_->form, data_->path(), "naca2412.nca");
+    QVERIFY2(window_->log.messages().isEmpty(), qPrintable(window_->log.messages().join('|')));
+    QVERIFY(window_->form.FileLoaded());
+    QVERIFY(window_->form.widgets().Frame_IOWindow->isHidden());
+    QCOMPARE(QString::fromStdString(window_->form.DataFile()),
              QDir::cleanPath(data_->path()) + "/naca2412.nca");
-    QCOMPARE(form_->ortak().NPoint, 31);
-    QCOMPARE(form_->widgets().Lbl_Airfoil->text(), QString("NACA 2412"));
-    QVERIFY(!form_->pictureWidget(Picture::Picture_Airfoil)->box().operations().empty());
-    QVERIFY(!form_->pictureWidget(Picture::Picture_Camber)->box().operations().empty());
+    QCOMPARE(window_->form.ortak().NPoint, 31);
+    QCOMPARE(window_->form.widgets().Lbl_Airfoil->text(), QString("NACA 2412"));
+    QVERIFY(!window_->form.pictureWidget(Picture::Picture_Airfoil)->box().operations().empty());
+    QVERIFY(!window_->form.pictureWidget(Picture::Picture_Camber)->box().operations().empty());
     // The report goes to the working folder, not to the folder of the data file.
-    QVERIFY(QFile::exists(scratch_->filePath("Vantrel.txt")));
+    QVERIFY(QFile::exists(window_->scratch.filePath("Vantrel.txt")));
     QVERIFY(!QFile::exists(data_->filePath("Vantrel.txt")));
-    QVERIFY(readFileBytes(scratch_->filePath("Vantrel.txt")).startsWith("NACA 2412\r\n"));
+    QVERIFY(readFileBytes(window_->scratch.filePath("Vantrel.txt")).startsWith("NACA 2412\r\n"));
     // The plot on screen shows the drawing: some pixels are no longer the back colour.
-    const QImage shot = form_->pictureWidget(Picture::Picture_Airfoil)->grab().toImage();
+    const QImage shot = window_->form.pictureWidget(Picture::Picture_Airfoil)->grab().toImage();
     int drawn = 0;
     for (int x = 2; x < shot.width() - 2; ++x) {
       if (QColor(shot.pixel(x, shot.height() / 2)) != QColor(255, 255, 192)) ++drawn;
@@ -148,67 +144,67 @@ class FilePanelTest : public QObject {
     QVERIFY(drawn > 10);
 
     // "Airfoil" again opens the panel at the same folder.
-    form_->menu().Mn_Airfoil->trigger();
-    QVERIFY(form_->widgets().Frame_IOWindow->isVisible());
-    QCOMPARE(form_->widgets().Frame_IOWindow->folder(), QDir::cleanPath(data_->path()));
+    window_->form.menu().Mn_Airfoil->trigger();
+    QVERIFY(window_->form.widgets().Frame_IOWindow->isVisible());
+    QCOMPARE(window_->form.widgets().Frame_IOWindow->folder(), QDir::cleanPath(data_->path()));
   }
 
   void theSameFileTwiceGivesTheSameResult() {
     writeNacaFile(data_->filePath("naca0012.nca"), "NACA 0012", 12, 21);
-    chooseAirfoil(*form_, data_->path(), "naca0012.nca");
-    const QByteArray firstReport = readFileBytes(scratch_->filePath("Vantrel.txt"));
-    const auto firstPlot = form_->pictureWidget(Picture::Picture_Airfoil)->box().operations();
-    const std::vector<double> firstCamber = form_->ortak().yC;
-    chooseAirfoil(*form_, data_->path(), "naca0012.nca");
-    QVERIFY(form_->FileLoaded());
+    chooseAirfoil(window_->form, data_->path(), "naca0012.nca");
+    const QByteArray firstReport = readFileBytes(window_->scratch.filePath("Vantrel.txt"));
+    const auto firstPlot =
+        window_->form.pictureWidget(Picture::Picture_Airfoil)->box().operations();
+    const std::vector<double> firstCamber = window_->form.ortak().yC;
+    chooseAirfoil(window_->form, data_->path(), "naca0012.nca");
+    QVERIFY(window_->form.FileLoaded());
     QVERIFY(!firstReport.isEmpty());
-    QCOMPARE(readFileBytes(scratch_->filePath("Vantrel.txt")), firstReport);
-    QCOMPARE(form_->ortak().yC, firstCamber);
-    QCOMPARE(form_->pictureWidget(Picture::Picture_Airfoil)->box().operations().size(),
+    QCOMPARE(readFileBytes(window_->scratch.filePath("Vantrel.txt")), firstReport);
+    QCOMPARE(window_->form.ortak().yC, firstCamber);
+    QCOMPARE(window_->form.pictureWidget(Picture::Picture_Airfoil)->box().operations().size(),
              firstPlot.size());
   }
 
   void aBadFileKeepsThePanelAndThePreviousAirfoil() {
     writeNacaFile(data_->filePath("good.nca"), "GOOD", 4412, 21);
     writeTextFile(data_->filePath("bad.nca"), "BAD\r\nx\r\ny\r\n0.0 0.0 0.0 zero\r\n");
-    chooseAirfoil(*form_, data_->path(), "good.nca");
-    QVERIFY(form_->FileLoaded());
-    const QByteArray goodReport = readFileBytes(scratch_->filePath("Vantrel.txt"));
+    chooseAirfoil(window_->form, data_->path(), "good.nca");
+    QVERIFY(window_->form.FileLoaded());
+    const QByteArray goodReport = readFileBytes(window_->scratch.filePath("Vantrel.txt"));
     const auto operations =
-        form_->pictureWidget(Picture::Picture_Airfoil)->box().operations().size();
+        window_->form.pictureWidget(Picture::Picture_Airfoil)->box().operations().size();
 
-    form_->menu().Mn_Airfoil->trigger();
-    QVERIFY(clickItem(form_->widgets().Frame_IOWindow->File1(), "bad.nca"));
-    QCOMPARE(log_->messages().size(), 1);
-    QVERIFY(log_->messages().first().contains("bad.nca"));
-    QVERIFY(form_->widgets().Frame_IOWindow->isVisible());
-    QVERIFY(form_->FileLoaded());
-    QCOMPARE(form_->widgets().Lbl_Airfoil->text(), QString("GOOD"));
-    QCOMPARE(form_->ortak().NPoint, 21);
-    QCOMPARE(form_->pictureWidget(Picture::Picture_Airfoil)->box().operations().size(), operations);
-    QCOMPARE(readFileBytes(scratch_->filePath("Vantrel.txt")), goodReport);
+    window_->form.menu().Mn_Airfoil->trigger();
+    QVERIFY(clickItem(window_->form.widgets().Frame_IOWindow->File1(), "bad.nca"));
+    QCOMPARE(window_->log.messages().size(), 1);
+    QVERIFY(window_->log.messages().first().contains("bad.nca"));
+    QVERIFY(window_->form.widgets().Frame_IOWindow->isVisible());
+    QVERIFY(window_->form.FileLoaded());
+    QCOMPARE(window_->form.widgets().Lbl_Airfoil->text(), QString("GOOD"));
+    QCOMPARE(window_->form.ortak().NPoint, 21);
+    QCOMPARE(window_->form.pictureWidget(Picture::Picture_Airfoil)->box().operations().size(),
+             operations);
+    QCOMPARE(readFileBytes(window_->scratch.filePath("Vantrel.txt")), goodReport);
 
     // Another file can be chosen straight away.
-    QVERIFY(clickItem(form_->widgets().Frame_IOWindow->File1(), "good.nca"));
-    QVERIFY(form_->widgets().Frame_IOWindow->isHidden());
+    QVERIFY(clickItem(window_->form.widgets().Frame_IOWindow->File1(), "good.nca"));
+    QVERIFY(window_->form.widgets().Frame_IOWindow->isHidden());
   }
 
   void aFileAtTheRootGetsADoubledSeparator() {
     // Only the path is checked: the root folder is not ours to write into.
-    FilePanel* panel = form_->widgets().Frame_IOWindow;
-    form_->menu().Mn_Airfoil->trigger();
+    FilePanel* panel = window_->form.widgets().Frame_IOWindow;
+    window_->form.menu().Mn_Airfoil->trigger();
     QVERIFY(panel->openFolder(QDir::rootPath()));
     emit panel->fileChosen(panel->folder(), "no-such-airfoil.nca");
-    QCOMPARE(QString::fromStdString(form_->DataFile()), QString("//no-such-airfoil.nca"));
+    QCOMPARE(QString::fromStdString(window_->form.DataFile()), QString("//no-such-airfoil.nca"));
     QVERIFY(panel->isVisible());
-    QVERIFY(!form_->FileLoaded());
+    QVERIFY(!window_->form.FileLoaded());
   }
 
  private:
-  std::unique_ptr<ScratchFolder> scratch_;
   std::unique_ptr<QTemporaryDir> data_;
-  std::unique_ptr<Form1> form_;
-  std::unique_ptr<MessageLog> log_;
+  std::unique_ptr<WindowSession> window_;
 };
 
 QTEST_MAIN(FilePanelTest)

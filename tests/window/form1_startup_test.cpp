@@ -24,22 +24,15 @@ class Form1StartupTest : public QObject {
 
  private slots:
   void init() {
-    scratch_ = std::make_unique<ScratchFolder>();
-    form_ = std::make_unique<Form1>();
-    log_ = std::make_unique<MessageLog>(*form_);
-    form_->show();
-    QVERIFY(QTest::qWaitForWindowExposed(form_.get()));
+    window_ = std::make_unique<WindowSession>();
+    QVERIFY(window_->exposed());
   }
-  void cleanup() {
-    log_.reset();
-    form_.reset();
-    scratch_.reset();
-  }
+  void cleanup() { window_.reset(); }
 
   void titleAndClientArea() {
-    QCOMPARE(form_->windowTitle(),
+    QCOMPARE(window_->form.windowTitle(),
              QString("QEB-Vantrel - Numerical Applications of Thin Airfoil Theory"));
-    QCOMPARE(form_->centralWidget()->size(), QSize(636, 464));
+    QCOMPARE(window_->form.centralWidget()->size(), QSize(636, 464));
   }
 
   void controlsHaveTheirTwipPlaces_data() {
@@ -67,7 +60,7 @@ class Form1StartupTest : public QObject {
   void controlsHaveTheirTwipPlaces() {
     QFETCH(QString, name);
     QFETCH(QRect, pixels);
-    auto* widget = form_->findChild<QWidget*>(name);
+    auto* widget = window_->form.findChild<QWidget*>(name);
     QVERIFY2(widget, qPrintable(name));
     QCOMPARE(widget->geometry(), pixels);
   }
@@ -113,7 +106,7 @@ class Form1StartupTest : public QObject {
   void textsAndCaptions() {
     QFETCH(QString, name);
     QFETCH(QString, text);
-    QWidget* widget = form_->findChild<QWidget*>(name);
+    QWidget* widget = window_->form.findChild<QWidget*>(name);
     QVERIFY2(widget, qPrintable(name));
     if (auto* label = qobject_cast<QLabel*>(widget)) {
       QCOMPARE(label->text(), text);
@@ -125,7 +118,7 @@ class Form1StartupTest : public QObject {
   }
 
   void buttonsAndFrames() {
-    const Form1Widgets& w = form_->widgets();
+    const Form1Widgets& w = window_->form.widgets();
     QCOMPARE(w.Opt_WithEnd->text(), QString("With End conditions"));
     QCOMPARE(w.Opt_WithOutEnd->text(), QString("Without End conditions"));
     QVERIFY(w.Opt_WithEnd->isChecked());
@@ -138,11 +131,11 @@ class Form1StartupTest : public QObject {
     // The option buttons form one group.
     w.Opt_WithOutEnd->click();
     QVERIFY(!w.Opt_WithEnd->isChecked());
-    QVERIFY(form_->isSelected(Option::Opt_WithOutEnd));
+    QVERIFY(window_->form.isSelected(Option::Opt_WithOutEnd));
   }
 
   void visibilityAfterFormLoad() {
-    const Form1Widgets& w = form_->widgets();
+    const Form1Widgets& w = window_->form.widgets();
     QVERIFY(w.Frame_IOWindow->isHidden());
     QVERIFY(w.Frame_LeastSquares->isHidden());
     QVERIFY(w.Lbl_LSQ->isHidden());
@@ -151,16 +144,16 @@ class Form1StartupTest : public QObject {
     QVERIFY(w.Label4->isVisible());
     QVERIFY(w.Frame1->isVisible());
     QVERIFY(w.Frame2->isVisible());
-    for (Picture picture : kAllPictures) QVERIFY(form_->pictureWidget(picture)->isVisible());
-    QVERIFY(!form_->FileLoaded());
-    QCOMPARE(form_->DataFile(), std::string());
-    QCOMPARE(form_->ortak().Pi, 4 * std::atan(1.0));
-    QCOMPARE(form_->ortak().NPoint, 0);
-    QVERIFY(form_->ortak().A.empty());
+    for (Picture picture : kAllPictures) QVERIFY(window_->form.pictureWidget(picture)->isVisible());
+    QVERIFY(!window_->form.FileLoaded());
+    QCOMPARE(window_->form.DataFile(), std::string());
+    QCOMPARE(window_->form.ortak().Pi, 4 * std::atan(1.0));
+    QCOMPARE(window_->form.ortak().NPoint, 0);
+    QVERIFY(window_->form.ortak().A.empty());
   }
 
   void scrollBars() {
-    const Form1Widgets& w = form_->widgets();
+    const Form1Widgets& w = window_->form.widgets();
     QCOMPARE(w.HScroll_Alfa->orientation(), Qt::Horizontal);
     QCOMPARE(w.HScroll_Alfa->minimum(), 0);
     QCOMPARE(w.HScroll_Alfa->maximum(), 200);
@@ -175,7 +168,7 @@ class Form1StartupTest : public QObject {
   }
 
   void colours() {
-    const Form1Widgets& w = form_->widgets();
+    const Form1Widgets& w = window_->form.widgets();
     const QColor pictureBack(255, 255, 192);
     for (QLabel* label : {w.Lbl_Airfoil, w.Label4, w.Lbl_LSQ, w.Lbl_Degree}) {
       QVERIFY(label->autoFillBackground());
@@ -186,7 +179,7 @@ class Form1StartupTest : public QObject {
     QVERIFY(w.Label5->autoFillBackground());
     QCOMPARE(w.Label5->palette().color(QPalette::Window), QColor(192, 192, 192));
     for (Picture picture : kAllPictures) {
-      PictureWidget* widget = form_->pictureWidget(picture);
+      PictureWidget* widget = window_->form.pictureWidget(picture);
       QCOMPARE(widget->objectName(), QString(nameOf(picture)));
       const QImage shot = widget->grab().toImage();
       QCOMPARE(QColor(shot.pixel(shot.width() / 2, shot.height() / 2)), pictureBack);
@@ -194,7 +187,7 @@ class Form1StartupTest : public QObject {
   }
 
   void labelsLieOnTheirPictures() {
-    const Form1Widgets& w = form_->widgets();
+    const Form1Widgets& w = window_->form.widgets();
     QCOMPARE(w.Lbl_Airfoil->parentWidget(), w.Picture_Airfoil);
     for (QLabel* label : {w.Label4, w.Lbl_LSQ, w.Lbl_Degree}) {
       QCOMPARE(label->parentWidget(), w.Picture_Camber);
@@ -204,8 +197,8 @@ class Form1StartupTest : public QObject {
   }
 
   void menuBarAsDesigned() {
-    const Form1Menu& m = form_->menu();
-    const QList<QAction*> top = form_->menuBar()->actions();
+    const Form1Menu& m = window_->form.menu();
+    const QList<QAction*> top = window_->form.menuBar()->actions();
     QCOMPARE(top.size(), 3);
     QCOMPARE(top[0], m.Mn_Airfoil);
     QCOMPARE(top[0]->text(), QString("Airfoil"));
@@ -241,24 +234,24 @@ class Form1StartupTest : public QObject {
   }
 
   void nothingReadOrWrittenAtStartUp() {
-    QVERIFY(scratch_->entries().isEmpty());
-    QVERIFY(log_->messages().isEmpty());
+    QVERIFY(window_->scratch.entries().isEmpty());
+    QVERIFY(window_->log.messages().isEmpty());
     // The file panel lists nothing until it is first opened.
-    QCOMPARE(form_->widgets().Frame_IOWindow->Drive1()->count(), 0);
-    QCOMPARE(form_->widgets().Frame_IOWindow->File1()->count(), 0);
+    QCOMPARE(window_->form.widgets().Frame_IOWindow->Drive1()->count(), 0);
+    QCOMPARE(window_->form.widgets().Frame_IOWindow->File1()->count(), 0);
     for (Picture picture : kAllPictures) {
-      QVERIFY(form_->pictureWidget(picture)->box().operations().empty());
+      QVERIFY(window_->form.pictureWidget(picture)->box().operations().empty());
     }
   }
 
   void panelsOpenAboveThePlots() {
-    const Form1Widgets& w = form_->widgets();
-    form_->menu().Mn_Polynomial->trigger();
+    const Form1Widgets& w = window_->form.widgets();
+    window_->form.menu().Mn_Polynomial->trigger();
     QVERIFY(w.Frame_LeastSquares->isVisible());
-    QWidget* surface = form_->centralWidget();
+    QWidget* surface = window_->form.centralWidget();
     QWidget* under = surface->childAt(QPoint(20, 40));
     QVERIFY(under == w.Frame_LeastSquares || w.Frame_LeastSquares->isAncestorOf(under));
-    form_->menu().Mn_Airfoil->trigger();
+    window_->form.menu().Mn_Airfoil->trigger();
     QVERIFY(w.Frame_IOWindow->isVisible());
     QVERIFY(w.Frame_LeastSquares->isVisible());  // "Airfoil" leaves the other panel alone
     QWidget* top = surface->childAt(QPoint(200, 150));
@@ -266,24 +259,22 @@ class Form1StartupTest : public QObject {
   }
 
   void enlargingScalesTheWholeLayout() {
-    const Form1Widgets& w = form_->widgets();
+    const Form1Widgets& w = window_->form.widgets();
     const double smallFont = w.Text_CL->font().pointSizeF();
-    form_->resize(form_->size() + QSize(636, 464));
-    QTRY_COMPARE(form_->centralWidget()->size(), QSize(1272, 928));
+    window_->form.resize(window_->form.size() + QSize(636, 464));
+    QTRY_COMPARE(window_->form.centralWidget()->size(), QSize(1272, 928));
     QCOMPARE(w.Picture_Airfoil->geometry(), QRect(16, 16, 800, 200));
     QCOMPARE(w.Picture_CL->geometry(), QRect(832, 608, 418, 306));
     QCOMPARE(w.HScroll_Alfa->geometry(), QRect(160, 64, 258, 34));
     QCOMPARE(w.Text_CL->font().pointSizeF(), 2 * smallFont);
     // A wider than designed window keeps the proportions and centres the layout.
-    form_->resize(form_->size() + QSize(200, 0));
-    QTRY_COMPARE(form_->centralWidget()->width(), 1472);
+    window_->form.resize(window_->form.size() + QSize(200, 0));
+    QTRY_COMPARE(window_->form.centralWidget()->width(), 1472);
     QCOMPARE(w.Picture_Airfoil->geometry(), QRect(116, 16, 800, 200));
   }
 
  private:
-  std::unique_ptr<ScratchFolder> scratch_;
-  std::unique_ptr<Form1> form_;
-  std::unique_ptr<MessageLog> log_;
+  std::unique_ptr<WindowSession> window_;
 };
 
 QTEST_MAIN(Form1StartupTest)

@@ -15,57 +15,50 @@ class ScrollBarTest : public QObject {
 
  private slots:
   void init() {
-    scratch_ = std::make_unique<ScratchFolder>();
-    form_ = std::make_unique<Form1>();
-    log_ = std::make_unique<MessageLog>(*form_);
-    form_->show();
-    QVERIFY(QTest::qWaitForWindowExposed(form_.get()));
+    window_ = std::make_unique<WindowSession>();
+    QVERIFY(window_->exposed());
   }
-  void cleanup() {
-    log_.reset();
-    form_.reset();
-    scratch_.reset();
-  }
+  void cleanup() { window_.reset(); }
 
   void beforeAFileTheyOnlyAsk() {
-    const Form1Widgets& w = form_->widgets();
+    const Form1Widgets& w = window_->form.widgets();
     w.HScroll_Alfa->setValue(150);
-    QCOMPARE(log_->messages(), QStringList{"Open an airfoil data file"});
+    QCOMPARE(window_->log.messages(), QStringList{"Open an airfoil data file"});
     QCOMPARE(w.Text_Alfa->text(), QString("0"));
     QCOMPARE(w.HScroll_Alfa->value(), 150);  // the bar has moved all the same
     w.HScroll_xM->setValue(30);
-    QCOMPARE(log_->messages().size(), 2);
-    QCOMPARE(log_->messages().last(), QString("Open an airfoil data file"));
+    QCOMPARE(window_->log.messages().size(), 2);
+    QCOMPARE(window_->log.messages().last(), QString("Open an airfoil data file"));
     QCOMPARE(w.Text_xM->text(), QString("0"));
-    QVERIFY(scratch_->entries().isEmpty());
+    QVERIFY(window_->scratch.entries().isEmpty());
   }
 
   void keysAndPageStepsCount() {
-    const Form1Widgets& w = form_->widgets();
+    const Form1Widgets& w = window_->form.widgets();
     w.HScroll_Alfa->setFocus();
     QTest::keyClick(w.HScroll_Alfa, Qt::Key_Right);
     QCOMPARE(w.HScroll_Alfa->value(), 101);
     w.HScroll_Alfa->triggerAction(QAbstractSlider::SliderPageStepAdd);
     QCOMPARE(w.HScroll_Alfa->value(), 111);
-    QCOMPARE(log_->messages().size(), 2);
+    QCOMPARE(window_->log.messages().size(), 2);
   }
 
   void aDraggedThumbCountsOnceWhenLetGo() {
-    const Form1Widgets& w = form_->widgets();
+    const Form1Widgets& w = window_->form.widgets();
     w.HScroll_Alfa->setSliderDown(true);
     w.HScroll_Alfa->setSliderPosition(120);
     w.HScroll_Alfa->setSliderPosition(130);
-    QVERIFY(log_->messages().isEmpty());
+    QVERIFY(window_->log.messages().isEmpty());
     w.HScroll_Alfa->setSliderDown(false);
-    QCOMPARE(log_->messages().size(), 1);
+    QCOMPARE(window_->log.messages().size(), 1);
   }
 
   void valuesBecomeAnglesAndPoints() {
-    writeNacaFile(scratch_->filePath("naca2412.nca"), "NACA 2412", 2412, 31);
-    chooseAirfoil(*form_, scratch_->path(), "naca2412.nca");
-    QVERIFY(form_->FileLoaded());
-    log_->clear();
-    const Form1Widgets& w = form_->widgets();
+    writeNacaFile(window_->scratch.filePath("naca2412.nca"), "NACA 2412", 2412, 31);
+    chooseAirfoil(window_->form, window_->scratch.path(), "naca2412.nca");
+    QVERIFY(window_->form.FileLoaded());
+    window_->log.clear();
+    const Form1Widgets& w = window_->form.widgets();
     const QList<std::pair<int, QString>> angles = {
         {0, "-10"}, {95, "-0.5"}, {100, "0"}, {103, "0.3"}, {200, "10"}};
     for (const auto& [value, text] : angles) {
@@ -77,18 +70,18 @@ class ScrollBarTest : public QObject {
       w.HScroll_xM->setValue(value);
       QCOMPARE(w.Text_xM->text(), text);
     }
-    QVERIFY2(log_->messages().isEmpty(), qPrintable(log_->messages().join('|')));
+    QVERIFY2(window_->log.messages().isEmpty(), qPrintable(window_->log.messages().join('|')));
   }
 
   void resultsFollowTheAngleOnScreen() {
-    writeNacaFile(scratch_->filePath("naca4412.nca"), "NACA 4412", 4412, 31);
-    chooseAirfoil(*form_, scratch_->path(), "naca4412.nca");
-    form_->menu().Mn_Numerical->trigger();
-    QVERIFY2(log_->messages().isEmpty(), qPrintable(log_->messages().join('|')));
-    const Form1Widgets& w = form_->widgets();
+    writeNacaFile(window_->scratch.filePath("naca4412.nca"), "NACA 4412", 4412, 31);
+    chooseAirfoil(window_->form, window_->scratch.path(), "naca4412.nca");
+    window_->form.menu().Mn_Numerical->trigger();
+    QVERIFY2(window_->log.messages().isEmpty(), qPrintable(window_->log.messages().join('|')));
+    const Form1Widgets& w = window_->form.widgets();
     QVERIFY(!w.Text_CL->text().isEmpty());
     const QImage before = w.Picture_CL->grab().toImage();
-    QVERIFY(!form_->picture(Picture::Picture_Load).operations().empty());
+    QVERIFY(!window_->form.picture(Picture::Picture_Load).operations().empty());
     const QString clAtZero = w.Text_CL->text();
     w.HScroll_Alfa->setValue(150);
     QCOMPARE(w.Text_Alfa->text(), QString("5"));
@@ -98,9 +91,7 @@ class ScrollBarTest : public QObject {
   }
 
  private:
-  std::unique_ptr<ScratchFolder> scratch_;
-  std::unique_ptr<Form1> form_;
-  std::unique_ptr<MessageLog> log_;
+  std::unique_ptr<WindowSession> window_;
 };
 
 QTEST_MAIN(ScrollBarTest)

@@ -22,9 +22,9 @@ QStringList ScratchFolder::entries() const {
   return QDir(folder_.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
 }
 
-
 void writeNacaFile(const QString& fileName, const QString& name, int digits, int stations) {
-  auto airfoil = nacaAirfoil(QString::number(digits).rightJustified(4, '0').toStdString(), stations);
+  auto airfoil =
+      nacaAirfoil(QString::number(digits).rightJustified(4, '0').toStdString(), stations);
   QVERIFY2(airfoil.has_value(), qPrintable(fileName));
   airfoil->name = name.toStdString();
   writeTextFile(fileName, QByteArray::fromStdString(nacaDataFile(*airfoil)));
@@ -44,6 +44,14 @@ QByteArray readFileBytes(const QString& fileName) {
 
 MessageLog::MessageLog(Form1& form) {
   form.setMessagePresenter([this](const QString& message) { messages_ << message; });
+}
+
+WindowSession::WindowSession() {
+  form.show();
+}
+
+bool WindowSession::exposed() {
+  return QTest::qWaitForWindowExposed(&form);
 }
 
 QStringList itemTexts(const QListWidget* list) {

@@ -5,13 +5,11 @@
 #include <QStringList>
 #include <QTemporaryDir>
 
+#include "app/window/form1.h"
+
 class QListWidget;
 
-namespace vantrel {
-
-class Form1;
-
-namespace testing {
+namespace vantrel::testing {
 
 // A fresh empty folder made the process's working folder for the life of the object, so the
 // reports the window writes land there.
@@ -55,5 +53,16 @@ bool doubleClickItem(QListWidget* list, const QString& text);
 // "Airfoil", open `folder`, click `fileName`.
 void chooseAirfoil(Form1& form, const QString& folder, const QString& fileName);
 
-}  // namespace testing
-}  // namespace vantrel
+// The window shown over a scratch working folder, its messages collected: what most window tests
+// start from. Made in init() and dropped in cleanup(), so every test has a window of its own.
+struct WindowSession {
+  WindowSession();
+  // False when the window never appeared on the screen.
+  bool exposed();
+
+  ScratchFolder scratch;
+  Form1 form;
+  MessageLog log{form};
+};
+
+}  // namespace vantrel::testing
