@@ -12,10 +12,9 @@ enum class Option { Opt_WithEnd, Opt_WithOutEnd };
 enum class Frame { Frame_IOWindow, Frame_LeastSquares };
 enum class Picture { Picture_Airfoil, Picture_Camber, Picture_Load, Picture_Cmx, Picture_CL };
 
-inline constexpr TextBox kAllTextBoxes[] = {TextBox::Text_Alfa0, TextBox::Text_CmAC,
-                                            TextBox::Text_CL,    TextBox::Text_Cmx,
-                                            TextBox::Text_Alfa,  TextBox::Text_xM,
-                                            TextBox::Text_N};
+inline constexpr TextBox kAllTextBoxes[] = {
+    TextBox::Text_Alfa0, TextBox::Text_CmAC, TextBox::Text_CL, TextBox::Text_Cmx,
+    TextBox::Text_Alfa,  TextBox::Text_xM,   TextBox::Text_N};
 inline constexpr Picture kAllPictures[] = {Picture::Picture_Airfoil, Picture::Picture_Camber,
                                            Picture::Picture_Load, Picture::Picture_Cmx,
                                            Picture::Picture_CL};

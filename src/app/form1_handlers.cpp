@@ -30,7 +30,9 @@ void Form1Handlers::Form_Load() {
   session_.form.setLabelVisible(Label::Lbl_Degree, false);
 }
 
-void Form1Handlers::Mn_Airfoil_Click() { session_.form.setFrameVisible(Frame::Frame_IOWindow, true); }
+void Form1Handlers::Mn_Airfoil_Click() {
+  session_.form.setFrameVisible(Frame::Frame_IOWindow, true);
+}
 
 bool Form1Handlers::File1_Click(const std::string& folder, const std::string& fileName) {
   Session& session = beginAction();

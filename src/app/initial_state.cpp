@@ -5,9 +5,12 @@ namespace vantrel {
 std::string initialText(TextBox box) {
   switch (box) {
     case TextBox::Text_Alfa:
-    case TextBox::Text_xM: return "0";
-    case TextBox::Text_N: return "3";
-    default: return "";
+    case TextBox::Text_xM:
+      return "0";
+    case TextBox::Text_N:
+      return "3";
+    default:
+      return "";
   }
 }
 

@@ -10,7 +10,9 @@
 namespace vantrel {
 namespace {
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isDigit(char c) {
+  return c >= '0' && c <= '9';
+}
 
 // Length of the longest numeric prefix of `text` (sign, mantissa, optional exponent); 0 if none.
 std::size_t numericPrefixLength(std::string_view text) {
@@ -68,8 +70,8 @@ struct Fixed {
   std::string integerDigits;   // without leading zeros; empty for 0
   std::string fractionDigits;  // exactly `decimals` digits
   bool isZero() const {
-    return integerDigits.empty() &&
-           std::all_of(fractionDigits.begin(), fractionDigits.end(), [](char c) { return c == '0'; });
+    return integerDigits.empty() && std::all_of(fractionDigits.begin(), fractionDigits.end(),
+                                                [](char c) { return c == '0'; });
   }
 };
 
@@ -98,7 +100,8 @@ Fixed roundToDecimals(double value, int decimals, Tie tie) {
   const int kept = decimal.pointIndex + decimals;
   std::string scaled;  // the value times 10^decimals, as whole digits
   if (kept >= static_cast<int>(decimal.digits.size())) {
-    scaled = decimal.digits + std::string(static_cast<std::size_t>(kept) - decimal.digits.size(), '0');
+    scaled =
+        decimal.digits + std::string(static_cast<std::size_t>(kept) - decimal.digits.size(), '0');
   } else if (kept >= 0) {
     scaled = decimal.digits.substr(0, static_cast<std::size_t>(kept));
     if (shouldRoundUp(scaled, std::string_view(decimal.digits).substr(kept), tie)) {

@@ -39,7 +39,6 @@ enum class GaussOutcome { Solved, ZeroPivot, Empty };
 GaussOutcome GaussEliminate(int First, int Last, Matrix& Aug, std::vector<double>& Sol);
 
 // The same, telling the user about a zero pivot.
-GaussOutcome GaussSolve(int First, int Last, Matrix& Aug, std::vector<double>& Sol,
-                        Controls& form);
+GaussOutcome GaussSolve(int First, int Last, Matrix& Aug, std::vector<double>& Sol, Controls& form);
 
 }  // namespace vantrel

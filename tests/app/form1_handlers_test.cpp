@@ -183,7 +183,6 @@ TEST_F(Form1HandlersTest, ReadThenLumpedVortexWritesTheWholeCoordinateReport) {
   EXPECT_EQ(test::fileBytes(workDir / "Vantrel.txt"), test::fileBytes(cases / "Vantrel.txt"));
 }
 
-
 // Notes what the results log holds at the moment each message is shown, as a user reading the
 // message box could see it.
 class LogWatchingControls : public HeadlessControls {

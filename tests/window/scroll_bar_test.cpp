@@ -53,6 +53,15 @@ class ScrollBarTest : public QObject {
     QCOMPARE(window_->log.messages().size(), 1);
   }
 
+  void aThumbPutBackWhereItWasComputesNothing() {
+    const Form1Widgets& w = window_->form.widgets();
+    w.HScroll_Alfa->setSliderDown(true);
+    w.HScroll_Alfa->setSliderPosition(120);
+    w.HScroll_Alfa->setSliderPosition(100);
+    w.HScroll_Alfa->setSliderDown(false);
+    QVERIFY(window_->log.messages().isEmpty());
+  }
+
   void valuesBecomeAnglesAndPoints() {
     writeNacaFile(window_->scratch.filePath("naca2412.nca"), "NACA 2412", 2412, 31);
     chooseAirfoil(window_->form, window_->scratch.path(), "naca2412.nca");

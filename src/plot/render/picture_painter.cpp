@@ -15,9 +15,13 @@
 namespace vantrel {
 namespace {
 
-QColor toQColor(Rgb rgb) { return QColor(rgb.r, rgb.g, rgb.b); }
+QColor toQColor(Rgb rgb) {
+  return QColor(rgb.r, rgb.g, rgb.b);
+}
 
-bool finitePoint(double x, double y) { return std::isfinite(x) && std::isfinite(y); }
+bool finitePoint(double x, double y) {
+  return std::isfinite(x) && std::isfinite(y);
+}
 
 class Replay {
  public:
