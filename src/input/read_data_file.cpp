@@ -47,21 +47,28 @@ void writeCoordinateReport(Session& session) {
 
 }  // namespace
 
-bool ReadDataFile(Session& session, const std::string& DataFile) {
-  const std::filesystem::path path(DataFile);
-  const std::string label = path.has_filename() ? path.filename().string() : DataFile;
+bool openAirfoilFile(Session& session, const std::string& path, std::ifstream& in,
+                     std::string& fileLabel) {
+  const std::filesystem::path file(path);
+  fileLabel = file.has_filename() ? file.filename().string() : path;
   errno = 0;
   std::error_code statusError;
   // A folder opens like a file here but cannot be read.
-  const bool isFolder = std::filesystem::is_directory(path, statusError);
-  std::ifstream in;
-  if (!isFolder) in.open(path, std::ios::binary);
+  const bool isFolder = std::filesystem::is_directory(file, statusError);
+  if (!isFolder) in.open(file, std::ios::binary);
   if (isFolder || !in) {
     const int openError = errno;
-    session.form.showMessage("Cannot read \"" + quotedForMessage(label, 200) +
-                             "\": " + cannotOpenReason(path, openError) + ".");
+    session.form.showMessage("Cannot read \"" + quotedForMessage(fileLabel, 200) +
+                             "\": " + cannotOpenReason(file, openError) + ".");
     return false;
   }
+  return true;
+}
+
+bool ReadDataFile(Session& session, const std::string& DataFile) {
+  std::ifstream in;
+  std::string label;
+  if (!openAirfoilFile(session, DataFile, in, label)) return false;
   return ReadAirfoilStream(session, in, label);
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <fstream>
 #include <istream>
 #include <string>
 
@@ -11,6 +12,11 @@ namespace vantrel {
 // writes the coordinate report. On any failure it shows one message naming the file and the
 // place, changes nothing and returns false.
 bool ReadDataFile(Session& session, const std::string& DataFile);
+
+// Opens an airfoil file for reading. On failure shows why ("Cannot read "f.nca": the file does not
+// exist.") and returns false. `fileLabel` gets the name messages use: the file name alone.
+bool openAirfoilFile(Session& session, const std::string& path, std::ifstream& in,
+                     std::string& fileLabel);
 
 // The same read from an open stream; `fileLabel` names the file in messages.
 bool ReadAirfoilStream(Session& session, std::istream& in, const std::string& fileLabel);
