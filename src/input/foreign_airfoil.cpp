@@ -50,10 +50,21 @@ MonotoneCubic curveOf(const std::vector<ContourPoint>& surface) {
   return MonotoneCubic(std::move(x), std::move(y));
 }
 
+// Whether the program's reader would take the name for a quoted one: it passes over a byte-order
+// mark and blanks before it looks for the opening quote.
+bool readsAsQuoted(std::string_view name) {
+  constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+  if (name.substr(0, kByteOrderMark.size()) == kByteOrderMark) {
+    name.remove_prefix(kByteOrderMark.size());
+  }
+  const std::size_t first = name.find_first_not_of(" \t");
+  return first != std::string_view::npos && name[first] == '"';
+}
+
 // The program's reader ends an unquoted name at a comma and has no escape for a quote inside a
 // quoted one: such a name is quoted, with its own double quotes made single.
 std::string nameItem(const std::string& name) {
-  if (name.find(',') == std::string::npos && (name.empty() || name.front() != '"')) return name;
+  if (name.find(',') == std::string::npos && !readsAsQuoted(name)) return name;
   std::string item = "\"";
   for (const char c : name) item += c == '"' ? '\'' : c;
   return item + "\"";

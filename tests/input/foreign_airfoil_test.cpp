@@ -333,6 +333,18 @@ TEST(ConvertToDataFile, NameThatTheReaderWouldCutIsQuoted) {
   const Points loop = seligLoop(naca0012(21));
   EXPECT_EQ(convert(seligText("NACA 0012, sharp", loop)).lines.at(0), "\"NACA 0012, sharp\"");
   EXPECT_EQ(convert(seligText("\"odd\" name", loop)).lines.at(0), "\"'odd' name\"");
+  // A stray byte-order mark on a name line after blank ones: the reader passes over it and would
+  // find an opening quote without its closing one.
+  const std::string marked = "\xEF\xBB\xBF\"A";
+  const std::string file = "\t\r\n" + seligText(marked, loop);
+  EXPECT_EQ(convert(file).lines.at(0), "\"\xEF\xBB\xBF'A\"");
+  std::istringstream in(file);
+  auto converted = convertToDataFile(in, "marked.dat");
+  ASSERT_TRUE(std::holds_alternative<std::string>(converted));
+  std::istringstream written(std::get<std::string>(converted));
+  const auto read = readAirfoil(written, "marked.dat", 4 * std::atan(1.0));
+  ASSERT_TRUE(std::holds_alternative<AirfoilData>(read)) << std::get<ReadFailure>(read).message;
+  EXPECT_EQ(std::get<AirfoilData>(read).AirfoilName, "\xEF\xBB\xBF'A");
   // A file starting with its coordinates takes its name from the file.
   std::string headless = seligText("x", loop);
   headless.erase(0, headless.find('\n') + 1);
