@@ -1,13 +1,13 @@
 // Reads arbitrary bytes as an airfoil file and, when they load, runs every analysis the window
 // offers on the result: none of it may crash, hang or read outside its arrays.
+#include <unistd.h>
+
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
 #include <string>
 #include <string_view>
-
-#include <unistd.h>
 
 #include "app/form1_handlers.h"
 #include "app/headless_controls.h"

@@ -3,8 +3,8 @@
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
-#include <cstdlib>
 #include <cstdio>
+#include <cstdlib>
 #include <sstream>
 #include <string>
 #include <variant>

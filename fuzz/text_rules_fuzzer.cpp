@@ -13,8 +13,8 @@
 
 namespace {
 
-constexpr std::string_view kPatterns[] = {"#0.####0", "#.####0", "#.##0", "###", "#0.0", "0",
-                                          "#0.00000", "#", "0.#", ""};
+constexpr std::string_view kPatterns[] = {"#0.####0", "#.####0",  "#.##0", "###", "#0.0",
+                                          "0",        "#0.00000", "#",     "0.#", ""};
 
 double doubleFrom(const std::uint8_t* data) {
   double value = 0.0;

@@ -402,8 +402,9 @@ TEST(ConvertToDataFile, BrokenFilesGetAMessageNamingTheFileAndTheLine) {
 // A point far above the chord is a fault in the file, but one a double still holds: it is written
 // out digit for digit, and the program's reader takes back what the converter wrote.
 TEST(ConvertToDataFile, APointFarAboveTheChordIsWrittenInFullAndReadsBack) {
-  const std::string file = "Spike\n1 0.00126\n0.5 0.05\n0.03 3e203\n0 0\n0.03 -0.02\n"
-                           "0.5 -0.03\n1 -0.00126\n";
+  const std::string file =
+      "Spike\n1 0.00126\n0.5 0.05\n0.03 3e203\n0 0\n0.03 -0.02\n"
+      "0.5 -0.03\n1 -0.00126\n";
   std::istringstream in(file);
   const auto converted = convertToDataFile(in, "spike.dat", 21);
   ASSERT_TRUE(std::holds_alternative<std::string>(converted))
@@ -418,12 +419,11 @@ TEST(ConvertToDataFile, APointFarAboveTheChordIsWrittenInFullAndReadsBack) {
 
 TEST(ConvertToDataFile, RefusesSurfacesBeyondTheRangeOfADouble) {
   // Both surfaces near the largest double: their mean, which the reader forms, overflows.
-  const std::string overflow = errorOf(
-      "N\n1 0\n0.5 1.5e308\n0.1 1.6e308\n0 0\n0.1 1.6e308\n0.5 1.5e308\n1 0\n");
+  const std::string overflow =
+      errorOf("N\n1 0\n0.5 1.5e308\n0.1 1.6e308\n0 0\n0.1 1.6e308\n0.5 1.5e308\n1 0\n");
   EXPECT_NE(overflow.find("too far from the chord to be written"), std::string::npos) << overflow;
   // A chord of 1e200 has a square beyond a double: nothing can be normalised against it.
-  const std::string huge =
-      errorOf("N\n1e200 0\n5e199 6e198\n0 0\n5e199 -6e198\n1e200 0\n");
+  const std::string huge = errorOf("N\n1e200 0\n5e199 6e198\n0 0\n5e199 -6e198\n1e200 0\n");
   EXPECT_NE(huge.find("line 2: the point lies too far from the chord to be normalised"),
             std::string::npos)
       << huge;
