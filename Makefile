@@ -2,12 +2,16 @@
 BUILD ?= build
 SANITIZE_BUILD ?= build-sanitize
 BENCH_BUILD ?= build-bench
+FUZZ_BUILD ?= build-fuzz
+# How long each fuzz target runs, in seconds.
+FUZZ_SECONDS ?= 60
+FUZZ_TARGETS = fuzz_airfoil_reader fuzz_foreign_airfoil fuzz_text_rules
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 # Extra arguments for the benchmark program, e.g. BENCH_ARGS=--benchmark_repetitions=5
 BENCH_ARGS ?=
 
-.PHONY: all deps configure build run test test-sanitize bench clean
+.PHONY: all deps configure build run test test-sanitize bench fuzz clean
 
 all: build
 
@@ -35,8 +39,23 @@ bench: deps
 	cmake --build $(BENCH_BUILD) -j $(JOBS) --target vantrel_bench
 	OPENBLAS_NUM_THREADS=1 $(BENCH_BUILD)/bench/vantrel_bench $(BENCH_ARGS)
 
+# Each target starts from its seed corpus in fuzz/corpus/<target> and keeps what it finds in
+# $(FUZZ_BUILD)/corpus/<target>; a crash leaves its input in $(FUZZ_BUILD)/artifacts.
+fuzz: deps
+	@command -v clang++ >/dev/null || { echo "make fuzz needs clang: apt-get install -y clang libclang-rt-14-dev"; exit 1; }
+	cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
+	  -DVANTREL_FUZZ=ON -DVANTREL_WINDOW=OFF -DVANTREL_TESTS=OFF $(CMAKE_FLAGS)
+	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target $(FUZZ_TARGETS)
+	mkdir -p $(FUZZ_BUILD)/artifacts
+	set -e; for target in $(FUZZ_TARGETS); do \
+	  mkdir -p $(FUZZ_BUILD)/corpus/$$target; \
+	  ASAN_OPTIONS=detect_leaks=1 $(FUZZ_BUILD)/fuzz/$$target $(FUZZ_BUILD)/corpus/$$target \
+	    fuzz/corpus/$$target -max_total_time=$(FUZZ_SECONDS) -max_len=4096 -timeout=5 \
+	    -artifact_prefix=$(FUZZ_BUILD)/artifacts/$$target- -print_final_stats=1; \
+	done
+
 run: build
 	@scripts/run-window $(BUILD)
 
 clean:
-	rm -rf $(BUILD) $(SANITIZE_BUILD) $(BENCH_BUILD)
+	rm -rf $(BUILD) $(SANITIZE_BUILD) $(BENCH_BUILD) $(FUZZ_BUILD)

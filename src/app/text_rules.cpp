@@ -187,7 +187,10 @@ std::string FormatPattern(double value, std::string_view pattern) {
 }
 
 std::string BareNumber(long value) {
-  const std::string digits = std::to_string(value < 0 ? -value : value);
+  // The magnitude is taken unsigned: the most negative long has no positive counterpart.
+  const unsigned long magnitude =
+      value < 0 ? 0UL - static_cast<unsigned long>(value) : static_cast<unsigned long>(value);
+  const std::string digits = std::to_string(magnitude);
   return (value < 0 ? "-" : " ") + digits + " ";
 }
 

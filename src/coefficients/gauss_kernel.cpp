@@ -18,6 +18,7 @@
 #include "coefficients/gauss_kernel.h"
 
 #include <algorithm>
+#include <cstddef>
 #include <cstdlib>
 #include <cstring>
 #include <memory>
@@ -71,10 +72,21 @@ struct Avx512Set {
 
 // An empty asm the compiler cannot look through: the product must exist as a rounded double
 // before the subtraction, so no fused multiply-add can form even if contraction were allowed.
+// Clang checks a register operand's size against the file's instruction set, not against the
+// target attribute of the function the code is inlined into: a 256- or 512-bit register operand
+// does not compile there, so it goes through memory (slower, the same bits).
+#if defined(__clang__)
+inline constexpr std::size_t kWidestRegisterOperand = 16;
+#else
+inline constexpr std::size_t kWidestRegisterOperand = 64;
+#endif
+
 template <class Value>
 [[gnu::always_inline]] inline void separatelyRounded(Value& product) {
 #if defined(__x86_64__) || defined(__i386__)
-  if constexpr (sizeof(Value) == 64)
+  if constexpr (sizeof(Value) > kWidestRegisterOperand)
+    asm("" : "+m"(product));
+  else if constexpr (sizeof(Value) == 64)
     asm("" : "+v"(product));
   else
     asm("" : "+x"(product));
@@ -93,7 +105,7 @@ template <class Vector>
 [[gnu::always_inline]] inline Vector productWithBroadcast(const double& factor,
                                                           const Vector& quotients) {
   Vector product;
-  if constexpr (sizeof(Vector) == 64) {
+  if constexpr (sizeof(Vector) == 64 && sizeof(Vector) <= kWidestRegisterOperand) {
     asm("vmulpd %[factor]%{1to8%}, %[quotients], %[product]"
         : [product] "=v"(product)
         : [quotients] "v"(quotients), [factor] "m"(factor));

@@ -77,6 +77,11 @@ std::string linesOf(const std::vector<ContourPoint>& points) {
 std::optional<ConvertError> checkInsideChord(const std::vector<ContourPoint>& moved,
                                              std::string_view fileLabel) {
   for (const auto& point : moved) {
+    // Coordinates far out of scale with the chord overflow when divided by its length.
+    if (!std::isfinite(point.x) || !std::isfinite(point.y)) {
+      return lineError(fileLabel, point.line,
+                       "the point lies too far from the chord to be normalised");
+    }
     if (point.x < -kChordTolerance || point.x > 1 + kChordTolerance) {
       return lineError(fileLabel, point.line,
                        "the point lies outside the chord after normalising (x/c = " +

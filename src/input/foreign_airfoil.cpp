@@ -3,6 +3,7 @@
 #include <charconv>
 #include <cmath>
 #include <filesystem>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -18,7 +19,8 @@ constexpr int kMaxStations = 100000;
 constexpr std::string_view kLineEnd = "\r\n";
 
 std::string formatted(double value, std::chars_format format, int precision) {
-  char buffer[64];
+  // Room for the largest double written out in full with its decimals.
+  char buffer[std::numeric_limits<double>::max_exponent10 + 64];
   const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, format, precision);
   return std::string(buffer, result.ptr);
 }
@@ -48,10 +50,21 @@ MonotoneCubic curveOf(const std::vector<ContourPoint>& surface) {
   return MonotoneCubic(std::move(x), std::move(y));
 }
 
+// Whether the program's reader would take the name for a quoted one: it passes over a byte-order
+// mark and blanks before it looks for the opening quote.
+bool readsAsQuoted(std::string_view name) {
+  constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+  if (name.substr(0, kByteOrderMark.size()) == kByteOrderMark) {
+    name.remove_prefix(kByteOrderMark.size());
+  }
+  const std::size_t first = name.find_first_not_of(" \t");
+  return first != std::string_view::npos && name[first] == '"';
+}
+
 // The program's reader ends an unquoted name at a comma and has no escape for a quote inside a
 // quoted one: such a name is quoted, with its own double quotes made single.
 std::string nameItem(const std::string& name) {
-  if (name.find(',') == std::string::npos && (name.empty() || name.front() != '"')) return name;
+  if (name.find(',') == std::string::npos && !readsAsQuoted(name)) return name;
   std::string item = "\"";
   for (const char c : name) item += c == '"' ? '\'' : c;
   return item + "\"";
@@ -66,17 +79,31 @@ std::string sourceNote(std::string_view fileLabel, ForeignLayout layout, const C
          " degrees";
 }
 
-std::string dataFileText(const std::string& name, const std::string& note,
-                         const ChordSurfaces& surfaces, int stations) {
+// A surface many orders of magnitude higher than its chord can interpolate beyond the range of a
+// double; the reader would then refuse the file it is given, so the conversion refuses it here.
+bool readableStation(double yU, double yL) {
+  return std::isfinite(yU) && std::isfinite(yL) && std::isfinite(yU + yL);
+}
+
+std::variant<std::string, ConvertError> dataFileText(const std::string& name,
+                                                     const std::string& note,
+                                                     const ChordSurfaces& surfaces, int stations,
+                                                     std::string_view fileLabel) {
   const MonotoneCubic upper = curveOf(surfaces.upper);
   const MonotoneCubic lower = curveOf(surfaces.lower);
   std::string text = nameItem(name);
   text.append(kLineEnd).append(note).append(kLineEnd);
   text.append("xU yU xL yL").append(kLineEnd);
   for (const double x : cosineStations(stations)) {
+    const double yU = upper(x);
+    const double yL = lower(x);
+    if (!readableStation(yU, yL)) {
+      return fileError(fileLabel, "at x/c = " + messageNumber(x) +
+                                      " the surfaces lie too far from the chord to be written");
+    }
     const std::string station = coordinate(x);
-    text.append(station).append(" ").append(coordinate(upper(x))).append(" ");
-    text.append(station).append(" ").append(coordinate(lower(x))).append(kLineEnd);
+    text.append(station).append(" ").append(coordinate(yU)).append(" ");
+    text.append(station).append(" ").append(coordinate(yL)).append(kLineEnd);
   }
   return text;
 }
@@ -102,7 +129,7 @@ std::variant<std::string, ConvertError> convertToDataFile(std::istream& in,
   if (auto* error = std::get_if<ConvertError>(&normalised)) return std::move(*error);
   const auto& surfaces = std::get<ChordSurfaces>(normalised);
   return dataFileText(contour.name, sourceNote(fileLabel, contour.layout, surfaces.frame), surfaces,
-                      stations);
+                      stations, fileLabel);
 }
 
 }  // namespace vantrel

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+#include <string>
+
 namespace vantrel {
 namespace {
 
@@ -90,6 +93,13 @@ TEST(BareNumber, HasABlankWhereTheSignStandsAndOneAfter) {
   EXPECT_EQ(BareNumber(1), " 1 ");
   EXPECT_EQ(BareNumber(12), " 12 ");
   EXPECT_EQ(BareNumber(-3), "-3 ");
+}
+
+TEST(BareNumber, WritesTheExtremesOfItsRange) {
+  EXPECT_EQ(BareNumber(std::numeric_limits<long>::min()),
+            "-" + std::to_string(std::numeric_limits<unsigned long>::max() / 2 + 1) + " ");
+  EXPECT_EQ(BareNumber(std::numeric_limits<long>::max()),
+            " " + std::to_string(std::numeric_limits<long>::max()) + " ");
 }
 
 }  // namespace

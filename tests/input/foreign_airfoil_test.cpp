@@ -9,6 +9,7 @@
 #include <utility>
 #include <vector>
 
+#include "input/airfoil_reader.h"
 #include "input/naca.h"
 
 namespace vantrel {
@@ -332,6 +333,18 @@ TEST(ConvertToDataFile, NameThatTheReaderWouldCutIsQuoted) {
   const Points loop = seligLoop(naca0012(21));
   EXPECT_EQ(convert(seligText("NACA 0012, sharp", loop)).lines.at(0), "\"NACA 0012, sharp\"");
   EXPECT_EQ(convert(seligText("\"odd\" name", loop)).lines.at(0), "\"'odd' name\"");
+  // A stray byte-order mark on a name line after blank ones: the reader passes over it and would
+  // find an opening quote without its closing one.
+  const std::string marked = "\xEF\xBB\xBF\"A";
+  const std::string file = "\t\r\n" + seligText(marked, loop);
+  EXPECT_EQ(convert(file).lines.at(0), "\"\xEF\xBB\xBF'A\"");
+  std::istringstream in(file);
+  auto converted = convertToDataFile(in, "marked.dat");
+  ASSERT_TRUE(std::holds_alternative<std::string>(converted));
+  std::istringstream written(std::get<std::string>(converted));
+  const auto read = readAirfoil(written, "marked.dat", 4 * std::atan(1.0));
+  ASSERT_TRUE(std::holds_alternative<AirfoilData>(read)) << std::get<ReadFailure>(read).message;
+  EXPECT_EQ(std::get<AirfoilData>(read).AirfoilName, "\xEF\xBB\xBF'A");
   // A file starting with its coordinates takes its name from the file.
   std::string headless = seligText("x", loop);
   headless.erase(0, headless.find('\n') + 1);
@@ -384,6 +397,36 @@ TEST(ConvertToDataFile, BrokenFilesGetAMessageNamingTheFileAndTheLine) {
       EXPECT_NE(message.find(part), std::string::npos) << message << "\n  lacks: " << part;
     }
   }
+}
+
+// A point far above the chord is a fault in the file, but one a double still holds: it is written
+// out digit for digit, and the program's reader takes back what the converter wrote.
+TEST(ConvertToDataFile, APointFarAboveTheChordIsWrittenInFullAndReadsBack) {
+  const std::string file =
+      "Spike\n1 0.00126\n0.5 0.05\n0.03 3e203\n0 0\n0.03 -0.02\n"
+      "0.5 -0.03\n1 -0.00126\n";
+  std::istringstream in(file);
+  const auto converted = convertToDataFile(in, "spike.dat", 21);
+  ASSERT_TRUE(std::holds_alternative<std::string>(converted))
+      << std::get<ConvertError>(converted).message;
+  std::istringstream written(std::get<std::string>(converted));
+  const auto read = readAirfoil(written, "spike.dat", 4 * std::atan(1.0));
+  ASSERT_TRUE(std::holds_alternative<AirfoilData>(read)) << std::get<ReadFailure>(read).message;
+  const auto& airfoil = std::get<AirfoilData>(read);
+  EXPECT_EQ(airfoil.NPoint, 21);
+  EXPECT_GT(*std::max_element(airfoil.yU.begin(), airfoil.yU.end()), 1e202);
+}
+
+TEST(ConvertToDataFile, RefusesSurfacesBeyondTheRangeOfADouble) {
+  // Both surfaces near the largest double: their mean, which the reader forms, overflows.
+  const std::string overflow =
+      errorOf("N\n1 0\n0.5 1.5e308\n0.1 1.6e308\n0 0\n0.1 1.6e308\n0.5 1.5e308\n1 0\n");
+  EXPECT_NE(overflow.find("too far from the chord to be written"), std::string::npos) << overflow;
+  // A chord of 1e200 has a square beyond a double: nothing can be normalised against it.
+  const std::string huge = errorOf("N\n1e200 0\n5e199 6e198\n0 0\n5e199 -6e198\n1e200 0\n");
+  EXPECT_NE(huge.find("line 2: the point lies too far from the chord to be normalised"),
+            std::string::npos)
+      << huge;
 }
 
 TEST(ConvertToDataFile, RefusesAStationCountItCannotWrite) {
