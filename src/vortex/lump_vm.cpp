@@ -19,6 +19,16 @@ std::string tooFewStationsMessage(int stations) {
          std::to_string(stations) + ".";
 }
 
+// The influence matrix grows with the square of the panels and the elimination with the cube:
+// 10000 panels take 800 MB and about a quarter of a minute, beyond that the method would exhaust
+// the memory or stall the window.
+constexpr int kMostPanels = 10000;
+
+std::string tooManyPanelsMessage(int panels) {
+  return "The lumped vortex method is limited to " + std::to_string(kMostPanels) +
+         " panels; this airfoil has " + std::to_string(panels) + ".";
+}
+
 std::string zeroLengthPanelMessage(int I) {
   return "Camber stations " + std::to_string(I) + " and " + std::to_string(I + 1) +
          " lie on the same point, so the panel between them has no length. The lumped vortex "
@@ -29,6 +39,7 @@ std::string zeroLengthPanelMessage(int I) {
 std::optional<std::string> refusal(const Ortak& ortak, const VortexPanels& panels, int stations) {
   if (ortak.xC.empty()) return std::string(kOpenAirfoilMessage);
   if (stations < 2) return tooFewStationsMessage(stations);
+  if (stations - 1 > kMostPanels) return tooManyPanelsMessage(stations - 1);
   if (auto I = firstZeroLengthPanel(panels)) return zeroLengthPanelMessage(*I);
   return std::nullopt;
 }

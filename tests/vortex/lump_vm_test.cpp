@@ -147,6 +147,18 @@ TEST_F(LumpedVortexTest, RefusesAZeroLengthPanelAndChangesNothing) {
   EXPECT_FALSE(fs::exists(reportPath()));
 }
 
+TEST_F(LumpedVortexTest, RefusesMorePanelsThanMemoryAndTimeAllow) {
+  fillCamberAirfoil(ortak_, parabolicCamber(evenlySpacedX(10002)));
+  ortak_.M = 3;
+  run("2");
+  ASSERT_EQ(form_.messages().size(), 1u);
+  EXPECT_EQ(form_.messages()[0],
+            "The lumped vortex method is limited to 10000 panels; this airfoil has 10001.");
+  EXPECT_EQ(ortak_.M, 3.0);
+  EXPECT_EQ(cl(), initialText(TextBox::Text_CL));
+  EXPECT_FALSE(fs::exists(reportPath()));
+}
+
 TEST_F(LumpedVortexTest, VerticalPanelIsAcceptedAsLongAsItHasLength) {
   fillCamberAirfoil(ortak_, {{0.0, 0.0}, {0.5, 0.0}, {0.5, 0.01}, {1.0, 0.0}});
   run("2");
