@@ -19,11 +19,14 @@ struct Value {
   double number = 0;
   std::string text;
   std::vector<Value> items;
-  std::vector<std::pair<std::string, Value>> members;
+  // Object members in their order; kept as two lists because a pair cannot hold the still
+  // incomplete Value.
+  std::vector<std::string> memberNames;
+  std::vector<Value> memberValues;
 
   const Value* find(std::string_view key) const {
-    for (const auto& [name, value] : members) {
-      if (name == key) return &value;
+    for (std::size_t i = 0; i < memberNames.size(); ++i) {
+      if (memberNames[i] == key) return &memberValues[i];
     }
     return nullptr;
   }
@@ -32,11 +35,7 @@ struct Value {
     const Value* found = find(key);
     return found != nullptr ? *found : missing;
   }
-  std::vector<std::string> keys() const {
-    std::vector<std::string> names;
-    for (const auto& member : members) names.push_back(member.first);
-    return names;
-  }
+  const std::vector<std::string>& keys() const { return memberNames; }
 };
 
 class Parser {
@@ -187,7 +186,8 @@ class Parser {
       if (!key || at_ >= text_.size() || text_[at_++] != ':') return std::nullopt;
       auto item = parseValue();
       if (!item) return std::nullopt;
-      value.members.emplace_back(*key, std::move(*item));
+      value.memberNames.push_back(std::move(*key));
+      value.memberValues.push_back(std::move(*item));
       skipBlanks();
       if (at_ >= text_.size()) return std::nullopt;
       if (text_[at_] == '}') {
