@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <filesystem>
+#include <optional>
+#include <utility>
 
 #include "app/headless_controls.h"
 #include "app/initial_state.h"
@@ -220,6 +223,78 @@ TEST_F(Form1HandlersTest, CappedDegreeThatCannotBeFittedTellsBothAndKeepsTheLog)
   EXPECT_EQ(form.messages()[0], kDegreeCapMessage);
   EXPECT_NE(form.messages()[1].find("degree 5"), std::string::npos);
   EXPECT_EQ(test::fileBytes(log()), "kept\r\n");
+}
+
+// Records every change the handlers make to the panels and labels, and what the window model
+// held when the reader first drew: the order of a handler's steps is what the user sees.
+class StepRecordingControls : public HeadlessControls {
+ public:
+  void setFrameVisible(Frame frame, bool visible) override {
+    HeadlessControls::setFrameVisible(frame, visible);
+    steps.push_back(std::string(visible ? "show " : "hide ") +
+                    (frame == Frame::Frame_IOWindow ? "Frame_IOWindow" : "Frame_LeastSquares"));
+  }
+  void setLabelVisible(Label label, bool visible) override {
+    HeadlessControls::setLabelVisible(label, visible);
+    steps.push_back(std::string(visible ? "show " : "hide ") + nameOf(label));
+  }
+  PictureBox& picture(Picture picture) override {
+    if (handlers != nullptr && !drawnWhile) {
+      drawnWhile = std::pair(handlers->DataFile(), handlers->FileLoaded());
+    }
+    return HeadlessControls::picture(picture);
+  }
+
+  std::vector<std::string> steps;
+  const Form1Handlers* handlers = nullptr;
+  std::optional<std::pair<std::string, bool>> drawnWhile;
+};
+
+TEST_F(Form1HandlersTest, HandlersTakeTheirStepsInOrder) {
+  StepRecordingControls recording;
+  Form1Handlers window(ortak, recording, workDir);
+  recording.handlers = &window;
+  window.Form_Load();
+  EXPECT_EQ(recording.steps, (std::vector<std::string>{"hide Frame_LeastSquares", "hide Lbl_LSQ",
+                                                       "hide Lbl_Degree"}));
+  EXPECT_EQ(ortak.Pi, 4 * std::atan(1.0));
+  EXPECT_FALSE(window.FileLoaded());
+
+  // "Airfoil" and "Polynomial Integration" each show their panel and nothing else.
+  recording.steps.clear();
+  window.Mn_Airfoil_Click();
+  window.Mn_Polynomial_Click();
+  EXPECT_EQ(recording.steps,
+            (std::vector<std::string>{"show Frame_IOWindow", "show Frame_LeastSquares"}));
+  EXPECT_TRUE(recording.messages().empty());
+  EXPECT_EQ(ortak.NPoint, 0);
+  EXPECT_FALSE(std::filesystem::exists(workDir / "Vantrel.txt"));
+
+  // A file read a second time: the path is set and the airfoil counts as not read while it is
+  // being read; only then is the panel hidden.
+  const std::filesystem::path folder = workDir / "airfoils";
+  std::filesystem::create_directories(folder);
+  test::writeBytes(folder / "camber.nca",
+                   test::airfoilFileText("CAMBER", test::parabolicCamber({0, 0.5, 1}),
+                                         test::parabolicCamber({0, 0.5, 1})));
+  const std::string separator(1, static_cast<char>(std::filesystem::path::preferred_separator));
+  ASSERT_TRUE(window.File1_Click(folder.string(), "camber.nca"));
+  recording.drawnWhile.reset();
+  recording.steps.clear();
+  ASSERT_TRUE(window.File1_Click(folder.string(), "camber.nca"));
+  const std::string expectedPath = folder.string() + separator + "camber.nca";
+  ASSERT_TRUE(recording.drawnWhile);
+  EXPECT_EQ(*recording.drawnWhile, std::pair(expectedPath, false));
+  EXPECT_EQ(window.DataFile(), expectedPath);
+  EXPECT_TRUE(window.FileLoaded());
+  EXPECT_EQ(recording.steps, std::vector<std::string>{"hide Frame_IOWindow"});
+
+  // A folder that ends with the separator (a root) still gets one added.
+  recording.steps.clear();
+  EXPECT_FALSE(window.File1_Click(folder.string() + separator, "absent.nca"));
+  EXPECT_EQ(window.DataFile(), folder.string() + separator + separator + "absent.nca");
+  EXPECT_TRUE(window.FileLoaded());      // the previous airfoil is still there
+  EXPECT_TRUE(recording.steps.empty());  // the panel stays open for another choice
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "app/window/form1.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QEvent>
 #include <QFile>
@@ -7,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -168,7 +170,18 @@ void Form1::showMessage(const std::string& message) {
 }
 
 void Form1::presentMessage(const QString& message) {
+  releaseHeldScrollBars();
   if (presenter_) presenter_(message);
+}
+
+// A modal box takes the mouse away from a scroll-bar arrow or page area held down; the bar would
+// go on stepping behind the box and open one box after another. It is let go as the button would.
+void Form1::releaseHeldScrollBars() {
+  for (QScrollBar* bar : {widgets_.HScroll_Alfa, widgets_.HScroll_xM}) {
+    QMouseEvent release(QEvent::MouseButtonRelease, QPointF(), bar->mapToGlobal(QPointF()),
+                        Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(bar, &release);
+  }
 }
 
 PictureBox& Form1::picture(Picture picture) {

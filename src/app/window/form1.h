@@ -68,6 +68,7 @@ class Form1 : public QMainWindow, public Controls {
   void connectEvents();
   void connectScrollBar(QScrollBar* bar, void (Form1::*handler)());
   void refreshPictures();
+  void releaseHeldScrollBars();
   QLineEdit* textBox(TextBox box) const;
   QLabel* label(Label label) const;
 
