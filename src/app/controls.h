@@ -2,9 +2,10 @@
 
 #include <string>
 
-#include "plot/picture_box.h"
 
 namespace vantrel {
+
+class PictureBox;  // the display list of a picture area (plot/picture_box.h)
 
 enum class TextBox { Text_Alfa0, Text_CmAC, Text_CL, Text_Cmx, Text_Alfa, Text_xM, Text_N };
 enum class Label { Lbl_Airfoil, Lbl_LSQ, Lbl_Degree };

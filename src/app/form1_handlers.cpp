@@ -3,11 +3,11 @@
 #include <cmath>
 #include <filesystem>
 
-#include "app/initial_state.h"
+#include "app/messages.h"
 #include "app/text_rules.h"
 #include "coefficients/least_squares.h"
 #include "coefficients/numerical.h"
-#include "input/read_any_airfoil.h"
+#include "input/read_by_file_type.h"
 #include "loads/aero_loads.h"
 #include "loads/results_log.h"
 #include "vortex/lump_vm.h"

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "app/controls.h"
+#include "plot/picture_box.h"
 
 namespace vantrel {
 

@@ -6,7 +6,7 @@
 
 #include "app/controls.h"
 #include "app/ortak.h"
-#include "vortex/vortex_result.h"
+#include "app/vortex_result.h"
 
 namespace vantrel {
 

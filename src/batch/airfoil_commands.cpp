@@ -2,7 +2,7 @@
 
 #include <fstream>
 
-#include "input/foreign_airfoil.h"
+#include "input/selig_lednicer_converter.h"
 #include "input/naca.h"
 
 namespace vantrel::batch {

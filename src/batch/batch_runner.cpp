@@ -1,10 +1,10 @@
 #include "batch/batch_runner.h"
 
-#include "app/initial_state.h"
+#include "app/messages.h"
 #include "app/text_rules.h"
 #include "batch/sweep_angles.h"
 #include "loads/aero_loads.h"
-#include "vortex/vortex_result.h"
+#include "app/vortex_result.h"
 
 namespace vantrel::batch {
 namespace {

@@ -7,7 +7,8 @@
 #include "batch/output_files.h"
 
 #ifdef VANTREL_HAVE_RENDER
-#include "plot/render/picture_painter.h"
+#include "plot/picture_box.h"
+#include "render/picture_painter.h"
 #endif
 
 namespace vantrel::batch {

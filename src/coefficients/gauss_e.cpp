@@ -2,7 +2,7 @@
 
 #include <cstddef>
 
-#include "app/initial_state.h"
+#include "app/messages.h"
 #include "coefficients/gauss_kernel.h"
 
 namespace vantrel {

@@ -16,6 +16,7 @@
 // Every product is rounded before its difference is taken (see separatelyRounded): a fused
 // multiply-add would change the bits, whatever the compiler flags say.
 #include "coefficients/gauss_kernel.h"
+#include "coefficients/processor_features.h"
 
 #include <algorithm>
 #include <cstddef>
@@ -525,49 +526,7 @@ __attribute__((target("avx512f"))) bool eliminateAvx512(double* block, std::size
 }
 #endif
 
-bool processorHas(VectorInstructions instructions) {
-#if defined(__x86_64__) || defined(__i386__)
-  __builtin_cpu_init();
-  switch (instructions) {
-    case VectorInstructions::Baseline:
-      return true;
-    case VectorInstructions::Avx2:
-      return __builtin_cpu_supports("avx2");
-    case VectorInstructions::Avx512:
-      return __builtin_cpu_supports("avx512f");
-  }
-  return false;
-#else
-  return instructions == VectorInstructions::Baseline;
-#endif
-}
-
 }  // namespace
-
-std::vector<VectorInstructions> supportedVectorInstructions() {
-  std::vector<VectorInstructions> supported;
-  for (VectorInstructions instructions :
-       {VectorInstructions::Baseline, VectorInstructions::Avx2, VectorInstructions::Avx512})
-    if (processorHas(instructions)) supported.push_back(instructions);
-  return supported;
-}
-
-VectorInstructions fastestVectorInstructions() {
-  static const VectorInstructions fastest = supportedVectorInstructions().back();
-  return fastest;
-}
-
-std::string_view nameOf(VectorInstructions instructions) {
-  switch (instructions) {
-    case VectorInstructions::Baseline:
-      return "baseline";
-    case VectorInstructions::Avx2:
-      return "avx2";
-    case VectorInstructions::Avx512:
-      return "avx512f";
-  }
-  return "unknown";
-}
 
 bool eliminateBlocked(double* block, std::size_t rowStride, int order) {
   return eliminateBlocked(fastestVectorInstructions(), block, rowStride, order);

@@ -1,18 +1,10 @@
 #pragma once
 
 #include <cstddef>
-#include <string_view>
-#include <vector>
+
+#include "coefficients/processor_features.h"
 
 namespace vantrel {
-
-// The instruction sets the blocked forward elimination is compiled for. The program picks the
-// fastest one the processor offers when it runs, so one build stays portable and fast.
-enum class VectorInstructions { Baseline, Avx2, Avx512 };
-
-std::vector<VectorInstructions> supportedVectorInstructions();  // Baseline always among them
-VectorInstructions fastestVectorInstructions();
-std::string_view nameOf(VectorInstructions instructions);
 
 // Forward elimination without pivoting of the system of `order` equations whose augmented block
 // (order rows, order + 1 columns, right-hand side last) starts at `block`, rows `rowStride`

@@ -9,6 +9,7 @@
 #include "app/text_rules.h"
 #include "coefficients/gauss_e.h"
 #include "loads/results_log.h"
+#include "plot/picture_box.h"
 #include "plot/graphics.h"
 
 namespace vantrel {

@@ -4,8 +4,8 @@
 #include <variant>
 #include <vector>
 
-#include "input/foreign_airfoil.h"
-#include "input/foreign_layout.h"
+#include "input/selig_lednicer_converter.h"
+#include "input/selig_lednicer_layout.h"
 
 namespace vantrel {
 

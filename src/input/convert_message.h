@@ -3,8 +3,8 @@
 #include <string>
 #include <string_view>
 
-#include "input/foreign_airfoil.h"
-#include "input/name_text.h"
+#include "input/selig_lednicer_converter.h"
+#include "app/name_text.h"
 
 namespace vantrel {
 

@@ -6,9 +6,9 @@
 #include <fstream>
 
 #include "app/report_file.h"
-#include "input/airfoil_reader.h"
+#include "input/nca_parser.h"
 #include "input/coordinate_report.h"
-#include "input/name_text.h"
+#include "app/name_text.h"
 #include "plot/graphics.h"
 
 namespace vantrel {

@@ -1,8 +1,9 @@
+#include "plot/picture_box.h"
 #include "plot/graphics.h"
 
 #include <algorithm>
 
-#include "input/name_text.h"
+#include "app/name_text.h"
 
 namespace vantrel {
 namespace {

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "app/initial_state.h"
+#include "app/messages.h"
 #include "app/text_rules.h"
 #include "coefficients/gauss_e.h"
 #include "vortex/vortex_panels.h"

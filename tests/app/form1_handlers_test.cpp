@@ -8,7 +8,7 @@
 #include <utility>
 
 #include "app/headless_controls.h"
-#include "app/initial_state.h"
+#include "app/messages.h"
 #include "support/test_airfoil.h"
 
 namespace vantrel {

@@ -4,7 +4,7 @@
 
 #include <cmath>
 
-#include "app/initial_state.h"
+#include "app/messages.h"
 #include "batch/csv_export.h"
 #include "batch_test_support.h"
 

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "app/headless_controls.h"
-#include "app/initial_state.h"
+#include "app/messages.h"
 
 namespace vantrel {
 namespace {

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "app/headless_controls.h"
-#include "app/initial_state.h"
+#include "app/messages.h"
 #include "coefficients/gauss_e.h"
 #include "coefficients/gauss_kernel.h"
 #include "coefficients/literal_gauss.h"

@@ -7,7 +7,7 @@
 #include <variant>
 
 #include "app/headless_controls.h"
-#include "app/initial_state.h"
+#include "app/messages.h"
 #include "loads/aero_loads.h"
 #include "support/test_airfoil.h"
 

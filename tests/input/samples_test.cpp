@@ -4,7 +4,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "input/airfoil_reader.h"
+#include "input/nca_parser.h"
 #include "input/naca.h"
 #include "input/reader_fixture.h"
 #include "input/station_file.h"

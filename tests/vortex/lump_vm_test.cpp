@@ -9,6 +9,7 @@
 #include "app/form1_handlers.h"
 #include "app/headless_controls.h"
 #include "app/initial_state.h"
+#include "app/messages.h"
 #include "support/test_airfoil.h"
 
 namespace vantrel {

@@ -1,11 +1,11 @@
 // The About window: its labels, and that it is one non-modal window.
-#include "app/window/about.h"
+#include "window/about.h"
 
 #include <QGroupBox>
 #include <QLabel>
 #include <QTest>
 
-#include "app/window/form1.h"
+#include "window/form1.h"
 #include "window_test_support.h"
 
 using namespace vantrel;

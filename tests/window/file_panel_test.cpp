@@ -1,5 +1,5 @@
 // The file panel: drives, folders, the airfoil file list, and reading a chosen file.
-#include "app/window/file_panel.h"
+#include "window/file_panel.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -7,8 +7,8 @@
 #include <QListWidget>
 #include <QTest>
 
-#include "app/window/form1.h"
-#include "app/window/picture_widget.h"
+#include "window/form1.h"
+#include "window/picture_widget.h"
 #include "window_test_support.h"
 
 using namespace vantrel;

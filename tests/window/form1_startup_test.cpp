@@ -11,9 +11,9 @@
 #include <QScrollBar>
 #include <QTest>
 
-#include "app/window/file_panel.h"
-#include "app/window/form1.h"
-#include "app/window/picture_widget.h"
+#include "window/file_panel.h"
+#include "window/form1.h"
+#include "window/picture_widget.h"
 #include "window_test_support.h"
 
 using namespace vantrel;

@@ -8,7 +8,7 @@
 #include <QTest>
 #include <QTimer>
 
-#include "app/window/form1.h"
+#include "window/form1.h"
 #include "window_test_support.h"
 
 using namespace vantrel;

@@ -9,9 +9,9 @@
 #include <QTimer>
 #include <algorithm>
 
-#include "app/window/form1.h"
-#include "app/window/picture_export.h"
-#include "app/window/picture_widget.h"
+#include "window/form1.h"
+#include "window/picture_export.h"
+#include "window/picture_widget.h"
 #include "window_test_support.h"
 
 using namespace vantrel;

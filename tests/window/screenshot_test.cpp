@@ -4,9 +4,9 @@
 #include <QFile>
 #include <QTest>
 
-#include "app/window/about.h"
-#include "app/window/file_panel.h"
-#include "app/window/form1.h"
+#include "window/about.h"
+#include "window/file_panel.h"
+#include "window/form1.h"
 #include "window_test_support.h"
 
 using namespace vantrel;

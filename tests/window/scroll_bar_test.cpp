@@ -3,8 +3,8 @@
 #include <QScrollBar>
 #include <QTest>
 
-#include "app/window/form1.h"
-#include "app/window/picture_widget.h"
+#include "window/form1.h"
+#include "window/picture_widget.h"
 #include "window_test_support.h"
 
 using namespace vantrel;

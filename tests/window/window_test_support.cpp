@@ -4,8 +4,8 @@
 #include <QListWidget>
 #include <QTest>
 
-#include "app/window/file_panel.h"
-#include "app/window/form1.h"
+#include "window/file_panel.h"
+#include "window/form1.h"
 #include "input/naca.h"
 
 namespace vantrel::testing {

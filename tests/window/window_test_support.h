@@ -5,7 +5,7 @@
 #include <QStringList>
 #include <QTemporaryDir>
 
-#include "app/window/form1.h"
+#include "window/form1.h"
 
 class QListWidget;
 

@@ -1,4 +1,4 @@
-#include "input/airfoil_reader.h"
+#include "input/nca_parser.h"
 
 #include <gtest/gtest.h>
 

@@ -7,9 +7,10 @@
 #include "app/controls.h"
 #include "app/form1_handlers.h"
 #include "app/ortak.h"
-#include "app/window/form1_widgets.h"
-#include "app/window/message_box.h"
-#include "app/window/twips_placement.h"
+#include "plot/picture_box.h"
+#include "window/form1_widgets.h"
+#include "window/message_box.h"
+#include "window/twips_placement.h"
 
 class QLineEdit;
 class QLabel;

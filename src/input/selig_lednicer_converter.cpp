@@ -1,4 +1,4 @@
-#include "input/foreign_airfoil.h"
+#include "input/selig_lednicer_converter.h"
 
 #include <charconv>
 #include <cmath>
@@ -9,7 +9,7 @@
 
 #include "input/airfoil_normalise.h"
 #include "input/convert_message.h"
-#include "input/foreign_layout.h"
+#include "input/selig_lednicer_layout.h"
 #include "input/monotone_cubic.h"
 
 namespace vantrel {

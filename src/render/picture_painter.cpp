@@ -1,4 +1,4 @@
-#include "plot/render/picture_painter.h"
+#include "render/picture_painter.h"
 
 #include <QColor>
 #include <QFileInfo>

@@ -1,4 +1,4 @@
-#include "input/foreign_layout.h"
+#include "input/selig_lednicer_layout.h"
 
 #include <charconv>
 #include <cmath>
@@ -7,7 +7,7 @@
 #include <optional>
 
 #include "input/convert_message.h"
-#include "input/name_text.h"
+#include "app/name_text.h"
 
 namespace vantrel {
 namespace {

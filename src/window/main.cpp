@@ -1,7 +1,7 @@
 #include <QApplication>
 #include <QIcon>
 
-#include "app/window/form1.h"
+#include "window/form1.h"
 
 int main(int argc, char* argv[]) {
   QApplication application(argc, argv);

@@ -1,4 +1,4 @@
-#include "app/window/picture_export.h"
+#include "window/picture_export.h"
 
 #include <QClipboard>
 #include <QDir>
@@ -11,7 +11,7 @@
 #include <cmath>
 
 #include "plot/picture_box.h"
-#include "plot/render/picture_painter.h"
+#include "render/picture_painter.h"
 
 namespace vantrel {
 namespace {

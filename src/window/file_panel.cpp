@@ -1,4 +1,4 @@
-#include "app/window/file_panel.h"
+#include "window/file_panel.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -1,4 +1,4 @@
-#include "app/window/form1.h"
+#include "window/form1.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -15,9 +15,9 @@
 #include <filesystem>
 
 #include "app/initial_state.h"
-#include "app/window/about.h"
-#include "app/window/file_panel.h"
-#include "app/window/picture_widget.h"
+#include "window/about.h"
+#include "window/file_panel.h"
+#include "window/picture_widget.h"
 
 namespace vantrel {
 namespace {

@@ -1,4 +1,4 @@
-#include "input/foreign_airfoil.h"
+#include "input/selig_lednicer_converter.h"
 
 #include <gtest/gtest.h>
 
@@ -9,7 +9,7 @@
 #include <utility>
 #include <vector>
 
-#include "input/airfoil_reader.h"
+#include "input/nca_parser.h"
 #include "input/naca.h"
 
 namespace vantrel {

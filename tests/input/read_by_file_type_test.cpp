@@ -1,4 +1,4 @@
-#include "input/read_any_airfoil.h"
+#include "input/read_by_file_type.h"
 
 #include <gtest/gtest.h>
 

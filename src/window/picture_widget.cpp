@@ -1,11 +1,11 @@
-#include "app/window/picture_widget.h"
+#include "window/picture_widget.h"
 
 #include <QContextMenuEvent>
 #include <QMenu>
 #include <QPainter>
 
-#include "app/window/picture_export.h"
-#include "plot/render/picture_painter.h"
+#include "window/picture_export.h"
+#include "render/picture_painter.h"
 
 namespace vantrel {
 

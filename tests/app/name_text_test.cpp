@@ -1,4 +1,4 @@
-#include "input/name_text.h"
+#include "app/name_text.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "app/window/form1_widgets.h"
+#include "window/form1_widgets.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -14,9 +14,9 @@
 
 #include "app/controls.h"
 #include "app/initial_state.h"
-#include "app/window/file_panel.h"
-#include "app/window/picture_widget.h"
-#include "app/window/twips_placement.h"
+#include "window/file_panel.h"
+#include "window/picture_widget.h"
+#include "window/twips_placement.h"
 
 namespace vantrel {
 namespace {

@@ -1,4 +1,4 @@
-#include "input/read_any_airfoil.h"
+#include "input/read_by_file_type.h"
 
 #include <algorithm>
 #include <cctype>
@@ -6,7 +6,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "input/foreign_airfoil.h"
+#include "input/selig_lednicer_converter.h"
 #include "input/read_data_file.h"
 
 namespace vantrel {

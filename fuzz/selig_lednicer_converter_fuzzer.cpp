@@ -12,8 +12,8 @@
 #include "app/headless_controls.h"
 #include "app/ortak.h"
 #include "app/session.h"
-#include "input/airfoil_reader.h"
-#include "input/foreign_airfoil.h"
+#include "input/nca_parser.h"
+#include "input/selig_lednicer_converter.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   if (size < 1) return 0;

@@ -1,10 +1,10 @@
-#include "app/window/about.h"
+#include "window/about.h"
 
 #include <QColor>
 #include <QFont>
 #include <QLabel>
 
-#include "app/window/twips_placement.h"
+#include "window/twips_placement.h"
 
 namespace vantrel {
 namespace {

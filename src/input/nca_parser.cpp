@@ -1,4 +1,4 @@
-#include "input/airfoil_reader.h"
+#include "input/nca_parser.h"
 
 #include <charconv>
 #include <cmath>
@@ -9,7 +9,7 @@
 
 #include "app/text_rules.h"
 #include "input/camber_line.h"
-#include "input/name_text.h"
+#include "app/name_text.h"
 
 namespace vantrel {
 namespace {

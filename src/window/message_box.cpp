@@ -1,8 +1,8 @@
-#include "app/window/message_box.h"
+#include "window/message_box.h"
 
 #include <QMessageBox>
 
-#include "app/initial_state.h"
+#include "app/messages.h"
 
 namespace vantrel {
 

@@ -1,4 +1,4 @@
-#include "app/window/twips_placement.h"
+#include "window/twips_placement.h"
 
 #include <QAbstractButton>
 #include <QLabel>

@@ -6,7 +6,7 @@
 #include <variant>
 #include <vector>
 
-#include "input/foreign_airfoil.h"
+#include "input/selig_lednicer_converter.h"
 
 namespace vantrel {
 
