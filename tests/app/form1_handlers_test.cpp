@@ -175,17 +175,6 @@ TEST_F(Form1HandlersTest, ScrollBarsBeforeAnyCoefficientsOnlyMoveTheirText) {
   EXPECT_TRUE(form.messages().empty());
 }
 
-// A user's whole session on one file: choose it, type an angle, run the lumped vortex method.
-// The coordinate report is the reader's table followed by the method's three blocks.
-TEST_F(Form1HandlersTest, ReadThenLumpedVortexWritesTheWholeCoordinateReport) {
-  const std::filesystem::path cases = std::filesystem::path(VANTREL_TEST_DATA) / "read_then_vortex";
-  ASSERT_TRUE(handlers.File1_Click(cases.string(), "airfoil.nca"));
-  form.setText(TextBox::Text_Alfa, "4");
-  handlers.Mn_LumpVM_Click();
-  EXPECT_TRUE(form.messages().empty());
-  EXPECT_EQ(test::fileBytes(workDir / "Vantrel.txt"), test::fileBytes(cases / "Vantrel.txt"));
-}
-
 // Notes what the results log holds at the moment each message is shown, as a user reading the
 // message box could see it.
 class LogWatchingControls : public HeadlessControls {

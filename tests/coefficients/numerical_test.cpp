@@ -84,23 +84,6 @@ TEST_F(NumericalFourierTest, WithoutAnAirfoilLogsZerosAndLetsTheLoadsRun) {
   EXPECT_TRUE(form_.messages().empty());
 }
 
-TEST_F(NumericalFourierTest, AppendsItsBlockByteForByteAfterWhatTheLogHeld) {
-  const fs::path expectedFile =
-      fs::path(VANTREL_TEST_DATA) / "numerical_parabola_even_x" / "Poly5.txt";
-  writeBytes(logPath(), "earlier run\r\n");
-  const auto x = evenlySpacedX(21);
-  fillCamberAirfoil(ortak_, parabolicCamber(x));
-  ASSERT_TRUE(NumericalFourier(session_));
-  const std::string expected = fileBytes(expectedFile);
-  ASSERT_FALSE(expected.empty());
-  EXPECT_EQ(fileBytes(logPath()), expected);
-
-  // A second run appends the same block again.
-  ASSERT_TRUE(NumericalFourier(session_));
-  EXPECT_EQ(fileBytes(logPath()),
-            expected + expected.substr(std::string("earlier run\r\n").size()));
-}
-
 TEST_F(NumericalFourierTest, RefusesNeighbouringStationsWithTheSameXAndChangesNothing) {
   fillCamberAirfoil(ortak_, {{0.0, 0.0}, {0.25, 0.01}, {0.5, 0.02}, {0.5, 0.03}, {1.0, 0.0}});
   ortak_.M = 4;

@@ -24,16 +24,6 @@ const std::string kBigger =
     "Bigger\r\nh\r\nh\r\n0 0 0 0\r\n0.25 0.06 0.25 -0.04\r\n0.5 0.07 0.5 -0.03\r\n1 0 1 0\r\n";
 const std::string kSmaller = "Smaller\r\nh\r\nh\r\n0 0 0 0\r\n1 0.01 1 0.01\r\n";
 
-TEST_F(ReadDataFileTest, ReportsMatchTheHandCheckedFiles) {
-  for (const char* name : {"report_hand_checked", "report_quoted_name_lf", "report_no_stations"}) {
-    SCOPED_TRACE(name);
-    const std::filesystem::path caseFolder = std::filesystem::path(VANTREL_TEST_DATA) / name;
-    ASSERT_TRUE(ReadDataFile(session, (caseFolder / "input.nca").string()));
-    EXPECT_EQ(report(), fileBytes(caseFolder / "Vantrel.txt"));
-    EXPECT_TRUE(form.messages().empty());
-  }
-}
-
 TEST_F(ReadDataFileTest, ReadFillsTheStationStateAndNothingElse) {
   ortak.M = 5;
   ortak.A = {0.1, 0.2, 0.3};

@@ -123,19 +123,6 @@ TEST_F(LumpedVortexTest, MatrixBlockOnlyUpToThirtyEightPanels) {
   EXPECT_EQ(ortak_.M, 39.0);
 }
 
-TEST_F(LumpedVortexTest, AppendsItsThreeBlocksByteForByte) {
-  const fs::path expectedFile =
-      fs::path(VANTREL_TEST_DATA) / "lumped_vortex_parabola_6" / "Vantrel.txt";
-  test::writeBytes(reportPath(), "read report\r\n");
-  parabolaOn(6);
-  run("4");
-  const std::string expected = fileBytes(expectedFile);
-  ASSERT_FALSE(expected.empty());
-  EXPECT_EQ(fileBytes(reportPath()), expected);
-  EXPECT_EQ(cl(), "0.641");
-  EXPECT_EQ(cm(), "-0.06");
-}
-
 TEST_F(LumpedVortexTest, RefusesAZeroLengthPanelAndChangesNothing) {
   fillCamberAirfoil(ortak_, {{0.0, 0.0}, {0.25, 0.01}, {0.5, 0.02}, {0.5, 0.02}, {1.0, 0.0}});
   ortak_.M = 5;
