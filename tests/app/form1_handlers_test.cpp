@@ -9,18 +9,14 @@
 
 #include "app/headless_controls.h"
 #include "app/messages.h"
+#include "support/session_test.h"
 #include "support/test_airfoil.h"
 
 namespace vantrel {
 namespace {
 
-class Form1HandlersTest : public ::testing::Test {
+class Form1HandlersTest : public test::HandlersTest {
  protected:
-  Form1HandlersTest()
-      : workDir(test::freshFolderForThisTest("handlers_")), handlers(ortak, form, workDir) {
-    handlers.Form_Load();
-  }
-
   void readAirfoil(const std::vector<test::Station>& camber) {
     const std::filesystem::path folder = workDir / "airfoils";
     std::filesystem::create_directories(folder);
@@ -40,11 +36,6 @@ class Form1HandlersTest : public ::testing::Test {
     }
     return true;
   }
-
-  std::filesystem::path workDir;
-  Ortak ortak;
-  HeadlessControls form;
-  Form1Handlers handlers;
 };
 
 TEST_F(Form1HandlersTest, ScrollBarsBeforeAFileOnlyTellTheUser) {

@@ -8,11 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "app/form1_handlers.h"
-#include "app/headless_controls.h"
-#include "app/session.h"
 #include "coefficients/numerical.h"
-#include "support/test_airfoil.h"
+#include "support/session_test.h"
 #include "vortex/lump_vm.h"
 
 // Every folder under tests/data is one case: its airfoil file, an `actions` file, and the reports
@@ -53,11 +50,8 @@ std::pair<std::string, std::string> splitFirstWord(std::string line) {
   return {line.substr(0, space), line.substr(space + 1)};
 }
 
-class ReportCase : public ::testing::TestWithParam<std::string> {
+class ReportCase : public test::HandlersTest, public ::testing::WithParamInterface<std::string> {
  protected:
-  void SetUp() override { handlers.Form_Load(); }
-  void TearDown() override { fs::remove_all(workDir); }
-
   // Runs one line of `actions`; false when the step is not one this test knows.
   bool perform(const std::string& step, const std::string& argument) {
     const std::map<std::string, std::function<void()>> steps = {
@@ -104,11 +98,6 @@ class ReportCase : public ::testing::TestWithParam<std::string> {
   }
 
   const fs::path caseFolder = kData / GetParam();
-  const fs::path workDir = test::freshFolder("case_" + GetParam());
-  Ortak ortak;
-  HeadlessControls form;
-  Form1Handlers handlers{ortak, form, workDir};
-  Session session{ortak, form, workDir};
 };
 
 TEST_P(ReportCase, LeavesTheExpectedReportsByteForByte) {
