@@ -1,8 +1,5 @@
 #include "batch/summary_output.h"
 
-#include <utility>
-#include <vector>
-
 #include "batch/json_text.h"
 
 namespace vantrel::batch {
@@ -11,17 +8,15 @@ namespace {
 constexpr Label kShownLabels[] = {Label::Lbl_Airfoil, Label::Lbl_Degree};
 
 Json jsonState(const Ortak& ortak) {
-  Json state = {{"NPoint", ortak.NPoint}, {"M", ortak.M}, {"A", ortak.A}};
-  const std::vector<std::pair<const char*, double>> numbers = {
-      {"A0Camber", ortak.A0Camber}, {"Alfa", ortak.Alfa}, {"Alfa0", ortak.Alfa0},
-      {"CmAC", ortak.CmAC},         {"CL", ortak.CL},     {"CLMin", ortak.CLMin},
-      {"CLMax", ortak.CLMax}};
-  const std::vector<std::pair<const char*, const std::vector<double>*>> arrays = {
-      {"xU", &ortak.xU}, {"yU", &ortak.yU}, {"xL", &ortak.xL},      {"yL", &ortak.yL},
-      {"xC", &ortak.xC}, {"yC", &ortak.yC}, {"Theta", &ortak.Theta}};
-  for (const auto& [name, value] : numbers) state[name] = value;
-  for (const auto& [name, values] : arrays) state[name] = *values;
-  return state;
+  return {{"NPoint", ortak.NPoint}, {"M", ortak.M},
+          {"A", ortak.A},           {"A0Camber", ortak.A0Camber},
+          {"Alfa", ortak.Alfa},     {"Alfa0", ortak.Alfa0},
+          {"CmAC", ortak.CmAC},     {"CL", ortak.CL},
+          {"CLMin", ortak.CLMin},   {"CLMax", ortak.CLMax},
+          {"xU", ortak.xU},         {"yU", ortak.yU},
+          {"xL", ortak.xL},         {"yL", ortak.yL},
+          {"xC", ortak.xC},         {"yC", ortak.yC},
+          {"Theta", ortak.Theta}};
 }
 
 }  // namespace
