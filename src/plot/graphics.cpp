@@ -1,9 +1,9 @@
+#include "plot/picture_box.h"
 #include "plot/graphics.h"
 
 #include <algorithm>
 
 #include "app/name_text.h"
-#include "plot/picture_box.h"
 
 namespace vantrel {
 namespace {
