@@ -1,18 +1,40 @@
 #include "app/form1_handlers.h"
 
+#include <algorithm>
 #include <cmath>
 #include <filesystem>
 
 #include "app/messages.h"
+#include "app/name_text.h"
 #include "app/text_rules.h"
 #include "coefficients/least_squares.h"
 #include "coefficients/numerical.h"
 #include "input/read_by_file_type.h"
 #include "loads/aero_loads.h"
 #include "loads/results_log.h"
+#include "plot/picture_box.h"
 #include "vortex/lump_vm.h"
 
 namespace vantrel {
+namespace {
+
+constexpr TextBox kResultBoxes[] = {TextBox::Text_Alfa0, TextBox::Text_CmAC, TextBox::Text_CL,
+                                    TextBox::Text_Cmx};
+constexpr Picture kResultPictures[] = {Picture::Picture_CL, Picture::Picture_Cmx,
+                                       Picture::Picture_Load};
+
+// The bar position nearest to a typed value; a value beyond the bar's range puts it at its end.
+int nearestPosition(double positionsPerUnit, int offset, int maximum, double value) {
+  const double position = value * positionsPerUnit + offset;
+  if (std::isnan(position)) return offset;
+  return static_cast<int>(std::lround(std::clamp(position, 0.0, double(maximum))));
+}
+
+std::string fileNameOf(const std::string& path) {
+  return bytesToUtf8(std::filesystem::path(path).filename().string());
+}
+
+}  // namespace
 
 Form1Handlers::Form1Handlers(Ortak& ortak, Controls& form, std::filesystem::path workDir)
     : session_{ortak, form, std::move(workDir)} {}
@@ -44,9 +66,24 @@ bool Form1Handlers::File1_Click(const std::string& folder, const std::string& fi
     FileLoaded_ = wasLoaded;  // the previous airfoil is still there
     return false;
   }
+  forgetResults();
   session.form.setFrameVisible(Frame::Frame_IOWindow, false);
   FileLoaded_ = true;
   return true;
+}
+
+// The previous airfoil's results must not stay on screen beside the new one, nor its
+// coefficients be applied to the new stations by a scroll bar.
+void Form1Handlers::forgetResults() {
+  Controls& form = session_.form;
+  session_.ortak.A.clear();
+  for (TextBox box : kResultBoxes) form.setText(box, "");
+  for (Picture picture : kResultPictures) form.picture(picture).Cls();
+  form.setLabelVisible(Label::Lbl_LSQ, false);
+  form.setLabelVisible(Label::Lbl_Degree, false);
+  session_.lastVortexResult.reset();
+  coefficientsMethod_.clear();
+  shownMethod_.clear();
 }
 
 void Form1Handlers::Mn_Polynomial_Click() {
@@ -74,7 +111,17 @@ void Form1Handlers::Cmnd_LSQM_Click() {
   if (capped) form.showMessage(kDegreeCapMessage);
   session.ortak.M = degree;
   LSQPolynomial(session);
-  CalcAeroLoads(session);
+  coefficientsMethod_ =
+      "Least squares, degree " + NumberToText(degree) +
+      (form.isSelected(Option::Opt_WithEnd) ? ", with end conditions" : ", without end conditions");
+  resultsFromCoefficients();
+}
+
+void Form1Handlers::resultsFromCoefficients() {
+  CalcAeroLoads(session_);
+  shownMethod_ = coefficientsMethod_;
+  alfaInUse_ = NumberToText(session_.ortak.Alfa);
+  xMInUse_ = NumberToText(TextToNumber(session_.form.text(TextBox::Text_xM)));
 }
 
 void Form1Handlers::HScroll_Alfa_Change(int value) {
@@ -85,7 +132,18 @@ void Form1Handlers::HScroll_Alfa_Change(int value) {
   }
   const double v = static_cast<double>(value - 100) / 10;
   session.form.setText(TextBox::Text_Alfa, NumberToText(v));
-  if (haveCoefficients()) CalcAeroLoads(session);
+  computeAtTypedAlfa();
+}
+
+void Form1Handlers::computeAtTypedAlfa() {
+  if (!haveCoefficients()) return;
+  const bool replacesVortexResults = shownMethod_ != coefficientsMethod_;
+  resultsFromCoefficients();
+  if (replacesVortexResults) {
+    shownMethod_ +=
+        " (α changed after the lumped vortex method: recomputed from these Fourier "
+        "coefficients)";
+  }
 }
 
 void Form1Handlers::HScroll_xM_Change(int value) {
@@ -96,21 +154,75 @@ void Form1Handlers::HScroll_xM_Change(int value) {
   }
   const double v = static_cast<double>(value) / 100;
   session.form.setText(TextBox::Text_xM, NumberToText(v));
-  if (haveCoefficients()) MomentCurve(session);
+  if (!haveCoefficients()) return;
+  MomentCurve(session);
+  xMInUse_ = NumberToText(v);
+}
+
+int Form1Handlers::Text_Alfa_Enter() {
+  Session& session = beginAction();
+  const double typed = TextToNumber(session.form.text(TextBox::Text_Alfa));
+  if (!FileLoaded_) {
+    session.form.showMessage(kOpenAirfoilMessage);
+  } else {
+    session.form.setText(TextBox::Text_Alfa, NumberToText(typed));
+    computeAtTypedAlfa();
+  }
+  return nearestPosition(10, 100, 200, typed);
+}
+
+int Form1Handlers::Text_xM_Enter() {
+  Session& session = beginAction();
+  const double typed = TextToNumber(session.form.text(TextBox::Text_xM));
+  if (!FileLoaded_) {
+    session.form.showMessage(kOpenAirfoilMessage);
+  } else {
+    session.form.setText(TextBox::Text_xM, NumberToText(typed));
+    if (haveCoefficients()) {
+      MomentCurve(session);
+      xMInUse_ = NumberToText(typed);
+    }
+  }
+  return nearestPosition(100, 0, 100, typed);
 }
 
 void Form1Handlers::Mn_Numerical_Click() {
-  Session& session = beginAction();
-  if (NumericalFourier(session)) CalcAeroLoads(session);
-}
-
-void Form1Handlers::Mn_LumpVM_Click() {
   Session& session = beginAction();
   if (!FileLoaded_) {
     session.form.showMessage(kOpenAirfoilMessage);
     return;
   }
-  LumpedVortex(session);
+  if (!NumericalFourier(session)) return;
+  coefficientsMethod_ =
+      "Numerical integration, " + std::to_string(session.ortak.NPoint) + " stations";
+  resultsFromCoefficients();
+}
+
+bool Form1Handlers::Mn_LumpVM_Click() {
+  Session& session = beginAction();
+  if (!FileLoaded_) {
+    session.form.showMessage(kOpenAirfoilMessage);
+    return true;
+  }
+  const VortexRun run = LumpedVortex(session);
+  if (run == VortexRun::Done) {
+    shownMethod_ = "Lumped vortex, " + NumberToText(session.ortak.M) +
+                   " panels: CL and the moment about the quarter chord";
+    if (!coefficientsMethod_.empty()) shownMethod_ += "; α₀ and Cmx from " + coefficientsMethod_;
+    alfaInUse_ = NumberToText(TextToNumber(session.form.text(TextBox::Text_Alfa)));
+  }
+  return run != VortexRun::Stopped;
+}
+
+std::string Form1Handlers::statusLine() const {
+  if (!FileLoaded_) return "No airfoil read yet";
+  const Ortak& ortak = session_.ortak;
+  std::string line = bytesToUtf8(ortak.AirfoilName) + " (" + fileNameOf(DataFile_) + "), " +
+                     std::to_string(ortak.NPoint) + " stations  |  ";
+  if (shownMethod_.empty()) return line + "No results yet";
+  line += shownMethod_ + "  |  α = " + alfaInUse_ + "°";
+  if (!coefficientsMethod_.empty()) line += ", xM/c = " + xMInUse_;
+  return line;
 }
 
 }  // namespace vantrel

@@ -23,21 +23,38 @@ class Form1Handlers {
   void Cmnd_LSQM_Click();
   void HScroll_Alfa_Change(int value);
   void HScroll_xM_Change(int value);
+  // Enter in Text_Alfa or Text_xM: what the scroll bar's change runs, with the typed number.
+  // Returns the bar position nearest to it, for the bar to show without running again.
+  int Text_Alfa_Enter();
+  int Text_xM_Enter();
   void Mn_Numerical_Click();
-  void Mn_LumpVM_Click();
+  // Returns false when the work was stopped through the session's progress: nothing changed.
+  bool Mn_LumpVM_Click();
 
   const std::string& DataFile() const { return DataFile_; }
   bool FileLoaded() const { return FileLoaded_; }
   Session& session() { return session_; }
   const Session& session() const { return session_; }
 
+  // Which airfoil, which method produced the numbers in the result boxes, at which angle and
+  // reference point: one line for a status bar.
+  std::string statusLine() const;
+
  private:
   Session& beginAction();
   bool haveCoefficients() const { return !session_.ortak.A.empty(); }
+  void forgetResults();
+  void computeAtTypedAlfa();
+  void resultsFromCoefficients();
 
   Session session_;
   std::string DataFile_;
   bool FileLoaded_ = false;
+  // How the coefficients in A were obtained, and what the result boxes show; empty: nothing.
+  std::string coefficientsMethod_;
+  std::string shownMethod_;
+  std::string alfaInUse_;
+  std::string xMInUse_;
 };
 
 }  // namespace vantrel

@@ -23,6 +23,8 @@ struct Ortak {
   double CL = 0.0;
   double CLMin = 0.0;
   double CLMax = 0.0;
+
+  friend bool operator==(const Ortak&, const Ortak&) = default;
 };
 
 }  // namespace vantrel

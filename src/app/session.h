@@ -6,6 +6,7 @@
 
 #include "app/controls.h"
 #include "app/ortak.h"
+#include "app/progress.h"
 #include "app/vortex_result.h"
 
 namespace vantrel {
@@ -21,6 +22,8 @@ struct Session {
   bool logFailureShown = false;
   // The last lumped vortex results at full precision (the text boxes show them rounded).
   std::optional<VortexResult> lastVortexResult = std::nullopt;
+  // Told how far long work has come, and asked whether to go on; none: work runs to the end.
+  Progress* progress = nullptr;
 
   std::filesystem::path reportPath(std::string_view fileName) const { return workDir / fileName; }
 };

@@ -30,6 +30,8 @@ class BatchRunner {
   const Ortak& ortak() const { return ortak_; }
   const std::optional<SweepTable>& sweep() const { return sweep_; }
   const std::vector<std::string>& failures() const { return failures_; }
+  // Long work (the lumped vortex method on many panels) reports here; none by default.
+  void setProgress(Progress* progress) { handlers_.session().progress = progress; }
 
  private:
   enum class Method { None, Fourier, LumpedVortex };

@@ -1,5 +1,7 @@
 #include "batch/batch_tool.h"
 
+#include <iostream>
+#include <optional>
 #include <variant>
 
 #include "batch/airfoil_commands.h"
@@ -9,6 +11,7 @@
 #include "batch/output_files.h"
 #include "batch/plot_export.h"
 #include "batch/summary_output.h"
+#include "batch/terminal_progress.h"
 
 namespace vantrel::batch {
 namespace {
@@ -16,10 +19,14 @@ namespace {
 constexpr const char* kToolName = "qeb-vantrel-batch: ";
 
 // Replays the actions until one fails: later actions would work on what the failed one left.
-bool replay(BatchRunner& runner, const std::vector<Action>& actions, std::ostream& err) {
+bool replay(BatchRunner& runner, const std::vector<Action>& actions, std::ostream& err,
+            TerminalProgress* progress) {
   for (const Action& action : actions) {
     const std::size_t failuresBefore = runner.failures().size();
-    if (runner.run(action)) continue;
+    if (progress) progress->startAction();
+    const bool ok = runner.run(action);
+    if (progress) progress->finishAction();
+    if (ok) continue;
     for (std::size_t i = failuresBefore; i < runner.failures().size(); ++i) {
       err << kToolName << runner.failures()[i] << "\n";
     }
@@ -31,7 +38,7 @@ bool replay(BatchRunner& runner, const std::vector<Action>& actions, std::ostrea
 bool saveOutputs(const RunOptions& options, const BatchRunner& runner, std::ostream& err) {
   bool ok = true;
   if (options.plotsDir) {
-    if (auto failure = writePlots(runner.controls(), *options.plotsDir)) {
+    if (auto failure = writePlots(runner.controls(), *options.plotsDir, options.axes)) {
       err << kToolName << "--plots: " << *failure << "\n";
       ok = false;
     }
@@ -63,7 +70,13 @@ int runActions(const RunCommand& command, std::ostream& out, std::ostream& err) 
     return kExitFailed;
   }
   BatchRunner runner(command.options.workDir);
-  bool ok = replay(runner, command.actions, err);
+  // A progress line only where a person watches it: never into a file or a pipe.
+  std::optional<TerminalProgress> progress;
+  if (&err == &std::cerr && standardErrorIsTerminal()) {
+    progress.emplace(err);
+    runner.setProgress(&*progress);
+  }
+  bool ok = replay(runner, command.actions, err, progress ? &*progress : nullptr);
   ok = saveOutputs(command.options, runner, err) && ok;
   printResults(command.options, runner, out);
   return ok && out ? kExitOk : kExitFailed;

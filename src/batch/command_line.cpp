@@ -5,6 +5,7 @@
 #include <map>
 
 #include "batch/sweep_angles.h"
+#include "input/naca.h"
 
 namespace vantrel::batch {
 namespace {
@@ -114,6 +115,10 @@ std::optional<UsageError> readOption(const std::string& option, ArgumentReader& 
     options.json = true;
     return std::nullopt;
   }
+  if (option == "--axes") {
+    options.axes = true;
+    return std::nullopt;
+  }
   if (option != "--workdir" && option != "--plots" && option != "--csv") {
     return UsageError{"unknown option \"" + option + "\""};
   }
@@ -153,12 +158,17 @@ Command parseRun(ArgumentReader& reader) {
     run.actions.push_back(std::move(action));
   }
   if (run.actions.empty()) return UsageError{"no action given"};
+  if (run.options.axes && !run.options.plotsDir) {
+    return UsageError{
+        "--axes: adds axes and values to the pictures of --plots DIR, which is missing"};
+  }
   return run;
 }
 
 // naca DESIGNATION [--stations N], convert FILE [--stations N]
 template <typename Generator>
-Command parseGenerator(ArgumentReader& reader, const std::string& command, Generator generator) {
+Command parseGenerator(ArgumentReader& reader, const std::string& command, Generator generator,
+                       int mostStations) {
   auto subject = reader.take();
   if (!subject || subject->starts_with("--")) {
     return missing(command, command == "naca" ? "DESIGNATION" : "FILE");
@@ -168,10 +178,10 @@ Command parseGenerator(ArgumentReader& reader, const std::string& command, Gener
     const std::string word = *reader.take();
     if (word != "--stations") return UsageError{command + ": unexpected \"" + word + "\""};
     const auto count = reader.take();
-    const auto stations = count ? strictInteger(*count, 2, kMaxStations) : std::nullopt;
+    const auto stations = count ? strictInteger(*count, 2, mostStations) : std::nullopt;
     if (!stations) {
       return UsageError{command + ": --stations needs a whole number from 2 to " +
-                        std::to_string(kMaxStations)};
+                        std::to_string(mostStations)};
     }
     generator.stations = *stations;
   }
@@ -187,17 +197,18 @@ Command parseCommandLine(const std::vector<std::string>& arguments) {
   if (first == "--help" || first == "-h") return HelpCommand{};
   if (first == "naca") {
     reader.take();
-    return parseGenerator(reader, first, NacaCommand{});
+    return parseGenerator(reader, first, NacaCommand{}, kMostNacaStations);
   }
   if (first == "convert") {
     reader.take();
-    return parseGenerator(reader, first, ConvertCommand{});
+    return parseGenerator(reader, first, ConvertCommand{}, kMaxStations);
   }
   return parseRun(reader);
 }
 
 std::string usageText() {
-  return "usage: qeb-vantrel-batch [--workdir DIR] [--json] [--plots DIR] [--csv DIR] ACTION...\n"
+  return "usage: qeb-vantrel-batch [--workdir DIR] [--json] [--plots DIR [--axes]] [--csv DIR]\n"
+         "                         ACTION...\n"
          "       qeb-vantrel-batch naca DESIGNATION [--stations N]\n"
          "       qeb-vantrel-batch convert FILE.dat [--stations N]\n"
          "actions, replayed in order as a user would do them in the window:\n"
@@ -211,6 +222,7 @@ std::string usageText() {
          "  numerical                \"Numerical Integration\"\n"
          "  vortex                   \"Lumped Vortex Method\"\n"
          "  sweep FROM TO STEP       rerun the last method at each angle; prints a CSV table\n"
+         "--axes draws axes and values on the pictures of --plots and writes NAME.axes.json\n"
          "exit status: 0 every action ran, 1 an action failed, 2 command line not understood\n";
 }
 

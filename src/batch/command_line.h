@@ -23,6 +23,7 @@ struct RunOptions {
   std::filesystem::path workDir = ".";
   bool json = false;
   std::optional<std::filesystem::path> plotsDir;
+  bool axes = false;  // axes and values on the pictures of plotsDir
   std::optional<std::filesystem::path> csvDir;
 };
 

@@ -4,10 +4,13 @@
 
 #include "batch/json_text.h"
 #include "batch/output_files.h"
+#include "plot/axes_layer.h"
+#include "plot/edge_marker.h"
 
 #ifdef VANTREL_HAVE_RENDER
 #include "plot/picture_box.h"
 #include "render/picture_painter.h"
+#include "render/text_rendering.h"
 #endif
 
 namespace vantrel::batch {
@@ -39,12 +42,38 @@ std::string jsonOperation(const CircleOp& circle) {
                             {"color", jsonColor(circle.color)}});
 }
 
+std::string jsonOperation(const OverlayLine& line) {
+  return "{\"x1\": " + jsonNumber(line.x1) + ", \"y1\": " + jsonNumber(line.y1) +
+         ", \"x2\": " + jsonNumber(line.x2) + ", \"y2\": " + jsonNumber(line.y2) +
+         ", \"color\": " + jsonColor(line.color) + ", \"width\": " + jsonNumber(line.width) + "}";
+}
+
+std::string jsonOperation(const OverlayText& text) {
+  return "{\"left\": " + jsonNumber(text.left) + ", \"top\": " + jsonNumber(text.top) +
+         ", \"width\": " + jsonNumber(text.width) + ", \"height\": " + jsonNumber(text.height) +
+         ", \"font\": " + jsonNumber(text.fontPixels) + ", \"text\": " + jsonString(text.text) +
+         ", \"color\": " + jsonColor(text.color) + "}";
+}
+
+template <typename Item>
+std::string jsonItems(const std::vector<Item>& items) {
+  std::string out = "[";
+  for (const Item& item : items) {
+    if (out.size() > 1) out += ",\n  ";
+    out += jsonOperation(item);
+  }
+  return out + "]";
+}
+
 #ifdef VANTREL_HAVE_RENDER
 std::optional<std::string> writePictures(const PictureBox& picture, PixelSize size,
-                                         const std::filesystem::path& stem) {
+                                         const std::filesystem::path& stem,
+                                         const PictureLayers& layers) {
   const QString base = QString::fromStdString(stem.string());
-  QString error = savePicturePng(picture, base + ".png", size.width, size.height);
-  if (error.isEmpty()) error = savePictureSvg(picture, base + ".svg", size.width, size.height);
+  QString error = savePicturePng(picture, base + ".png", size.width, size.height, layers);
+  if (error.isEmpty()) {
+    error = savePictureSvg(picture, base + ".svg", size.width, size.height, layers);
+  }
   if (!error.isEmpty()) return error.toStdString();
   return std::nullopt;
 }
@@ -81,17 +110,44 @@ PixelSize savedPictureSize(Picture picture) {
   return {400, 200};
 }
 
+std::string overlayJson(const PictureBox& picture, Picture area, PixelSize size) {
+  Overlay overlay = operatingPointMarker(picture, size.width, size.height, kSavedPictureScale);
+  const Overlay axes = axesAndValues(picture, axesStyleOf(area), size.width, size.height,
+                                     axesFontPixels(kSavedPictureScale));
+  overlay.lines.insert(overlay.lines.end(), axes.lines.begin(), axes.lines.end());
+  overlay.texts.insert(overlay.texts.end(), axes.texts.begin(), axes.texts.end());
+  return "{\"width\": " + std::to_string(size.width) +
+         ", \"height\": " + std::to_string(size.height) +
+         ",\n \"lines\": " + jsonItems(overlay.lines) +
+         ",\n \"texts\": " + jsonItems(overlay.texts) + "}\n";
+}
+
 std::optional<std::string> writePlots(const HeadlessControls& controls,
-                                      const std::filesystem::path& folder) {
+                                      const std::filesystem::path& folder, bool axes) {
   if (auto failure = makeFolder(folder)) return failure;
+#ifdef VANTREL_HAVE_RENDER
+  std::optional<TextRendering> textRendering;
+  if (axes) textRendering.emplace();
+#endif
   for (Picture area : kAllPictures) {
     const std::filesystem::path stem = folder / nameOf(area);
     const PictureBox& picture = controls.picture(area);
     if (auto failure = writeTextFile(stem.string() + ".json", displayListJson(picture))) {
       return failure;
     }
+    if (axes) {
+      const std::string overlay = overlayJson(picture, area, savedPictureSize(area));
+      if (auto failure = writeTextFile(stem.string() + ".axes.json", overlay)) return failure;
+    }
 #ifdef VANTREL_HAVE_RENDER
-    if (auto failure = writePictures(picture, savedPictureSize(area), stem)) return failure;
+    PictureLayers layers;
+    if (axes) {
+      // Pictures for a report: lines as thick, for their size, as in the window.
+      layers = {axesStyleOf(area), kSavedPictureScale, kSavedPictureScale};
+    }
+    if (auto failure = writePictures(picture, savedPictureSize(area), stem, layers)) {
+      return failure;
+    }
 #endif
   }
   return std::nullopt;

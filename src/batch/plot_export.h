@@ -20,10 +20,17 @@ struct PixelSize {
   int height;
 };
 PixelSize savedPictureSize(Picture picture);
+// The saved pictures are this many times their size in the window as designed.
+inline constexpr double kSavedPictureScale = 2.0;
+
+// What is drawn over a picture area of the saved size: the operating point's edge marker, and
+// the axes and values, as JSON {"width", "height", "lines": [...], "texts": [...]} in pixels.
+std::string overlayJson(const PictureBox& picture, Picture area, PixelSize size);
 
 // Writes DIR/<name>.json for the five picture areas, and DIR/<name>.png and DIR/<name>.svg when
-// the tool is built with the renderer. Returns why it could not, nothing on success.
+// the tool is built with the renderer. With `axes`, the pictures carry axes and values and
+// DIR/<name>.axes.json says what was laid over each. Returns why it could not, nothing on success.
 std::optional<std::string> writePlots(const HeadlessControls& controls,
-                                      const std::filesystem::path& folder);
+                                      const std::filesystem::path& folder, bool axes = false);
 
 }  // namespace vantrel::batch

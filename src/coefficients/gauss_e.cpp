@@ -42,15 +42,34 @@ void substituteBackward(int First, int Last, const Matrix& Aug, std::vector<doub
   }
 }
 
+// Remembers whether the progress asked to stop, which the kernel reports like a zero pivot.
+class StopRecorder : public Progress {
+ public:
+  explicit StopRecorder(Progress* progress) : progress_(progress) {}
+  bool proceed(double fractionDone) override {
+    if (!vantrel::proceed(progress_, fractionDone)) stopped_ = true;
+    return !stopped_;
+  }
+  bool stopped() const { return stopped_; }
+
+ private:
+  Progress* progress_;
+  bool stopped_ = false;
+};
+
 }  // namespace
 
-GaussOutcome GaussEliminate(int First, int Last, Matrix& Aug, std::vector<double>& Sol) {
+GaussOutcome GaussEliminate(int First, int Last, Matrix& Aug, std::vector<double>& Sol,
+                            Progress* progress) {
   if (Last < First) return GaussOutcome::Empty;
   const int order = Last - First + 1;
   double* block = Aug.rowData(First) + First;
   const auto stride = static_cast<std::size_t>(Aug.columns());
-  const bool pivotsNonzero = order <= kPlainOrderLimit ? eliminatePlain(block, stride, order)
-                                                       : eliminateBlocked(block, stride, order);
+  StopRecorder recorder(progress);
+  const bool pivotsNonzero = order <= kPlainOrderLimit
+                                 ? eliminatePlain(block, stride, order)
+                                 : eliminateBlocked(block, stride, order, &recorder);
+  if (recorder.stopped()) return GaussOutcome::Stopped;
   // The last pivot has no row below it, so the loop never tests it; dividing by it would put
   // infinities or NaNs in Sol, so it is refused like the others.
   if (!pivotsNonzero || Aug(Last, Last) == 0.0) return GaussOutcome::ZeroPivot;
@@ -58,9 +77,9 @@ GaussOutcome GaussEliminate(int First, int Last, Matrix& Aug, std::vector<double
   return GaussOutcome::Solved;
 }
 
-GaussOutcome GaussSolve(int First, int Last, Matrix& Aug, std::vector<double>& Sol,
-                        Controls& form) {
-  const GaussOutcome outcome = GaussEliminate(First, Last, Aug, Sol);
+GaussOutcome GaussSolve(int First, int Last, Matrix& Aug, std::vector<double>& Sol, Controls& form,
+                        Progress* progress) {
+  const GaussOutcome outcome = GaussEliminate(First, Last, Aug, Sol, progress);
   if (outcome == GaussOutcome::ZeroPivot) form.showMessage(kZeroPivotMessage);
   return outcome;
 }

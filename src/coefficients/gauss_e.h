@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "app/controls.h"
+#include "app/progress.h"
 
 namespace vantrel {
 
@@ -31,14 +32,18 @@ class Matrix {
   std::vector<double> values_;
 };
 
-enum class GaussOutcome { Solved, ZeroPivot, Empty };
+enum class GaussOutcome { Solved, ZeroPivot, Empty, Stopped };
 
 // Gaussian elimination without pivoting on rows and columns First..Last of Aug, whose column
 // Last + 1 holds the right-hand side; the solution goes to Sol(First)..Sol(Last). On a zero pivot
-// (the last one included) or an empty system, Sol is left as it was.
-GaussOutcome GaussEliminate(int First, int Last, Matrix& Aug, std::vector<double>& Sol);
+// (the last one included) or an empty system, Sol is left as it was. A large system tells
+// `progress` how far the elimination has come; when it asks to stop, the outcome is Stopped, Sol
+// is left as it was and Aug is half reduced. The solution does not depend on the progress.
+GaussOutcome GaussEliminate(int First, int Last, Matrix& Aug, std::vector<double>& Sol,
+                            Progress* progress = nullptr);
 
 // The same, telling the user about a zero pivot.
-GaussOutcome GaussSolve(int First, int Last, Matrix& Aug, std::vector<double>& Sol, Controls& form);
+GaussOutcome GaussSolve(int First, int Last, Matrix& Aug, std::vector<double>& Sol, Controls& form,
+                        Progress* progress = nullptr);
 
 }  // namespace vantrel

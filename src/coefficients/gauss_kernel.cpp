@@ -16,7 +16,6 @@
 // Every product is rounded before its difference is taken (see separatelyRounded): a fused
 // multiply-add would change the bits, whatever the compiler flags say.
 #include "coefficients/gauss_kernel.h"
-#include "coefficients/processor_features.h"
 
 #include <algorithm>
 #include <cstddef>
@@ -24,6 +23,9 @@
 #include <cstring>
 #include <memory>
 #include <new>
+
+#include "app/progress.h"
+#include "coefficients/processor_features.h"
 
 // The vector types below never cross a function boundary by value outside their own instruction
 // set, so the ABI note GCC gives about them does not apply.
@@ -446,8 +448,17 @@ template <class Set>
   }
 }
 
+// The share of the elimination's work done once the steps before `position` are complete: the
+// work left grows with the cube of the steps left.
+double workDone(const Panel& panel, double position) {
+  const double left = 1.0 - position / (panel.order - 1);
+  return 1.0 - left * left * left;
+}
+
+// Returns false when the progress asked to stop; the trailing matrix is then half updated.
 template <class Set>
-[[gnu::always_inline]] inline void updateTrailing(const Panel& panel, Scratch& scratch) {
+[[gnu::always_inline]] inline bool updateTrailing(const Panel& panel, Scratch& scratch,
+                                                  Progress* progress) {
   constexpr int kRows = Set::kTileRows;
   constexpr int kColumns = Set::kTileVectors * Set::kLanes;
   const int rowTiles = (panel.order - panel.end() + kRows - 1) / kRows;
@@ -472,7 +483,10 @@ template <class Set>
           updateEdgeTile<Set>(panel, scratch, firstRow, firstColumn, multipliers, quotients);
       }
     }
+    const double blocksDone = static_cast<double>(blockEnd) / columnTiles;
+    if (!proceed(progress, workDone(panel, panel.first + panel.steps * blocksDone))) return false;
   }
+  return true;
 }
 
 template <class Set>
@@ -494,56 +508,57 @@ Scratch makeScratch(int order) {
 
 template <class Set>
 [[gnu::always_inline]] inline bool eliminatePanels(double* block, std::size_t stride, int order,
-                                                   Scratch& scratch) {
+                                                   Scratch& scratch, Progress* progress) {
   for (int first = 0; first < order - 1; first += kPanelWidth) {
     Panel panel{block, stride, order, first, std::min(kPanelWidth, order - first), 0};
     const bool pivotsNonzero = reduceDiagonalBlock(panel, scratch);
     if (panel.steps > 0) {
       reducePanelRows<Set>(panel, scratch);
       reduceBelowPanel<Set>(panel, scratch);
-      updateTrailing<Set>(panel, scratch);
+      if (!updateTrailing<Set>(panel, scratch, progress)) return false;
     }
     if (!pivotsNonzero) return false;
   }
   return true;
 }
 
-bool eliminateBaseline(double* block, std::size_t stride, int order) {
+bool eliminateBaseline(double* block, std::size_t stride, int order, Progress* progress) {
   Scratch scratch = makeScratch<BaselineSet>(order);
-  return eliminatePanels<BaselineSet>(block, stride, order, scratch);
+  return eliminatePanels<BaselineSet>(block, stride, order, scratch, progress);
 }
 
 #if defined(__x86_64__) || defined(__i386__)
-__attribute__((target("avx2"))) bool eliminateAvx2(double* block, std::size_t stride, int order) {
+__attribute__((target("avx2"))) bool eliminateAvx2(double* block, std::size_t stride, int order,
+                                                   Progress* progress) {
   Scratch scratch = makeScratch<Avx2Set>(order);
-  return eliminatePanels<Avx2Set>(block, stride, order, scratch);
+  return eliminatePanels<Avx2Set>(block, stride, order, scratch, progress);
 }
 
 __attribute__((target("avx512f"))) bool eliminateAvx512(double* block, std::size_t stride,
-                                                        int order) {
+                                                        int order, Progress* progress) {
   Scratch scratch = makeScratch<Avx512Set>(order);
-  return eliminatePanels<Avx512Set>(block, stride, order, scratch);
+  return eliminatePanels<Avx512Set>(block, stride, order, scratch, progress);
 }
 #endif
 
 }  // namespace
 
-bool eliminateBlocked(double* block, std::size_t rowStride, int order) {
-  return eliminateBlocked(fastestVectorInstructions(), block, rowStride, order);
+bool eliminateBlocked(double* block, std::size_t rowStride, int order, Progress* progress) {
+  return eliminateBlocked(fastestVectorInstructions(), block, rowStride, order, progress);
 }
 
 bool eliminateBlocked(VectorInstructions instructions, double* block, std::size_t rowStride,
-                      int order) {
+                      int order, Progress* progress) {
 #if defined(__x86_64__) || defined(__i386__)
   // An instruction set the processor lacks falls back to the baseline rather than fault.
   if (instructions == VectorInstructions::Avx512 && processorHas(instructions))
-    return eliminateAvx512(block, rowStride, order);
+    return eliminateAvx512(block, rowStride, order, progress);
   if (instructions == VectorInstructions::Avx2 && processorHas(instructions))
-    return eliminateAvx2(block, rowStride, order);
+    return eliminateAvx2(block, rowStride, order, progress);
 #else
   (void)instructions;
 #endif
-  return eliminateBaseline(block, rowStride, order);
+  return eliminateBaseline(block, rowStride, order, progress);
 }
 
 }  // namespace vantrel

@@ -9,10 +9,6 @@
 namespace vantrel {
 namespace {
 
-// The largest station count the generator accepts; far beyond any plot's resolution, and it keeps
-// a mistyped count from exhausting memory.
-constexpr int kMostStations = 10000;
-
 // Ordinate and slope of a mean line at one x.
 struct MeanLinePoint {
   double y = 0.0;
@@ -148,7 +144,7 @@ double cosineStation(int i, int stations) {
 std::optional<NacaSurfaces> nacaAirfoil(std::string_view designation, int stations) {
   const std::string_view digits = designationDigits(designation);
   const std::optional<NacaShape> shape = shapeOf(digits);
-  if (!shape || stations < 2 || stations > kMostStations) return std::nullopt;
+  if (!shape || stations < 2 || stations > kMostNacaStations) return std::nullopt;
 
   NacaSurfaces airfoil;
   airfoil.name = "NACA " + std::string(digits);

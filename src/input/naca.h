@@ -14,8 +14,12 @@ struct NacaSurfaces {
   std::vector<double> xU, yU, xL, yL;
 };
 
-// "2412", "0012", "4412", "23012"; none for a designation the formulas do not cover or fewer
-// than 2 stations.
+// The most stations the generator makes: far beyond any plot's resolution, and it keeps a
+// mistyped count from exhausting memory.
+inline constexpr int kMostNacaStations = 10000;
+
+// "2412", "0012", "4412", "23012"; none for a designation the formulas do not cover, or a station
+// count outside 2..kMostNacaStations.
 std::optional<NacaSurfaces> nacaAirfoil(std::string_view designation, int stations);
 
 // The airfoil in this program's own file layout: the name, two header lines, one station a line.

@@ -1,5 +1,6 @@
 #include "vortex/lump_vm.h"
 
+#include <algorithm>
 #include <cmath>
 #include <optional>
 #include <string>
@@ -57,12 +58,18 @@ FreeStream freeStreamOf(const Session& session) {
 
 // Flow through the panel at control point I induced by a unit vortex J, and in column M + 1 the
 // free stream's share with its sign changed; R(I) keeps that right-hand side.
-Matrix influenceSystem(const VortexPanels& panels, double Pi, FreeStream stream,
-                       std::vector<double>& R) {
+// Returns nothing when the progress asked to stop.
+std::optional<Matrix> influenceSystem(const VortexPanels& panels, double Pi, FreeStream stream,
+                                      std::vector<double>& R, Progress* progress) {
   const int M = panels.M;
   Matrix K(M + 1, M + 2);
   R.assign(static_cast<std::size_t>(M) + 1, 0.0);
+  // A hundred reports over the matrix keep a window responsive without slowing the rows down.
+  const int rowsPerReport = std::max(1, M / 100);
   for (int I = 1; I <= M; ++I) {
+    if (I % rowsPerReport == 0 && !proceed(progress, static_cast<double>(I) / M)) {
+      return std::nullopt;
+    }
     double* row = K.rowData(I);
     for (int J = 1; J <= M; ++J) {
       const double dx = panels.xCP[I] - panels.xV[J];
@@ -97,32 +104,46 @@ SectionCoefficients coefficientsOf(const VortexPanels& panels, const std::vector
 
 }  // namespace
 
-void LumpedVortex(Session& session) {
+// Building the matrix costs the square of the panels, eliminating it the cube.
+constexpr double kShareOfBuilding = 0.02;
+
+VortexRun LumpedVortex(Session& session) {
   Ortak& ortak = session.ortak;
   const int stations = camberStationCount(ortak);
   const int M = stations - 1;
   const VortexPanels panels = panelsOf(ortak, M < 0 ? 0 : M);
   if (auto reason = refusal(ortak, panels, stations)) {
     session.form.showMessage(*reason);
-    return;
+    return VortexRun::Refused;
   }
-  ortak.M = M;
-  appendToCoordinateReport(session, panelBlock(ortak, panels));
-
+  // Every result, the report blocks included, is made before anything is written, so work
+  // stopped half way leaves the state, the boxes and the report as they were.
   const FreeStream stream = freeStreamOf(session);
   std::vector<double> R;
-  Matrix K = influenceSystem(panels, ortak.Pi, stream, R);
+  ProgressSpan building(session.progress, 0.0, kShareOfBuilding);
+  std::optional<Matrix> K = influenceSystem(panels, ortak.Pi, stream, R, &building);
+  if (!K) return VortexRun::Stopped;
+  const ReportText panelText = panelBlock(ortak, panels);
   // The matrix is shown as built, before the solver reduces it; beyond 38 panels it is left out.
-  if (M <= 38) appendToCoordinateReport(session, influenceBlock(K, R, M));
+  std::optional<ReportText> influenceText;
+  if (M <= 38) influenceText = influenceBlock(*K, R, M);
 
-  GaussSolve(1, M, K, R, session.form);
-  const std::vector<double> Gamma = R;
-  appendToCoordinateReport(session, strengthBlock(R, M));
+  ProgressSpan eliminating(session.progress, kShareOfBuilding, 1.0);
+  std::vector<double> Gamma = R;
+  const GaussOutcome outcome = GaussEliminate(1, M, *K, Gamma, &eliminating);
+  if (outcome == GaussOutcome::Stopped) return VortexRun::Stopped;
+
+  ortak.M = M;
+  appendToCoordinateReport(session, panelText);
+  if (influenceText) appendToCoordinateReport(session, *influenceText);
+  if (outcome == GaussOutcome::ZeroPivot) session.form.showMessage(kZeroPivotMessage);
+  appendToCoordinateReport(session, strengthBlock(Gamma, M));
 
   const SectionCoefficients result = coefficientsOf(panels, Gamma, stream);
   session.lastVortexResult = VortexResult{result.cl, result.cm4};
   session.form.setText(TextBox::Text_CL, NumberToText(result.cl, 3));
   session.form.setText(TextBox::Text_CmAC, NumberToText(result.cm4, 3));
+  return VortexRun::Done;
 }
 
 }  // namespace vantrel

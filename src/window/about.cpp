@@ -2,6 +2,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QKeyEvent>
 #include <QLabel>
 
 #include "window/twips_placement.h"
@@ -76,6 +77,14 @@ About::About(QWidget* parent) : QWidget(parent, Qt::Window) {
       {"Label5", "see README.md", 8.25, false, QColor(0, 0, 255), QRect(1200, 3480, 1935, 255)},
   };
   for (const AboutLine& line : lines) makeLabel(this, line);
+}
+
+void About::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Escape) {
+    close();
+    return;
+  }
+  QWidget::keyPressEvent(event);
 }
 
 }  // namespace vantrel

@@ -10,6 +10,10 @@ class About : public QWidget {
 
  public:
   explicit About(QWidget* parent = nullptr);
+
+ protected:
+  // Escape closes it, as the close button of its title bar does.
+  void keyPressEvent(QKeyEvent* event) override;
 };
 
 }  // namespace vantrel

@@ -1,5 +1,6 @@
 #include "window/form1.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
 #include <QEvent>
@@ -12,10 +13,18 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QSettings>
+#include <QShortcut>
+#include <QSignalBlocker>
+#include <QStatusBar>
+#include <QToolButton>
+#include <algorithm>
 #include <filesystem>
 
 #include "app/initial_state.h"
+#include "plot/axes_layer.h"
 #include "window/about.h"
+#include "window/busy_work.h"
 #include "window/file_panel.h"
 #include "window/picture_widget.h"
 
@@ -25,6 +34,8 @@ namespace {
 std::string localPath(const QString& path) {
   return QFile::encodeName(path).toStdString();
 }
+
+const QString kAxesSetting = QStringLiteral("view/axesAndValues");
 
 }  // namespace
 
@@ -39,12 +50,22 @@ Form1::Form1(QWidget* parent)
   setCentralWidget(surface);
   widgets_ = buildForm1Widgets(surface, placement_);
   menu_ = buildForm1Menu(menuBar());
+  addAction(menu_.Mn_Quit);
+  status_ = new QLabel(this);
+  status_->setObjectName(QStringLiteral("StatusLine"));
+  statusBar()->addWidget(status_, 1);
   presenter_ = [this](const QString& message) { showProgramMessage(this, message); };
-  resize(placement_.designSize() + QSize(0, menuBar()->sizeHint().height()));
+  resize(placement_.designSize() +
+         QSize(0, menuBar()->sizeHint().height() + statusBar()->sizeHint().height()));
 
   handlers_ = std::make_unique<Form1Handlers>(ortak_, *this, std::filesystem::current_path());
+  for (Picture picture : kAllPictures) pictureWidget(picture)->setAxesStyle(axesStyleOf(picture));
+  menu_.Mn_Axes->setChecked(QSettings().value(kAxesSetting, false).toBool());
+  setAxesShown(menu_.Mn_Axes->isChecked());
   connectEvents();
+  connectKeys();
   handlers_->Form_Load();
+  status_->setText(QString::fromStdString(handlers_->statusLine()));
 }
 
 Form1::~Form1() = default;
@@ -55,6 +76,11 @@ void Form1::connectEvents() {
   connect(menu_.Mn_Numerical, &QAction::triggered, this, &Form1::Mn_Numerical_Click);
   connect(menu_.Mn_LumpVM, &QAction::triggered, this, &Form1::Mn_LumpVM_Click);
   connect(menu_.Mn_About, &QAction::triggered, this, &Form1::Mn_About_Click);
+  connect(menu_.Mn_Axes, &QAction::toggled, this, [this](bool shown) {
+    QSettings().setValue(kAxesSetting, shown);
+    setAxesShown(shown);
+  });
+  connect(menu_.Mn_Quit, &QAction::triggered, this, &QWidget::close);
   connect(widgets_.Cmnd_LSQM, &QPushButton::clicked, this, &Form1::Cmnd_LSQM_Click);
   connect(widgets_.Frame_IOWindow, &FilePanel::fileChosen, this, &Form1::File1_Click);
   connect(widgets_.Frame_IOWindow, &FilePanel::messageRequested, this, &Form1::presentMessage);
@@ -78,11 +104,52 @@ void Form1::connectScrollBar(QScrollBar* bar, void (Form1::*handler)()) {
   });
 }
 
+void Form1::connectKeys() {
+  connect(widgets_.Text_Alfa, &QLineEdit::returnPressed, this, &Form1::Text_Alfa_Enter);
+  connect(widgets_.Text_xM, &QLineEdit::returnPressed, this, &Form1::Text_xM_Enter);
+  auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+  escape->setObjectName(QStringLiteral("ClosePanels"));
+  connect(escape, &QShortcut::activated, this, &Form1::closePanels);
+  connect(widgets_.Close_IOWindow, &QToolButton::clicked, this,
+          [this] { setFrameVisible(Frame::Frame_IOWindow, false); });
+  connect(widgets_.Close_LeastSquares, &QToolButton::clicked, this,
+          [this] { setFrameVisible(Frame::Frame_LeastSquares, false); });
+}
+
 bool Form1::eventFilter(QObject* watched, QEvent* event) {
   if (watched == centralWidget() && event->type() == QEvent::Resize) {
     placement_.apply(centralWidget()->size());
+    scaleMenusAndStatus();
   }
   return QMainWindow::eventFilter(watched, event);
+}
+
+// The menus and the status line grow with the controls, so a projected window stays readable.
+// Their scale follows the width alone: a taller menu bar must not shrink the surface, and with
+// it the scale, in turn.
+void Form1::scaleMenusAndStatus() {
+  const double scale =
+      std::max(1.0, double(centralWidget()->width()) / placement_.designSize().width());
+  QFont font = QApplication::font();
+  font.setPointSizeF(font.pointSizeF() * scale);
+  for (QWidget* widget : std::initializer_list<QWidget*>{
+           menuBar(), menu_.Mn_Analysis, menu_.Mn_Vantrel, menu_.Mn_View, statusBar(), status_}) {
+    widget->setFont(font);
+  }
+}
+
+bool Form1::axesShown() const {
+  return menu_.Mn_Axes->isChecked();
+}
+
+void Form1::setAxesShown(bool shown) {
+  if (menu_.Mn_Axes->isChecked() != shown) menu_.Mn_Axes->setChecked(shown);
+  for (Picture picture : kAllPictures) pictureWidget(picture)->setAxesShown(shown);
+}
+
+void Form1::closePanels() {
+  setFrameVisible(Frame::Frame_IOWindow, false);
+  setFrameVisible(Frame::Frame_LeastSquares, false);
 }
 
 // --- Controls ---
@@ -170,8 +237,10 @@ void Form1::showMessage(const std::string& message) {
 }
 
 void Form1::presentMessage(const QString& message) {
+  if (busyWork_) busyWork_->letInputThrough();
   releaseHeldScrollBars();
   if (presenter_) presenter_(message);
+  if (busyWork_) busyWork_->stopInputAgain();
 }
 
 // A modal box takes the mouse away from a scroll-bar arrow or page area held down; the bar would
@@ -190,46 +259,83 @@ PictureBox& Form1::picture(Picture picture) {
 
 // --- Handlers ---
 
+template <typename Action>
+void Form1::runAction(Action action) {
+  // Events are taken while long work reports its progress; an action begun from one of them
+  // would work on half-made results.
+  if (busyWork_) return;
+  BusyWork work(this, progressDelayMs_);
+  connect(&work, &BusyWork::progressShown, this, [this, &work] {
+    work.letInputThrough();
+    releaseHeldScrollBars();
+    work.stopInputAgain();
+  });
+  busyWork_ = &work;
+  handlers_->session().progress = &work;
+  action();
+  handlers_->session().progress = nullptr;
+  busyWork_ = nullptr;
+  afterAction();
+}
+
+void Form1::afterAction() {
+  refreshPictures();
+  status_->setText(QString::fromStdString(handlers_->statusLine()));
+}
+
 void Form1::refreshPictures() {
   for (Picture picture : kAllPictures) pictureWidget(picture)->refreshIfChanged();
 }
 
 void Form1::Mn_Airfoil_Click() {
+  if (busyWork_) return;
   handlers_->Mn_Airfoil_Click();
 }
 
 void Form1::File1_Click(const QString& folder, const QString& fileName) {
-  handlers_->File1_Click(localPath(folder), localPath(fileName));
-  refreshPictures();
+  runAction([&] { handlers_->File1_Click(localPath(folder), localPath(fileName)); });
 }
 
 void Form1::Mn_Polynomial_Click() {
+  if (busyWork_) return;
   handlers_->Mn_Polynomial_Click();
 }
 
 void Form1::Cmnd_LSQM_Click() {
-  handlers_->Cmnd_LSQM_Click();
-  refreshPictures();
+  runAction([this] { handlers_->Cmnd_LSQM_Click(); });
 }
 
 void Form1::HScroll_Alfa_Change() {
-  handlers_->HScroll_Alfa_Change(widgets_.HScroll_Alfa->value());
-  refreshPictures();
+  runAction([this] { handlers_->HScroll_Alfa_Change(widgets_.HScroll_Alfa->value()); });
 }
 
 void Form1::HScroll_xM_Change() {
-  handlers_->HScroll_xM_Change(widgets_.HScroll_xM->value());
-  refreshPictures();
+  runAction([this] { handlers_->HScroll_xM_Change(widgets_.HScroll_xM->value()); });
+}
+
+// The bar goes to the typed value without running its own handler a second time.
+void Form1::Text_Alfa_Enter() {
+  runAction([this] {
+    const int position = handlers_->Text_Alfa_Enter();
+    const QSignalBlocker quiet(widgets_.HScroll_Alfa);
+    widgets_.HScroll_Alfa->setValue(position);
+  });
+}
+
+void Form1::Text_xM_Enter() {
+  runAction([this] {
+    const int position = handlers_->Text_xM_Enter();
+    const QSignalBlocker quiet(widgets_.HScroll_xM);
+    widgets_.HScroll_xM->setValue(position);
+  });
 }
 
 void Form1::Mn_Numerical_Click() {
-  handlers_->Mn_Numerical_Click();
-  refreshPictures();
+  runAction([this] { handlers_->Mn_Numerical_Click(); });
 }
 
 void Form1::Mn_LumpVM_Click() {
-  handlers_->Mn_LumpVM_Click();
-  refreshPictures();
+  runAction([this] { handlers_->Mn_LumpVM_Click(); });
 }
 
 void Form1::Mn_About_Click() {

@@ -15,10 +15,12 @@
 class QLineEdit;
 class QLabel;
 class QScrollBar;
+class QShortcut;
 
 namespace vantrel {
 
 class About;
+class BusyWork;
 class PictureWidget;
 
 // The main window. It owns the shared analysis state and the handlers, forwards its events to
@@ -50,6 +52,11 @@ class Form1 : public QMainWindow, public Controls {
   void Mn_Numerical_Click();
   void Mn_LumpVM_Click();
   void Mn_About_Click();
+  void Text_Alfa_Enter();
+  void Text_xM_Enter();
+  // Escape: closes the panels that are open.
+  void closePanels();
+  void setAxesShown(bool shown);
 
   bool FileLoaded() const { return handlers_->FileLoaded(); }
   const std::string& DataFile() const { return handlers_->DataFile(); }
@@ -58,6 +65,11 @@ class Form1 : public QMainWindow, public Controls {
   const Form1Menu& menu() const { return menu_; }
   PictureWidget* pictureWidget(Picture picture) const;
   About* aboutWindow() const { return about_.get(); }
+  QLabel* statusLabel() const { return status_; }
+  bool axesShown() const;
+
+  // How long an action runs before its progress dialog and busy cursor appear.
+  void setProgressDelay(int milliseconds) { progressDelayMs_ = milliseconds; }
 
   void setMessagePresenter(MessagePresenter presenter) { presenter_ = std::move(presenter); }
   void presentMessage(const QString& message);
@@ -68,7 +80,14 @@ class Form1 : public QMainWindow, public Controls {
  private:
   void connectEvents();
   void connectScrollBar(QScrollBar* bar, void (Form1::*handler)());
+  void connectKeys();
+  // Runs one user action through the handlers: long work shows its progress and can be
+  // cancelled, and an action never starts while another one runs.
+  template <typename Action>
+  void runAction(Action action);
+  void afterAction();
   void refreshPictures();
+  void scaleMenusAndStatus();
   void releaseHeldScrollBars();
   QLineEdit* textBox(TextBox box) const;
   QLabel* label(Label label) const;
@@ -80,6 +99,9 @@ class Form1 : public QMainWindow, public Controls {
   std::unique_ptr<Form1Handlers> handlers_;
   std::unique_ptr<About> about_;
   MessagePresenter presenter_;
+  QLabel* status_ = nullptr;
+  BusyWork* busyWork_ = nullptr;  // the action under way, if any
+  int progressDelayMs_ = 300;
 };
 
 }  // namespace vantrel

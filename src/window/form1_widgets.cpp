@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -11,6 +12,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QToolButton>
 
 #include "app/controls.h"
 #include "app/initial_state.h"
@@ -129,12 +131,22 @@ void buildInputs(Builder& b, Form1Widgets& w) {
   w.Picture_CL = b.picture("Picture_CL", {6240, 4560, 3135, 2295});
 }
 
+QToolButton* closeButton(Builder& b, const char* name, QWidget* panel, QRect twips) {
+  auto* button = new QToolButton(panel);
+  button->setText(QStringLiteral("\u2715"));
+  button->setToolTip(QStringLiteral("Close (Esc)"));
+  button->setAutoRaise(true);
+  button->setFocusPolicy(Qt::NoFocus);
+  return b.add(button, name, panel, twips);
+}
+
 void buildFilePanel(Builder& b, Form1Widgets& w) {
   w.Frame_IOWindow =
       b.add(new FilePanel(b.surface()), "Frame_IOWindow", b.surface(), {0, 0, 4260, 2730});
   b.add(w.Frame_IOWindow->Drive1(), "Drive1", w.Frame_IOWindow, {120, 240, 1965, 315});
   b.add(w.Frame_IOWindow->Dir1(), "Dir1", w.Frame_IOWindow, {105, 525, 1890, 2115});
   b.add(w.Frame_IOWindow->File1(), "File1", w.Frame_IOWindow, {2040, 240, 2115, 2430});
+  w.Close_IOWindow = closeButton(b, "Close_IOWindow", w.Frame_IOWindow, {3975, 15, 240, 210});
   w.Frame_IOWindow->hide();
 }
 
@@ -152,6 +164,7 @@ void buildLeastSquaresPanel(Builder& b, Form1Widgets& w) {
   w.Opt_WithEnd->setChecked(true);
   w.Cmnd_LSQM = b.add(new QPushButton(QStringLiteral("CALCULATE"), frame), "Cmnd_LSQM", frame,
                       {120, 1440, 2055, 375});
+  w.Close_LeastSquares = closeButton(b, "Close_LeastSquares", frame, {2025, 15, 240, 210});
 }
 
 QAction* command(QMenu* menu, const char* name, const char* caption) {
@@ -175,17 +188,28 @@ Form1Widgets buildForm1Widgets(QWidget* surface, TwipsPlacement& placement) {
 
 Form1Menu buildForm1Menu(QMenuBar* bar) {
   Form1Menu menu{};
-  menu.Mn_Airfoil = bar->addAction(QStringLiteral("Airfoil"));
+  // Each caption carries its mnemonic (Alt + the underlined letter).
+  menu.Mn_Airfoil = bar->addAction(QStringLiteral("&Airfoil"));
   menu.Mn_Airfoil->setObjectName(QStringLiteral("Mn_Airfoil"));
-  menu.Mn_Analysis = bar->addMenu(QStringLiteral("Analysis"));
+  menu.Mn_Airfoil->setShortcut(QKeySequence(QStringLiteral("Ctrl+O")));
+  menu.Mn_Analysis = bar->addMenu(QStringLiteral("A&nalysis"));
   menu.Mn_Analysis->setObjectName(QStringLiteral("Mn_Analysis"));
-  menu.Mn_Vantrel = menu.Mn_Analysis->addMenu(QStringLiteral("Vantrel Theory"));
+  menu.Mn_Vantrel = menu.Mn_Analysis->addMenu(QStringLiteral("&Vantrel Theory"));
   menu.Mn_Vantrel->setObjectName(QStringLiteral("Mn_Vantrel"));
-  menu.Mn_Polynomial = command(menu.Mn_Vantrel, "Mn_Polynomial", "Polynomial Integration");
-  menu.Mn_Numerical = command(menu.Mn_Vantrel, "Mn_Numerical", "Numerical Integration");
-  menu.Mn_LumpVM = command(menu.Mn_Analysis, "Mn_LumpVM", "Lumped Vortex Method");
-  menu.Mn_About = bar->addAction(QStringLiteral("About"));
+  menu.Mn_Polynomial = command(menu.Mn_Vantrel, "Mn_Polynomial", "&Polynomial Integration");
+  menu.Mn_Numerical = command(menu.Mn_Vantrel, "Mn_Numerical", "&Numerical Integration");
+  menu.Mn_LumpVM = command(menu.Mn_Analysis, "Mn_LumpVM", "&Lumped Vortex Method");
+  menu.Mn_View = bar->addMenu(QStringLiteral("&View"));
+  menu.Mn_View->setObjectName(QStringLiteral("Mn_View"));
+  menu.Mn_Axes = command(menu.Mn_View, "Mn_Axes", "&Axes and values");
+  menu.Mn_Axes->setCheckable(true);
+  menu.Mn_Axes->setShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+A")));
+  menu.Mn_About = bar->addAction(QStringLiteral("A&bout"));
   menu.Mn_About->setObjectName(QStringLiteral("Mn_About"));
+  menu.Mn_About->setShortcut(QKeySequence(Qt::Key_F1));
+  menu.Mn_Quit = new QAction(QStringLiteral("&Quit"), bar);
+  menu.Mn_Quit->setObjectName(QStringLiteral("Mn_Quit"));
+  menu.Mn_Quit->setShortcut(QKeySequence(QStringLiteral("Ctrl+Q")));
   return menu;
 }
 

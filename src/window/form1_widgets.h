@@ -9,6 +9,7 @@ class QMenuBar;
 class QPushButton;
 class QRadioButton;
 class QScrollBar;
+class QToolButton;
 class QWidget;
 
 namespace vantrel {
@@ -51,6 +52,9 @@ struct Form1Widgets {
   QRadioButton* Opt_WithEnd;
   QRadioButton* Opt_WithOutEnd;
   QPushButton* Cmnd_LSQM;
+  // A visible way to close each panel besides Escape.
+  QToolButton* Close_IOWindow;
+  QToolButton* Close_LeastSquares;
 };
 
 struct Form1Menu {
@@ -61,6 +65,9 @@ struct Form1Menu {
   QAction* Mn_Numerical;
   QAction* Mn_LumpVM;
   QAction* Mn_About;
+  QMenu* Mn_View;
+  QAction* Mn_Axes;  // "Axes and values", checkable
+  QAction* Mn_Quit;  // Ctrl+Q; in no menu
 };
 
 // The window's design size in twips.

@@ -1,12 +1,16 @@
 #include "window/picture_export.h"
 
+#include <QCheckBox>
 #include <QClipboard>
+#include <QDialog>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFormLayout>
 #include <QGuiApplication>
-#include <QInputDialog>
 #include <QPainter>
+#include <QSpinBox>
 #include <algorithm>
 #include <cmath>
 
@@ -38,15 +42,16 @@ int proportionalHeight(const QSize& areaSize, int width) {
   return static_cast<int>(std::clamp<long>(height, 1, kLargestSide));
 }
 
-QImage renderPicture(const PictureBox& picture, const QSize& size) {
+QImage renderPicture(const PictureBox& picture, const QSize& size, const PictureLayers& layers) {
   QImage image(size, QImage::Format_RGB32);
   if (image.isNull()) return image;
   QPainter painter(&image);
-  paintPicture(picture, painter, QRectF(QPointF(0, 0), QSizeF(size)));
+  paintPicture(picture, painter, QRectF(QPointF(0, 0), QSizeF(size)), layers);
   return image;
 }
 
-QString savePicture(const PictureBox& picture, const PictureTarget& target, const QSize& size) {
+QString savePicture(const PictureBox& picture, const PictureTarget& target, const QSize& size,
+                    const PictureLayers& layers) {
   if (size.width() < 1 || size.height() < 1 || size.width() > kLargestSide ||
       size.height() > kLargestSide) {
     return QStringLiteral("The picture size %1 x %2 cannot be used.")
@@ -54,21 +59,45 @@ QString savePicture(const PictureBox& picture, const PictureTarget& target, cons
         .arg(size.height());
   }
   if (target.format == PictureFormat::Svg) {
-    return savePictureSvg(picture, target.fileName, size.width(), size.height());
+    return savePictureSvg(picture, target.fileName, size.width(), size.height(), layers);
   }
-  return savePicturePng(picture, target.fileName, size.width(), size.height());
+  return savePicturePng(picture, target.fileName, size.width(), size.height(), layers);
 }
 
-QString copyPicture(const PictureBox& picture, const QSize& size) {
+QString copyPicture(const PictureBox& picture, const QSize& size, const PictureLayers& layers) {
   QClipboard* clipboard = QGuiApplication::clipboard();
-  const QImage image = renderPicture(picture, size);
+  const QImage image = renderPicture(picture, size, layers);
   if (!clipboard || image.isNull()) return QStringLiteral("The picture could not be copied.");
   clipboard->setImage(image);
   return {};
 }
 
+std::optional<SaveOptions> askSaveOptions(QWidget* parent, int defaultWidth) {
+  QDialog dialog(parent);
+  dialog.setObjectName(QStringLiteral("SaveOptions"));
+  dialog.setWindowTitle(QStringLiteral("Save Picture"));
+  auto* width = new QSpinBox(&dialog);
+  width->setObjectName(QStringLiteral("PictureWidth"));
+  width->setRange(kSmallestSide, kLargestSide);
+  width->setValue(std::clamp(defaultWidth, kSmallestSide, kLargestSide));
+  width->setSuffix(QStringLiteral(" pixels"));
+  auto* axes = new QCheckBox(QStringLiteral("with &axes and values"), &dialog);
+  axes->setObjectName(QStringLiteral("WithAxes"));
+  axes->setChecked(true);
+  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Save | QDialogButtonBox::Cancel, &dialog);
+  QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+  QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+  auto* form = new QFormLayout(&dialog);
+  form->addRow(QStringLiteral("Width (the height keeps the picture's proportions):"), width);
+  form->addRow(axes);
+  form->addRow(buttons);
+  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+  return SaveOptions{width->value(), axes->isChecked()};
+}
+
 QString savePictureWithDialogs(QWidget* parent, const PictureBox& picture,
-                               const QString& suggestedName, const QSize& defaultSize) {
+                               const QString& suggestedName, const QSize& defaultSize,
+                               const LayersForSize& layersFor) {
   QString chosenFilter = QString::fromLatin1(kPngFilter);
   const QString chosenName = QFileDialog::getSaveFileName(
       parent, QStringLiteral("Save Picture"), QDir::current().filePath(suggestedName + ".png"),
@@ -76,13 +105,10 @@ QString savePictureWithDialogs(QWidget* parent, const PictureBox& picture,
       &chosenFilter);
   if (chosenName.isEmpty()) return {};
   const PictureTarget target = pictureTarget(chosenName, chosenFilter);
-  bool accepted = false;
-  const int width = QInputDialog::getInt(
-      parent, QStringLiteral("Save Picture"),
-      QStringLiteral("Width in pixels (the height keeps the picture's proportions):"),
-      defaultSize.width(), kSmallestSide, kLargestSide, 1, &accepted);
-  if (!accepted) return {};
-  return savePicture(picture, target, QSize(width, proportionalHeight(defaultSize, width)));
+  const auto options = askSaveOptions(parent, defaultSize.width());
+  if (!options) return {};
+  const QSize size(options->width, proportionalHeight(defaultSize, options->width));
+  return savePicture(picture, target, size, layersFor(size, options->withAxes));
 }
 
 }  // namespace vantrel

@@ -3,9 +3,10 @@
 #include <QContextMenuEvent>
 #include <QMenu>
 #include <QPainter>
+#include <algorithm>
 
-#include "window/picture_export.h"
 #include "render/picture_painter.h"
+#include "window/picture_export.h"
 
 namespace vantrel {
 
@@ -24,9 +25,28 @@ void PictureWidget::refreshIfChanged() {
   update();
 }
 
+void PictureWidget::setAxesShown(bool shown) {
+  if (axesShown_ == shown) return;
+  axesShown_ = shown;
+  update();
+}
+
+PictureLayers PictureWidget::layersFor(const QSize& size, bool withAxes) const {
+  PictureLayers layers;
+  layers.scale = designSize_.width() > 0 ? double(size.width()) / designSize_.width() : 1.0;
+  // Lines thicken with the picture, never thinner than a device pixel.
+  layers.penWidth = std::max(1.0, layers.scale);
+  if (withAxes) layers.axes = axesStyle_;
+  return layers;
+}
+
+PictureLayers PictureWidget::layers() const {
+  return layersFor(size(), axesShown_);
+}
+
 void PictureWidget::paintEvent(QPaintEvent*) {
   QPainter painter(this);
-  paintPicture(box_, painter, QRectF(rect()));
+  paintPicture(box_, painter, QRectF(rect()), layers());
   // A thin sunken edge, drawn over the plot's outermost pixels, marks the area as the
   // original picture boxes' border did.
   painter.setPen(palette().color(QPalette::Mid));
@@ -45,12 +65,14 @@ void PictureWidget::contextMenuEvent(QContextMenuEvent* event) {
 }
 
 void PictureWidget::savePictureChosen() {
-  const QString error = savePictureWithDialogs(this, box_, objectName(), exportSize());
+  const QString error = savePictureWithDialogs(
+      this, box_, objectName(), exportSize(),
+      [this](const QSize& size, bool withAxes) { return layersFor(size, withAxes); });
   if (!error.isEmpty()) emit messageRequested(error);
 }
 
 void PictureWidget::copyPictureChosen() {
-  const QString error = copyPicture(box_, exportSize());
+  const QString error = copyPicture(box_, exportSize(), layersFor(exportSize(), axesShown_));
   if (!error.isEmpty()) emit messageRequested(error);
 }
 

@@ -3,7 +3,9 @@
 #include <QSize>
 #include <QWidget>
 
+#include "plot/axes_layer.h"
 #include "plot/picture_box.h"
+#include "render/picture_painter.h"
 
 namespace vantrel {
 
@@ -24,6 +26,14 @@ class PictureWidget : public QWidget {
   // Size of saved and copied pictures unless the user picks another: four times the design size.
   QSize exportSize() const { return designSize_ * 4; }
 
+  void setAxesStyle(const AxesStyle& style) { axesStyle_ = style; }
+  void setAxesShown(bool shown);
+  bool axesShown() const { return axesShown_; }
+  // What the area shows over its display list at its present size.
+  PictureLayers layers() const;
+  // The same for a picture of `size` pixels, with or without axes.
+  PictureLayers layersFor(const QSize& size, bool withAxes) const;
+
  signals:
   void messageRequested(const QString& message);
 
@@ -37,6 +47,8 @@ class PictureWidget : public QWidget {
 
   PictureBox box_;
   QSize designSize_;
+  AxesStyle axesStyle_;
+  bool axesShown_ = false;
   unsigned long shownRevision_ = 0;
 };
 

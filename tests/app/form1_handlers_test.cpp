@@ -267,7 +267,8 @@ TEST_F(Form1HandlersTest, HandlersTakeTheirStepsInOrder) {
   EXPECT_EQ(*recording.drawnWhile, std::pair(expectedPath, false));
   EXPECT_EQ(window.DataFile(), expectedPath);
   EXPECT_TRUE(window.FileLoaded());
-  EXPECT_EQ(recording.steps, std::vector<std::string>{"hide Frame_IOWindow"});
+  EXPECT_EQ(recording.steps,
+            (std::vector<std::string>{"hide Lbl_LSQ", "hide Lbl_Degree", "hide Frame_IOWindow"}));
 
   // A folder that ends with the separator (a root) still gets one added.
   recording.steps.clear();
@@ -275,6 +276,110 @@ TEST_F(Form1HandlersTest, HandlersTakeTheirStepsInOrder) {
   EXPECT_EQ(window.DataFile(), folder.string() + separator + separator + "absent.nca");
   EXPECT_TRUE(window.FileLoaded());      // the previous airfoil is still there
   EXPECT_TRUE(recording.steps.empty());  // the panel stays open for another choice
+}
+
+// Read one airfoil, compute, read another: nothing of the first one's results stays.
+TEST_F(Form1HandlersTest, ANewAirfoilStartsWithoutThePreviousResults) {
+  readParabola();
+  calculate("3");
+  handlers.HScroll_Alfa_Change(120);
+  ASSERT_FALSE(form.text(TextBox::Text_CL).empty());
+  const std::string logBefore = test::fileBytes(log());
+
+  readAirfoil(test::parabolicCamber({0, 0.2, 0.4, 0.6, 0.8, 1}));
+  EXPECT_TRUE(ortak.A.empty());
+  for (TextBox box :
+       {TextBox::Text_Alfa0, TextBox::Text_CmAC, TextBox::Text_CL, TextBox::Text_Cmx}) {
+    EXPECT_EQ(form.text(box), "") << nameOf(box);
+  }
+  for (Picture picture : {Picture::Picture_CL, Picture::Picture_Cmx, Picture::Picture_Load}) {
+    EXPECT_TRUE(form.picture(picture).operations().empty()) << nameOf(picture);
+  }
+  EXPECT_FALSE(form.picture(Picture::Picture_Camber).operations().empty());
+  EXPECT_FALSE(form.labelVisible(Label::Lbl_LSQ));
+  EXPECT_FALSE(form.labelVisible(Label::Lbl_Degree));
+  EXPECT_EQ(test::fileBytes(log()), logBefore);
+  EXPECT_EQ(handlers.statusLine(), "CAMBER (camber.nca), 6 stations  |  No results yet");
+
+  // The scroll bars now only move their boxes.
+  handlers.HScroll_Alfa_Change(150);
+  handlers.HScroll_xM_Change(30);
+  EXPECT_EQ(form.text(TextBox::Text_Alfa), "5");
+  EXPECT_EQ(form.text(TextBox::Text_xM), "0.3");
+  EXPECT_EQ(form.text(TextBox::Text_CL), "");
+  EXPECT_TRUE(form.picture(Picture::Picture_CL).operations().empty());
+  EXPECT_EQ(test::fileBytes(log()), logBefore);
+  EXPECT_TRUE(form.messages().empty());
+}
+
+TEST_F(Form1HandlersTest, NumericalIntegrationWithoutAnAirfoilOnlyTells) {
+  handlers.Mn_Numerical_Click();
+  EXPECT_EQ(form.messages(), std::vector<std::string>{kOpenAirfoilMessage});
+  EXPECT_TRUE(ortak.A.empty());
+  EXPECT_EQ(ortak.M, 0.0);
+  EXPECT_TRUE(nothingDrawn());
+  EXPECT_FALSE(std::filesystem::exists(log()));
+}
+
+TEST_F(Form1HandlersTest, EnterAppliesTheTypedNumberAsTheScrollBarWould) {
+  form.setText(TextBox::Text_Alfa, "3");
+  EXPECT_EQ(handlers.Text_Alfa_Enter(), 130);
+  EXPECT_EQ(form.messages(), std::vector<std::string>{kOpenAirfoilMessage});
+
+  readParabola();
+  calculate("2");
+  HeadlessControls scrolled;
+  {
+    Ortak other = ortak;
+    Form1Handlers byBar(other, scrolled, workDir);
+    byBar.Form_Load();
+    ASSERT_TRUE(byBar.File1_Click((workDir / "airfoils").string(), "camber.nca"));
+    byBar.Mn_Polynomial_Click();
+    scrolled.setText(TextBox::Text_N, "2");
+    byBar.Cmnd_LSQM_Click();
+    byBar.HScroll_Alfa_Change(124);
+    byBar.HScroll_xM_Change(37);
+  }
+  form.setText(TextBox::Text_Alfa, "2.4");
+  EXPECT_EQ(handlers.Text_Alfa_Enter(), 124);
+  form.setText(TextBox::Text_xM, "0.37abc");
+  EXPECT_EQ(handlers.Text_xM_Enter(), 37);
+  for (TextBox box : kAllTextBoxes) EXPECT_EQ(form.text(box), scrolled.text(box)) << nameOf(box);
+  EXPECT_EQ(form.picture(Picture::Picture_Cmx).operations().size(),
+            scrolled.picture(Picture::Picture_Cmx).operations().size());
+
+  // Beyond the bar's range the value is used as typed and the bar goes to its end.
+  form.setText(TextBox::Text_Alfa, "14");
+  EXPECT_EQ(handlers.Text_Alfa_Enter(), 200);
+  EXPECT_EQ(ortak.Alfa, 14.0);
+  form.setText(TextBox::Text_xM, "-1e400");
+  EXPECT_EQ(handlers.Text_xM_Enter(), 0);
+}
+
+TEST_F(Form1HandlersTest, StatusLineNamesTheMethodBehindTheNumbersShown) {
+  EXPECT_EQ(handlers.statusLine(), "No airfoil read yet");
+  readParabola();
+  form.select(Option::Opt_WithOutEnd);
+  calculate("3");
+  const std::string airfoil = "CAMBER (camber.nca), 7 stations  |  ";
+  EXPECT_EQ(handlers.statusLine(),
+            airfoil + "Least squares, degree 3, without end conditions  |  α = 0°, xM/c = 0");
+  handlers.Mn_Numerical_Click();
+  handlers.HScroll_xM_Change(25);
+  EXPECT_EQ(handlers.statusLine(),
+            airfoil + "Numerical integration, 7 stations  |  α = 0°, xM/c = 0.25");
+  form.setText(TextBox::Text_Alfa, "2");
+  handlers.Mn_LumpVM_Click();
+  EXPECT_EQ(handlers.statusLine(),
+            airfoil +
+                "Lumped vortex, 6 panels: CL and the moment about the quarter chord; α₀ and "
+                "Cmx from Numerical integration, 7 stations  |  α = 2°, xM/c = 0.25");
+  handlers.HScroll_Alfa_Change(110);
+  EXPECT_EQ(handlers.statusLine(),
+            airfoil +
+                "Numerical integration, 7 stations (α changed after the lumped vortex "
+                "method: recomputed from these Fourier coefficients)  |  α = 1°, xM/c = "
+                "0.25");
 }
 
 }  // namespace

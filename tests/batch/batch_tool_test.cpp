@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <fstream>
 
@@ -58,7 +59,9 @@ TEST(BatchTool, JsonSummaryIsValidWithTheAgreedKeys) {
 
 TEST(BatchTool, PlotsWriteEveryPictureArea) {
   TempFolder folder;
-  const ToolRun run = runTool(folder.path(), {"--plots", "pictures", "numerical"});
+  writeFlatPlate(folder / "flat.nca");
+  const ToolRun run =
+      runTool(folder.path(), {"--plots", "pictures", "open", "flat.nca", "alfa", "2", "numerical"});
   EXPECT_EQ(run.status, 0);
   EXPECT_EQ(run.err, "");  // no display needed, no toolkit warnings
   for (const char* name :
@@ -81,9 +84,33 @@ TEST(BatchTool, PlotsWriteEveryPictureArea) {
 #endif
 }
 
+TEST(BatchTool, AxesAddValuesToThePicturesAndSayWhatWasLaidOver) {
+  TempFolder folder;
+  writeFlatPlate(folder / "flat.nca");
+  const ToolRun run = runTool(folder.path(), {"--plots", "pictures", "--axes", "open", "flat.nca",
+                                              "alfa", "2", "numerical"});
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(run.err, "");  // text is drawn without a display and without toolkit warnings
+  const auto overlay = test_json::parse(fileBytes(folder / "pictures" / "Picture_CL.axes.json"));
+  ASSERT_TRUE(overlay);
+  std::vector<std::string> texts;
+  for (const auto& text : (*overlay)["texts"].items) texts.push_back(text["text"].text);
+  EXPECT_NE(std::find(texts.begin(), texts.end(), "α (deg)"), texts.end());
+  EXPECT_NE(std::find(texts.begin(), texts.end(), "CL"), texts.end());
+  EXPECT_GE(texts.size(), 6u);
+#ifdef VANTREL_HAVE_RENDER
+  // A drawing for a report keeps its text as text.
+  const std::string svg = fileBytes(folder / "pictures" / "Picture_CL.svg");
+  EXPECT_NE(svg.find("<text"), std::string::npos);
+  EXPECT_NE(svg.find(">CL</text>"), std::string::npos);
+#endif
+}
+
 TEST(BatchTool, ReportsGoToTheWorkingFolder) {
   TempFolder folder;
-  const ToolRun run = runTool(folder.path(), {"--workdir", "lesson/work", "numerical"});
+  writeFlatPlate(folder / "flat.nca");
+  const ToolRun run =
+      runTool(folder.path(), {"--workdir", "lesson/work", "open", "flat.nca", "numerical"});
   EXPECT_EQ(run.status, 0) << run.err;
   EXPECT_TRUE(std::filesystem::exists(folder / "lesson/work/Poly5.txt"));
   EXPECT_FALSE(std::filesystem::exists(folder / "Poly5.txt"));

@@ -98,7 +98,20 @@ TEST(CommandLine, GeneratorsTakeTheirOwnArguments) {
   EXPECT_EQ(refusal({"convert", "x.dat", "--stations", "1"}),
             "convert: --stations needs a whole number from 2 to 100000");
   EXPECT_EQ(refusal({"naca", "2412", "--json"}), "naca: unexpected \"--json\"");
+  // The generator's own limit, told on the command line rather than as a wrong designation.
+  EXPECT_EQ(
+      std::get<NacaCommand>(parseCommandLine({"naca", "2412", "--stations", "10000"})).stations,
+      10000);
+  EXPECT_EQ(refusal({"naca", "2412", "--stations", "10001"}),
+            "naca: --stations needs a whole number from 2 to 10000");
   EXPECT_TRUE(std::holds_alternative<HelpCommand>(parseCommandLine({"--help"})));
+}
+
+TEST(CommandLine, AxesGoWithPlots) {
+  EXPECT_TRUE(parsedRun({"--plots", "p", "--axes", "numerical"}).options.axes);
+  EXPECT_FALSE(parsedRun({"--plots", "p", "numerical"}).options.axes);
+  EXPECT_EQ(refusal({"--axes", "numerical"}),
+            "--axes: adds axes and values to the pictures of --plots DIR, which is missing");
 }
 
 TEST(SweepAngles, EndsAtTheLastAngleDespiteRounding) {

@@ -2,6 +2,7 @@
 // processor runs.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <limits>
@@ -213,6 +214,57 @@ TEST(GaussFast, NonFiniteEntriesSpreadAsInTheLiteralLoop) {
   Aug(80, 66) = std::numeric_limits<double>::quiet_NaN();
   Aug(5, 89) = -std::numeric_limits<double>::infinity();
   expectEveryInstructionSetMatches(0, 89, Aug);
+}
+
+// Keeps every fraction it is told and asks to stop after a given number of them.
+class RecordingProgress : public Progress {
+ public:
+  explicit RecordingProgress(std::size_t stopAfter = 0) : stopAfter_(stopAfter) {}
+  bool proceed(double fractionDone) override {
+    fractions.push_back(fractionDone);
+    return stopAfter_ == 0 || fractions.size() < stopAfter_;
+  }
+  std::vector<double> fractions;
+
+ private:
+  std::size_t stopAfter_;
+};
+
+TEST(GaussFast, ProgressIsToldRisingFractionsAndChangesNoBit) {
+  for (int order : {33, 65, 300}) {
+    SCOPED_TRACE("order " + std::to_string(order));
+    const Matrix K = lumped_vortex_system::forCamberLine(order, &test::parabola);
+    const Outcome unwatched = solvedByProgram(1, order, K);
+    for (VectorInstructions instructions : supportedVectorInstructions()) {
+      Matrix watched = K;
+      RecordingProgress progress;
+      eliminateBlocked(instructions, watched.rowData(1) + 1,
+                       static_cast<std::size_t>(watched.columns()), order, &progress);
+      ASSERT_FALSE(progress.fractions.empty());
+      EXPECT_TRUE(std::is_sorted(progress.fractions.begin(), progress.fractions.end()));
+      EXPECT_GT(progress.fractions.front(), 0.0);
+      EXPECT_DOUBLE_EQ(progress.fractions.back(), 1.0);
+      if (instructions == fastestVectorInstructions()) {
+        EXPECT_TRUE(sameBits(unwatched.Aug.values(), watched.values()));
+      }
+    }
+    Matrix Aug = K;
+    std::vector<double> Sol(static_cast<std::size_t>(Aug.rows()) + 1, kUntouched);
+    RecordingProgress progress;
+    EXPECT_EQ(GaussEliminate(1, order, Aug, Sol, &progress), GaussOutcome::Solved);
+    EXPECT_TRUE(sameBits(unwatched.Sol, Sol));
+  }
+}
+
+TEST(GaussFast, StoppedEliminationLeavesSolAndTellsNobody) {
+  Matrix Aug = lumped_vortex_system::forCamberLine(300, &test::parabola);
+  std::vector<double> Sol(302, 0.5);
+  HeadlessControls form;
+  RecordingProgress progress(2);
+  EXPECT_EQ(GaussSolve(1, 300, Aug, Sol, form, &progress), GaussOutcome::Stopped);
+  EXPECT_EQ(progress.fractions.size(), 2u);
+  EXPECT_EQ(Sol, std::vector<double>(302, 0.5));
+  EXPECT_TRUE(form.messages().empty());
 }
 
 }  // namespace

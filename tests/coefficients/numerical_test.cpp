@@ -101,15 +101,5 @@ TEST_F(NumericalFourierTest, AnUnwritableLogIsReportedOnceAndTheCoefficientsStan
   EXPECT_NE(form.messages()[0].find("\"Poly5.txt\""), std::string::npos);
 }
 
-TEST_F(NumericalFourierTest, MenuCommandRunsWithoutAnAirfoilFile) {
-  Form1Handlers handlers(ortak, form, workDir);
-  handlers.Form_Load();
-  handlers.Mn_Numerical_Click();
-  EXPECT_EQ(ortak.M, 7.0);
-  EXPECT_EQ(ortak.A.size(), 8u);
-  const std::string log = fileBytes(logPath());
-  EXPECT_EQ(log.rfind("\r\n Fourier coefficients with numerical integration\r\n", 0), 0u);
-}
-
 }  // namespace
 }  // namespace vantrel

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstring>
 #include <filesystem>
 #include <string>
 
@@ -182,6 +183,60 @@ TEST_F(LumpedVortexTest, UnwritableReportIsNamedOnceAndTheResultsStillShow) {
   ASSERT_EQ(form.messages().size(), 1u);
   EXPECT_NE(form.messages()[0].find("\"Vantrel.txt\""), std::string::npos);
   EXPECT_EQ(cl(), "0.548");
+}
+
+// Goes on until it has been asked `stopAt` times (never stops when 0).
+class StoppingProgress : public Progress {
+ public:
+  explicit StoppingProgress(int stopAt) : stopAt_(stopAt) {}
+  bool proceed(double) override {
+    ++asked_;
+    return stopAt_ == 0 || asked_ < stopAt_;
+  }
+  int asked() const { return asked_; }
+
+ private:
+  int stopAt_;
+  int asked_ = 0;
+};
+
+TEST_F(LumpedVortexTest, StoppedWhileBuildingOrEliminatingChangesNothing) {
+  parabolaOn(301);
+  ortak_.M = 4;
+  test::writeBytes(reportPath(), "an earlier report\r\n");
+  form_.setText(TextBox::Text_Alfa, "3");
+  const Ortak before = ortak_;
+  // The first reports come from the matrix, the later ones from the elimination.
+  for (int stopAt : {1, 50, 103}) {
+    SCOPED_TRACE("stopped at report " + std::to_string(stopAt));
+    StoppingProgress progress(stopAt);
+    session_.progress = &progress;
+    EXPECT_EQ(LumpedVortex(session_), VortexRun::Stopped);
+    EXPECT_EQ(progress.asked(), stopAt);
+    EXPECT_TRUE(ortak_ == before);
+    EXPECT_EQ(cl(), initialText(TextBox::Text_CL));
+    EXPECT_EQ(cm(), initialText(TextBox::Text_CmAC));
+    EXPECT_FALSE(session_.lastVortexResult.has_value());
+    EXPECT_EQ(fileBytes(reportPath()), "an earlier report\r\n");
+    EXPECT_TRUE(form_.messages().empty());
+  }
+}
+
+TEST_F(LumpedVortexTest, ProgressChangesNoBitOfTheResultsOrTheReport) {
+  parabolaOn(301);
+  form_.setText(TextBox::Text_Alfa, "3");
+  ASSERT_EQ(LumpedVortex(session_), VortexRun::Done);
+  const std::string unwatchedReport = fileBytes(reportPath());
+  const VortexResult unwatched = session_.lastVortexResult.value();
+  fs::remove(reportPath());
+
+  StoppingProgress progress(0);
+  session_.progress = &progress;
+  ASSERT_EQ(LumpedVortex(session_), VortexRun::Done);
+  EXPECT_GT(progress.asked(), 100);
+  EXPECT_EQ(fileBytes(reportPath()), unwatchedReport);
+  const VortexResult watched = session_.lastVortexResult.value();
+  EXPECT_EQ(std::memcmp(&watched, &unwatched, sizeof watched), 0);
 }
 
 }  // namespace

@@ -64,6 +64,7 @@ class PictureTest : public QObject {
   void aWindowPictureFollowsItsHandlers() {
     ScratchFolder scratch;
     Form1 form;
+    MessageLog log(form);
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     PictureWidget* widget = form.pictureWidget(Picture::Picture_CL);
@@ -71,7 +72,8 @@ class PictureTest : public QObject {
     drawSample(form.picture(Picture::Picture_CL));
     // Any handler refreshes the areas whose lists changed.
     form.menu().Mn_Polynomial->trigger();
-    form.Mn_Numerical_Click();
+    form.Mn_Numerical_Click();  // with no airfoil it only tells
+    QCOMPARE(log.messages(), QStringList{"Open an airfoil data file"});
     QTRY_VERIFY(hasRedAround(widget->grab().toImage(), widget->height() / 2));
   }
 

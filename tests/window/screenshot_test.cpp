@@ -1,7 +1,11 @@
 // Pictures of the windows for a person to look at: the main window with NACA 2412 read, at the
 // default size and enlarged twice, and the About window. They go to the build folder.
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollBar>
 #include <QTest>
 
 #include "window/about.h"
@@ -38,13 +42,11 @@ class ScreenshotTest : public QObject {
     QVERIFY(form.FileLoaded());
     save(form.grab(), "form1-naca2412.png");
 
-    form.resize(form.size() + form.centralWidget()->size());
-    QTRY_COMPARE(form.centralWidget()->size(), QSize(1272, 928));
+    QVERIFY(resizeSurfaceTo(form, QSize(1272, 928)));
     save(form.grab(), "form1-naca2412-2x.png");
 
     // The panels over the plots, for a look at their stacking.
-    form.resize(form.size() - form.centralWidget()->size() / 2);
-    QTRY_COMPARE(form.centralWidget()->size(), QSize(636, 464));
+    QVERIFY(resizeSurfaceTo(form, QSize(636, 464)));
     form.menu().Mn_Numerical->trigger();
     QVERIFY2(log.messages().isEmpty(), qPrintable(log.messages().join('|')));
     save(form.grab(), "form1-numerical.png");
@@ -52,6 +54,42 @@ class ScreenshotTest : public QObject {
     save(form.grab(), "form1-least-squares.png");
     form.menu().Mn_Airfoil->trigger();
     save(form.grab(), "form1-panels.png");
+  }
+
+  // The window a class sees: NACA 2412 by least squares at 3 degrees, with and without axes, at
+  // the designed size, twice it and full screen on a 3840 x 2160 projector.
+  void mainWindowForAClass() {
+    useFreshSettings();
+    ScratchFolder scratch;
+    QVERIFY(QFile::copy(QStringLiteral(VANTREL_SAMPLES "/naca2412.nca"),
+                        scratch.filePath("naca2412.nca")));
+    Form1 form;
+    MessageLog log(form);
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    chooseAirfoil(form, scratch.path(), "naca2412.nca");
+    form.menu().Mn_Polynomial->trigger();
+    form.widgets().Text_N->setText("4");
+    form.widgets().Cmnd_LSQM->click();
+    form.widgets().HScroll_Alfa->setValue(130);
+    form.widgets().HScroll_xM->setValue(40);
+    QVERIFY2(log.messages().isEmpty(), qPrintable(log.messages().join('|')));
+    const struct {
+      QSize window;
+      const char* name;
+    } sizes[] = {{QSize(), "design"}, {QSize(1272, 928), "2x"}, {QSize(3840, 2160), "4k"}};
+    for (const auto& size : sizes) {
+      if (size.window == QSize(3840, 2160)) {
+        form.resize(size.window);
+      } else if (size.window.isValid()) {
+        QVERIFY(resizeSurfaceTo(form, size.window));
+      }
+      QCoreApplication::processEvents();
+      for (bool axes : {false, true}) {
+        form.setAxesShown(axes);
+        save(form.grab(), QString("form1-class-%1%2.png").arg(size.name, axes ? "-axes" : ""));
+      }
+    }
   }
 
   void aboutWindow() {

@@ -1,12 +1,22 @@
 #include "window_test_support.h"
 
+#include <QCoreApplication>
 #include <QFile>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
+#include <QScrollBar>
+#include <QSettings>
+#include <QStandardPaths>
 #include <QTest>
+#include <variant>
 
+#include "input/naca.h"
+#include "plot/picture_box.h"
 #include "window/file_panel.h"
 #include "window/form1.h"
-#include "input/naca.h"
+#include "window/picture_widget.h"
 
 namespace vantrel::testing {
 
@@ -44,6 +54,61 @@ QByteArray readFileBytes(const QString& fileName) {
 
 MessageLog::MessageLog(Form1& form) {
   form.setMessagePresenter([this](const QString& message) { messages_ << message; });
+}
+
+void useFreshSettings() {
+  QStandardPaths::setTestModeEnabled(true);
+  QCoreApplication::setOrganizationName(QStringLiteral("qeb-vantrel-tests"));
+  QSettings().clear();
+}
+
+namespace {
+
+// Hexadecimal floating point: every bit of a value shows.
+QString bits(double value) {
+  return QString::asprintf("%a", value);
+}
+
+QString operationText(const PlotOp& operation) {
+  if (const auto* scale = std::get_if<ScaleOp>(&operation)) {
+    return "scale " + bits(scale->x1) + " " + bits(scale->y1) + " " + bits(scale->x2) + " " +
+           bits(scale->y2);
+  }
+  if (const auto* line = std::get_if<LineOp>(&operation)) {
+    const QString color =
+        line->color ? QString::asprintf("%d,%d,%d", line->color->r, line->color->g, line->color->b)
+                    : QStringLiteral("fore");
+    return "line " + bits(line->x1) + " " + bits(line->y1) + " " + bits(line->x2) + " " +
+           bits(line->y2) + " " + color;
+  }
+  const auto& circle = std::get<CircleOp>(operation);
+  return "circle " + bits(circle.x) + " " + bits(circle.y) + " " + bits(circle.r);
+}
+
+}  // namespace
+
+WindowSnapshot::WindowSnapshot(const Form1& form) : ortak(form.ortak()) {
+  const Form1Widgets& w = form.widgets();
+  for (QLineEdit* box :
+       {w.Text_Alfa0, w.Text_CmAC, w.Text_CL, w.Text_Cmx, w.Text_Alfa, w.Text_xM, w.Text_N}) {
+    controls << box->objectName() + "=" + box->text();
+  }
+  for (QLabel* label : {w.Lbl_Airfoil, w.Lbl_LSQ, w.Lbl_Degree}) {
+    controls << label->objectName() + "=" + label->text() + (label->isVisible() ? "" : " hidden");
+  }
+  for (QWidget* panel : std::initializer_list<QWidget*>{w.Frame_IOWindow, w.Frame_LeastSquares}) {
+    controls << panel->objectName() + (panel->isVisible() ? " shown" : " hidden");
+  }
+  controls << QString::number(w.HScroll_Alfa->value()) << QString::number(w.HScroll_xM->value());
+  for (Picture picture : kAllPictures) {
+    const PictureBox& box = form.pictureWidget(picture)->box();
+    QString list = QString::fromLatin1(nameOf(picture));
+    for (const PlotOp& operation : box.operations()) list += "\n" + operationText(operation);
+    displayLists << list;
+  }
+  coordinateReport = readFileBytes(QStringLiteral("Vantrel.txt"));
+  resultsLog = readFileBytes(QStringLiteral("Poly5.txt"));
+  status = form.statusLabel()->text();
 }
 
 WindowSession::WindowSession() {
@@ -88,6 +153,16 @@ bool doubleClickItem(QListWidget* list, const QString& text) {
   QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, centre);
   QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, centre);
   return true;
+}
+
+bool resizeSurfaceTo(Form1& form, const QSize& size) {
+  for (int attempt = 0; attempt < 5; ++attempt) {
+    const QSize missing = size - form.centralWidget()->size();
+    if (missing.isNull()) return true;
+    form.resize(form.size() + missing);
+    QCoreApplication::processEvents();
+  }
+  return form.centralWidget()->size() == size;
 }
 
 void chooseAirfoil(Form1& form, const QString& folder, const QString& fileName) {

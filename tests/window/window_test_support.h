@@ -50,8 +50,31 @@ QStringList itemTexts(const QListWidget* list);
 bool clickItem(QListWidget* list, const QString& text);
 bool doubleClickItem(QListWidget* list, const QString& text);
 
+// Resizes the window until its surface (the area below the menu bar and above the status bar,
+// both of which grow with the surface's width) has the given size; false when it never does.
+bool resizeSurfaceTo(Form1& form, const QSize& size);
+
 // "Airfoil", open `folder`, click `fileName`.
 void chooseAirfoil(Form1& form, const QString& folder, const QString& fileName);
+
+// Settings the window remembers go to a store of the tests' own, emptied first, so no test sees
+// what another left and the user's own settings are never touched.
+void useFreshSettings();
+
+// Everything a user action can change, in a form two moments can be compared by: the shared
+// state, every text box, label and panel, every display list to the last bit, both reports and
+// the status line.
+struct WindowSnapshot {
+  explicit WindowSnapshot(const Form1& form);
+  bool operator==(const WindowSnapshot&) const = default;
+
+  Ortak ortak;
+  QStringList controls;
+  QStringList displayLists;
+  QByteArray coordinateReport;
+  QByteArray resultsLog;
+  QString status;
+};
 
 // The window shown over a scratch working folder, its messages collected: what most window tests
 // start from. Made in init() and dropped in cleanup(), so every test has a window of its own.
@@ -60,6 +83,9 @@ struct WindowSession {
   // False when the window never appeared on the screen.
   bool exposed();
 
+  struct FreshSettings {
+    FreshSettings() { useFreshSettings(); }
+  } freshSettings;
   ScratchFolder scratch;
   Form1 form;
   MessageLog log{form};
