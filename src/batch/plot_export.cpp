@@ -43,16 +43,22 @@ std::string jsonOperation(const CircleOp& circle) {
 }
 
 std::string jsonOperation(const OverlayLine& line) {
-  return "{\"x1\": " + jsonNumber(line.x1) + ", \"y1\": " + jsonNumber(line.y1) +
-         ", \"x2\": " + jsonNumber(line.x2) + ", \"y2\": " + jsonNumber(line.y2) +
-         ", \"color\": " + jsonColor(line.color) + ", \"width\": " + jsonNumber(line.width) + "}";
+  return jsonText(Json{{"x1", line.x1},
+                       {"y1", line.y1},
+                       {"x2", line.x2},
+                       {"y2", line.y2},
+                       {"color", Json::array({line.color.r, line.color.g, line.color.b})},
+                       {"width", line.width}});
 }
 
 std::string jsonOperation(const OverlayText& text) {
-  return "{\"left\": " + jsonNumber(text.left) + ", \"top\": " + jsonNumber(text.top) +
-         ", \"width\": " + jsonNumber(text.width) + ", \"height\": " + jsonNumber(text.height) +
-         ", \"font\": " + jsonNumber(text.fontPixels) + ", \"text\": " + jsonString(text.text) +
-         ", \"color\": " + jsonColor(text.color) + "}";
+  return jsonText(Json{{"left", text.left},
+                       {"top", text.top},
+                       {"width", text.width},
+                       {"height", text.height},
+                       {"font", text.fontPixels},
+                       {"text", text.text},
+                       {"color", Json::array({text.color.r, text.color.g, text.color.b})}});
 }
 
 template <typename Item>

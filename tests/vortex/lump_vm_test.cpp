@@ -202,40 +202,40 @@ class StoppingProgress : public Progress {
 
 TEST_F(LumpedVortexTest, StoppedWhileBuildingOrEliminatingChangesNothing) {
   parabolaOn(301);
-  ortak_.M = 4;
+  ortak.M = 4;
   test::writeBytes(reportPath(), "an earlier report\r\n");
-  form_.setText(TextBox::Text_Alfa, "3");
-  const Ortak before = ortak_;
+  form.setText(TextBox::Text_Alfa, "3");
+  const Ortak before = ortak;
   // The first reports come from the matrix, the later ones from the elimination.
   for (int stopAt : {1, 50, 103}) {
     SCOPED_TRACE("stopped at report " + std::to_string(stopAt));
     StoppingProgress progress(stopAt);
-    session_.progress = &progress;
-    EXPECT_EQ(LumpedVortex(session_), VortexRun::Stopped);
+    session.progress = &progress;
+    EXPECT_EQ(LumpedVortex(session), VortexRun::Stopped);
     EXPECT_EQ(progress.asked(), stopAt);
-    EXPECT_TRUE(ortak_ == before);
+    EXPECT_TRUE(ortak == before);
     EXPECT_EQ(cl(), initialText(TextBox::Text_CL));
     EXPECT_EQ(cm(), initialText(TextBox::Text_CmAC));
-    EXPECT_FALSE(session_.lastVortexResult.has_value());
+    EXPECT_FALSE(session.lastVortexResult.has_value());
     EXPECT_EQ(fileBytes(reportPath()), "an earlier report\r\n");
-    EXPECT_TRUE(form_.messages().empty());
+    EXPECT_TRUE(form.messages().empty());
   }
 }
 
 TEST_F(LumpedVortexTest, ProgressChangesNoBitOfTheResultsOrTheReport) {
   parabolaOn(301);
-  form_.setText(TextBox::Text_Alfa, "3");
-  ASSERT_EQ(LumpedVortex(session_), VortexRun::Done);
+  form.setText(TextBox::Text_Alfa, "3");
+  ASSERT_EQ(LumpedVortex(session), VortexRun::Done);
   const std::string unwatchedReport = fileBytes(reportPath());
-  const VortexResult unwatched = session_.lastVortexResult.value();
+  const VortexResult unwatched = session.lastVortexResult.value();
   fs::remove(reportPath());
 
   StoppingProgress progress(0);
-  session_.progress = &progress;
-  ASSERT_EQ(LumpedVortex(session_), VortexRun::Done);
+  session.progress = &progress;
+  ASSERT_EQ(LumpedVortex(session), VortexRun::Done);
   EXPECT_GT(progress.asked(), 100);
   EXPECT_EQ(fileBytes(reportPath()), unwatchedReport);
-  const VortexResult watched = session_.lastVortexResult.value();
+  const VortexResult watched = session.lastVortexResult.value();
   EXPECT_EQ(std::memcmp(&watched, &unwatched, sizeof watched), 0);
 }
 
