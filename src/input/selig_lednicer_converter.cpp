@@ -1,16 +1,18 @@
 #include "input/selig_lednicer_converter.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <filesystem>
 #include <limits>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "input/airfoil_normalise.h"
 #include "input/convert_message.h"
-#include "input/selig_lednicer_layout.h"
 #include "input/monotone_cubic.h"
+#include "input/selig_lednicer_layout.h"
 
 namespace vantrel {
 namespace {
@@ -70,13 +72,130 @@ std::string nameItem(const std::string& name) {
   return item + "\"";
 }
 
-std::string sourceNote(std::string_view fileLabel, ForeignLayout layout, const ChordFrame& frame) {
+std::string frameNote(const ChordFrame& frame) {
+  if (frame.asGiven) {
+    return frame.length == 1 ? "chord taken as given (unit chord: not turned, not scaled)"
+                             : "chord taken as given (percent of the chord: divided by 100, "
+                               "not turned)";
+  }
+  return "chord normalised: leading edge (" + messageNumber(frame.leadingX) + ", " +
+         messageNumber(frame.leadingY) + "), length " + messageNumber(frame.length) + ", turned " +
+         messageNumber(-frame.angleDegrees) + " degrees";
+}
+
+std::string sourceNote(std::string_view fileLabel, ForeignLayout layout, const ChordFrame& frame,
+                       const std::vector<std::string>& notes) {
   const std::string file = std::filesystem::path(std::string(fileLabel)).filename().string();
   const char* layoutName = layout == ForeignLayout::Selig ? "Selig" : "Lednicer";
-  return "Converted from " + file + " (" + layoutName + "); chord normalised: leading edge (" +
-         messageNumber(frame.leadingX) + ", " + messageNumber(frame.leadingY) + "), length " +
-         messageNumber(frame.length) + ", turned " + messageNumber(-frame.angleDegrees) +
-         " degrees";
+  std::string note = "Converted from " + file + " (" + layoutName + "); ";
+  for (const auto& each : notes) note += each + "; ";
+  return note + frameNote(frame);
+}
+
+// A chord near 100 long, not already taken as given, is a file in percent of the chord.
+void notePercent(const ChordFrame& frame, std::vector<std::string>& notes) {
+  if (!frame.asGiven && std::abs(frame.length - 100) <= 1) {
+    notes.push_back("coordinates in percent of the chord");
+  }
+}
+
+// Where a loop goes on past its return to the trailing edge: the first point after the run that
+// climbs from the leading edge (the file's minimum x) stops climbing.
+std::optional<std::size_t> pastTheClosing(const std::vector<ContourPoint>& loop) {
+  const auto lowest = std::min_element(loop.begin(), loop.end(),
+                                       [](const auto& a, const auto& b) { return a.x < b.x; });
+  auto i = static_cast<std::size_t>(lowest - loop.begin());
+  while (i + 1 < loop.size() && loop[i + 1].x >= loop[i].x) ++i;
+  if (i + 1 < loop.size()) return i + 1;
+  return std::nullopt;
+}
+
+bool samePoint(const ContourPoint& a, const ContourPoint& b) {
+  return a.x == b.x && a.y == b.y;
+}
+
+double squaredDistance(const ContourPoint& a, const ContourPoint& b) {
+  return (a.x - b.x) * (a.x - b.x) + (a.y - b.y) * (a.y - b.y);
+}
+
+struct ClosedLoop {
+  std::vector<ContourPoint> loop;
+  std::string note;
+};
+
+// A drawing of an open trailing edge closed by repeating the first point at the end: the last
+// step runs across the trailing edge, not along a surface.
+bool closesTheDrawing(const std::vector<ContourPoint>& loop) {
+  if (loop.size() < 6 || !samePoint(loop.front(), loop.back())) return false;
+  constexpr double kWidestTrailingEdge = 0.05;  // of the chord
+  const auto [left, right] = std::minmax_element(
+      loop.begin(), loop.end(), [](const auto& a, const auto& b) { return a.x < b.x; });
+  const ContourPoint& before = loop[loop.size() - 2];
+  const double across = std::abs(before.y - loop.back().y);
+  return !samePoint(before, loop.back()) && std::abs(before.x - loop.back().x) < across &&
+         across < kWidestTrailingEdge * (right->x - left->x);
+}
+
+// Some files give the trailing-edge point once, at the start or at the end, and stop the other
+// surface one point short of it; the outline is closed by joining that surface to it.
+ClosedLoop closedToTheTrailingEdge(const std::vector<ContourPoint>& loop) {
+  const auto nose = std::min_element(loop.begin(), loop.end(),
+                                     [](const auto& a, const auto& b) { return a.x < b.x; });
+  const bool frontReachesFarther =
+      squaredDistance(loop.front(), *nose) >= squaredDistance(loop.back(), *nose);
+  ClosedLoop closed{loop, {}};
+  const ContourPoint& end = frontReachesFarther ? loop.front() : loop.back();
+  const ContourPoint& shortEnd = frontReachesFarther ? loop.back() : loop.front();
+  if (frontReachesFarther) {
+    closed.loop.push_back(end);
+  } else {
+    closed.loop.insert(closed.loop.begin(), end);
+  }
+  closed.note = "the surface ending at line " + std::to_string(shortEnd.line) +
+                " stops short of the trailing edge and was closed to it (line " +
+                std::to_string(end.line) + ")";
+  return closed;
+}
+
+// The outline as published files give it, passing over what they add to a plain outline: notes
+// after the coordinates and a first point repeated at the end to close the drawing. Points after
+// the outline closed are named as such.
+std::variant<ChordSurfaces, ConvertError> outlineOf(const ForeignContour& contour,
+                                                    std::vector<std::string>& notes,
+                                                    std::string_view fileLabel) {
+  std::vector<ContourPoint> loop = contour.loop;
+  if (closesTheDrawing(loop)) {
+    notes.push_back("the last point (line " + std::to_string(loop.back().line) +
+                    ") repeats the first and was left out");
+    loop.pop_back();
+  }
+  auto surfaces = normaliseToChord(loop, fileLabel);
+  if (std::holds_alternative<ConvertError>(surfaces) && loop.size() > 5) {
+    auto closed = closedToTheTrailingEdge(loop);
+    auto retry = normaliseToChord(closed.loop, fileLabel);
+    if (std::holds_alternative<ChordSurfaces>(retry)) {
+      notes.push_back(closed.note);
+      surfaces = std::move(retry);
+    }
+  }
+  if (std::holds_alternative<ConvertError>(surfaces)) {
+    const auto stray = pastTheClosing(loop);
+    const auto end = loop.begin() + static_cast<std::ptrdiff_t>(stray.value_or(0));
+    if (stray &&
+        std::holds_alternative<ChordSurfaces>(normaliseToChord({loop.begin(), end}, fileLabel))) {
+      return strayPointsError(fileLabel, end->line, (end - 1)->line);
+    }
+    if (contour.textAfter) return contour.textAfter->ifIncomplete;
+    return surfaces;
+  }
+  if (const auto& text = contour.textAfter) {
+    if (text->secondOutline) {
+      return ConvertError{convertingFile(fileLabel) + ", line " + std::to_string(text->line) +
+                          " starts a second outline; only single-element airfoils can be read."};
+    }
+    notes.push_back("text from line " + std::to_string(text->line) + " on ignored");
+  }
+  return surfaces;
 }
 
 // A surface many orders of magnitude higher than its chord can interpolate beyond the range of a
@@ -114,9 +233,8 @@ std::string messageNumber(double value) {
   return formatted(value == 0 ? 0.0 : value, std::chars_format::general, 6);
 }
 
-std::variant<std::string, ConvertError> convertToDataFile(std::istream& in,
-                                                          std::string_view fileLabel,
-                                                          int stations) {
+std::variant<ConvertedFile, ConvertError> convertAirfoil(std::istream& in,
+                                                         std::string_view fileLabel, int stations) {
   if (stations < 2 || stations > kMaxStations) {
     return fileError(fileLabel, "the number of stations must be 2 to " +
                                     std::to_string(kMaxStations) + ", not " +
@@ -125,11 +243,24 @@ std::variant<std::string, ConvertError> convertToDataFile(std::istream& in,
   auto read = readForeignContour(in, fileLabel);
   if (auto* error = std::get_if<ConvertError>(&read)) return std::move(*error);
   const auto& contour = std::get<ForeignContour>(read);
-  auto normalised = normaliseToChord(contour.loop, fileLabel);
+  std::vector<std::string> notes = contour.notes;
+  auto normalised = outlineOf(contour, notes, fileLabel);
   if (auto* error = std::get_if<ConvertError>(&normalised)) return std::move(*error);
   const auto& surfaces = std::get<ChordSurfaces>(normalised);
-  return dataFileText(contour.name, sourceNote(fileLabel, contour.layout, surfaces.frame), surfaces,
-                      stations, fileLabel);
+  notePercent(surfaces.frame, notes);
+  auto text =
+      dataFileText(contour.name, sourceNote(fileLabel, contour.layout, surfaces.frame, notes),
+                   surfaces, stations, fileLabel);
+  if (auto* error = std::get_if<ConvertError>(&text)) return std::move(*error);
+  return ConvertedFile{std::move(std::get<std::string>(text)), std::move(notes)};
+}
+
+std::variant<std::string, ConvertError> convertToDataFile(std::istream& in,
+                                                          std::string_view fileLabel,
+                                                          int stations) {
+  auto converted = convertAirfoil(in, fileLabel, stations);
+  if (auto* error = std::get_if<ConvertError>(&converted)) return std::move(*error);
+  return std::move(std::get<ConvertedFile>(converted).text);
 }
 
 }  // namespace vantrel

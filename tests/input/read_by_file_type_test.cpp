@@ -10,6 +10,7 @@
 #include "app/form1_handlers.h"
 #include "app/headless_controls.h"
 #include "app/ortak.h"
+#include "input/selig_lednicer_converter.h"
 #include "support/test_airfoil.h"
 
 namespace vantrel {
@@ -75,10 +76,10 @@ TEST_F(ReadAirfoilFileTest, DatFileOfAnyLetterCaseIsConvertedAndRead) {
   EXPECT_TRUE(form_.messages().empty());
   EXPECT_TRUE(handlers_.FileLoaded());
   EXPECT_EQ(ortak_.AirfoilName, "Symmetric, 12%");
-  ASSERT_EQ(ortak_.NPoint, 61);
+  ASSERT_EQ(ortak_.NPoint, kDefaultStations);
   EXPECT_EQ(ortak_.xU[1], 0.0);
-  EXPECT_EQ(ortak_.xU[61], 1.0);
-  for (int i = 1; i <= 61; ++i) {
+  EXPECT_EQ(ortak_.xU[kDefaultStations], 1.0);
+  for (int i = 1; i <= kDefaultStations; ++i) {
     EXPECT_NEAR(ortak_.yC[static_cast<std::size_t>(i)], 0.0, 1e-12) << i;
   }
   EXPECT_TRUE(fs::exists(dir_ / "Vantrel.txt"));
@@ -87,7 +88,7 @@ TEST_F(ReadAirfoilFileTest, DatFileOfAnyLetterCaseIsConvertedAndRead) {
   write("broken.dat", "");
   EXPECT_FALSE(choose("broken.dat"));
   EXPECT_TRUE(handlers_.FileLoaded());
-  EXPECT_EQ(ortak_.NPoint, 61);
+  EXPECT_EQ(ortak_.NPoint, kDefaultStations);
 }
 
 }  // namespace
