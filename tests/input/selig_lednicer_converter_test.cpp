@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cmath>
 #include <sstream>
 #include <string>
@@ -11,6 +12,7 @@
 
 #include "input/naca.h"
 #include "input/nca_parser.h"
+#include "support/test_airfoil.h"
 
 namespace vantrel {
 namespace {
@@ -449,6 +451,22 @@ TEST(ConvertToDataFile, RefusesAStationCountItCannotWrite) {
     EXPECT_NE(std::get<ConvertError>(result).message.find("stations"), std::string::npos);
   }
   EXPECT_EQ(convert(file, 2).xU, (std::vector<double>{0, 1}));
+}
+
+// A million points convert in a second or two; the bound only catches a search that grows with
+// the square of the count.
+TEST(ConvertToDataFile, AMillionPointsConvertInSeconds) {
+  const std::string file = test::seligNaca2412Text(500000);
+  const auto start = std::chrono::steady_clock::now();
+  std::istringstream in(file);
+  const auto converted = convertAirfoil(in, "dense.dat");
+  const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
+  ASSERT_TRUE(std::holds_alternative<ConvertedFile>(converted))
+      << std::get<ConvertError>(converted).message;
+  EXPECT_LT(took.count(), 30.0);
+  const Converted out = parseOutput(std::get<ConvertedFile>(converted).text);
+  // The same airfoil as a file of ordinary size, but for how finely the nose is resolved.
+  expectSameStations(out, convert(test::seligNaca2412Text(2000), kDefaultStations), 1e-4);
 }
 
 }  // namespace
