@@ -10,6 +10,7 @@
 #include <utility>
 #include <vector>
 
+#include "input/airfoil_normalise.h"
 #include "input/naca.h"
 #include "input/nca_parser.h"
 #include "support/test_airfoil.h"
@@ -451,6 +452,31 @@ TEST(ConvertToDataFile, RefusesAStationCountItCannotWrite) {
     EXPECT_NE(std::get<ConvertError>(result).message.find("stations"), std::string::npos);
   }
   EXPECT_EQ(convert(file, 2).xU, (std::vector<double>{0, 1}));
+}
+
+// A file already in unit chord is taken as it stands, its own points written at its own stations;
+// beyond the tolerance the chord line is turned to the x axis.
+TEST(ConvertToDataFile, UnitChordFileIsTakenAsItStands) {
+  for (const double rise : {6e-5, 3e-4}) {
+    SCOPED_TRACE(rise);
+    Surfaces tilted = verticalNaca2412(kDefaultStations);
+    for (std::size_t i = 0; i < tilted.xU.size(); ++i) {
+      tilted.yU[i] += rise * tilted.xU[i];
+      tilted.yL[i] += rise * tilted.xL[i];
+    }
+    std::istringstream in(seligText("tilted", seligLoop(tilted)));
+    const auto converted = convertAirfoil(in, "tilted.dat");
+    ASSERT_TRUE(std::holds_alternative<ConvertedFile>(converted));
+    const std::string& text = std::get<ConvertedFile>(converted).text;
+    const Converted out = parseOutput(text);
+    if (rise < kGivenChordTolerance) {
+      EXPECT_NE(text.find("chord taken as given (unit chord"), std::string::npos);
+      expectMatches(out, tilted, 5e-9);
+    } else {
+      EXPECT_NE(text.find("turned -0.0171887 degrees"), std::string::npos);
+      EXPECT_NEAR(out.yU.back() + out.yL.back(), 0.0, 1e-8);
+    }
+  }
 }
 
 // A million points convert in a second or two; the bound only catches a search that grows with
