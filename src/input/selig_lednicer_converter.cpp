@@ -99,23 +99,32 @@ void notePercent(const ChordFrame& frame, std::vector<std::string>& notes) {
   }
 }
 
+double squaredDistance(const ContourPoint& a, const ContourPoint& b) {
+  return (a.x - b.x) * (a.x - b.x) + (a.y - b.y) * (a.y - b.y);
+}
+
+double xExtent(const std::vector<ContourPoint>& loop) {
+  const auto [left, right] = std::minmax_element(
+      loop.begin(), loop.end(), [](const auto& a, const auto& b) { return a.x < b.x; });
+  return right->x - left->x;
+}
+
 // Where a loop goes on past its return to the trailing edge: the first point after the run that
-// climbs from the leading edge (the file's minimum x) stops climbing.
+// climbs from the leading edge (the file's minimum x) stops climbing, when the loop then ends far
+// from where it closed (a point out of order near the trailing edge is no padding).
 std::optional<std::size_t> pastTheClosing(const std::vector<ContourPoint>& loop) {
+  constexpr double kFarFromTheClosing = 0.1;  // of the chord
   const auto lowest = std::min_element(loop.begin(), loop.end(),
                                        [](const auto& a, const auto& b) { return a.x < b.x; });
   auto i = static_cast<std::size_t>(lowest - loop.begin());
   while (i + 1 < loop.size() && loop[i + 1].x >= loop[i].x) ++i;
-  if (i + 1 < loop.size()) return i + 1;
+  const double far = kFarFromTheClosing * xExtent(loop);
+  if (i + 1 < loop.size() && squaredDistance(loop[i], loop.back()) > far * far) return i + 1;
   return std::nullopt;
 }
 
 bool samePoint(const ContourPoint& a, const ContourPoint& b) {
   return a.x == b.x && a.y == b.y;
-}
-
-double squaredDistance(const ContourPoint& a, const ContourPoint& b) {
-  return (a.x - b.x) * (a.x - b.x) + (a.y - b.y) * (a.y - b.y);
 }
 
 struct ClosedLoop {
@@ -137,8 +146,10 @@ bool closesTheDrawing(const std::vector<ContourPoint>& loop) {
 }
 
 // Some files give the trailing-edge point once, at the start or at the end, and stop the other
-// surface one point short of it; the outline is closed by joining that surface to it.
-ClosedLoop closedToTheTrailingEdge(const std::vector<ContourPoint>& loop) {
+// surface one point short of it; the outline is closed by joining that surface to it. A surface
+// that stops farther short is a file cut off, not one to be closed.
+std::optional<ClosedLoop> closedToTheTrailingEdge(const std::vector<ContourPoint>& loop) {
+  constexpr double kLongestClosingStep = 0.02;  // of the chord
   const auto nose = std::min_element(loop.begin(), loop.end(),
                                      [](const auto& a, const auto& b) { return a.x < b.x; });
   const bool frontReachesFarther =
@@ -146,6 +157,8 @@ ClosedLoop closedToTheTrailingEdge(const std::vector<ContourPoint>& loop) {
   ClosedLoop closed{loop, {}};
   const ContourPoint& end = frontReachesFarther ? loop.front() : loop.back();
   const ContourPoint& shortEnd = frontReachesFarther ? loop.back() : loop.front();
+  const double step = kLongestClosingStep * xExtent(loop);
+  if (squaredDistance(end, shortEnd) > step * step) return std::nullopt;
   if (frontReachesFarther) {
     closed.loop.push_back(end);
   } else {
@@ -170,11 +183,13 @@ std::variant<ChordSurfaces, ConvertError> outlineOf(const ForeignContour& contou
     loop.pop_back();
   }
   auto surfaces = normaliseToChord(loop, fileLabel);
-  if (std::holds_alternative<ConvertError>(surfaces) && loop.size() > 5) {
-    auto closed = closedToTheTrailingEdge(loop);
-    auto retry = normaliseToChord(closed.loop, fileLabel);
+  const auto closed = loop.size() > 5 && std::holds_alternative<ConvertError>(surfaces)
+                          ? closedToTheTrailingEdge(loop)
+                          : std::nullopt;
+  if (closed) {
+    auto retry = normaliseToChord(closed->loop, fileLabel);
     if (std::holds_alternative<ChordSurfaces>(retry)) {
-      notes.push_back(closed.note);
+      notes.push_back(closed->note);
       surfaces = std::move(retry);
     }
   }
