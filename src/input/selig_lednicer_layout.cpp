@@ -1,6 +1,7 @@
 #include "input/selig_lednicer_layout.h"
 
 #include <algorithm>
+#include <cctype>
 #include <charconv>
 #include <cmath>
 #include <filesystem>
@@ -74,6 +75,30 @@ struct DataLine {
   int block = 0;  // blank lines separate blocks
 };
 
+bool hasDecimalComma(std::string_view word) {
+  const std::size_t comma = word.find(',');
+  return comma != std::string_view::npos && comma > 0 && comma + 1 < word.size() &&
+         std::isdigit(static_cast<unsigned char>(word[comma - 1])) &&
+         std::isdigit(static_cast<unsigned char>(word[comma + 1])) &&
+         word.find(',', comma + 1) == std::string_view::npos;
+}
+
+// Two words each with one comma between digits, "0,99677 0,00043": a spreadsheet writing with
+// decimal commas, read as four numbers.
+std::string decimalCommaHint(std::string_view text) {
+  std::vector<std::string_view> words;
+  std::size_t i = 0;
+  while (i < text.size()) {
+    while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
+    const std::size_t start = i;
+    while (i < text.size() && text[i] != ' ' && text[i] != '\t') ++i;
+    if (i > start) words.push_back(text.substr(start, i - start));
+  }
+  if (words.size() != 2 || !hasDecimalComma(words[0]) || !hasDecimalComma(words[1])) return "";
+  return "; the numbers seem written with decimal commas (\"" + quotedForMessage(words[0]) +
+         "\"): write them with a decimal point";
+}
+
 std::variant<DataLine, ConvertError> parsePair(const TextLine& line, std::string_view fileLabel) {
   const auto items = splitItems(line.text);
   for (const auto item : items) {
@@ -84,7 +109,8 @@ std::variant<DataLine, ConvertError> parsePair(const TextLine& line, std::string
   }
   if (items.size() != 2) {
     return lineError(fileLabel, line.number,
-                     "expected two numbers (x y), found " + std::to_string(items.size()));
+                     "expected two numbers (x y), found " + std::to_string(items.size()) +
+                         decimalCommaHint(line.text));
   }
   return DataLine{*parseNumber(items[0]), *parseNumber(items[1]), line.number, 0};
 }
@@ -253,12 +279,38 @@ std::optional<std::size_t> secondRunStart(const Run& points) {
   return std::nullopt;
 }
 
+// UTF-16 (as some Windows editors save "Unicode" text) puts a NUL byte beside every ASCII one.
+std::optional<ConvertError> checkPlainText(const std::string& content, std::string_view fileLabel) {
+  if (content.rfind("\xFF\xFE", 0) == 0 || content.rfind("\xFE\xFF", 0) == 0) {
+    return fileError(fileLabel,
+                     "the file is UTF-16 text; save it as plain text (ASCII or UTF-8) and "
+                     "convert it again");
+  }
+  if (content.find('\0') != std::string::npos) {
+    return fileError(fileLabel,
+                     "the file holds NUL bytes: UTF-16 text or no text at all; save it as "
+                     "plain text (ASCII or UTF-8)");
+  }
+  return std::nullopt;
+}
+
+// A Ctrl-Z, the end-of-file mark of old DOS editors, ends the text.
+void dropEndOfFileMark(std::string& content) {
+  const std::size_t mark = content.find('\x1A');
+  if (mark != std::string::npos &&
+      content.find_first_not_of("\x1A \t\r\n", mark) == std::string::npos) {
+    content.erase(mark);
+  }
+}
+
 }  // namespace
 
 std::variant<ForeignContour, ConvertError> readForeignContour(std::istream& in,
                                                               std::string_view fileLabel) {
   std::string content{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
   if (content.rfind("\xEF\xBB\xBF", 0) == 0) content.erase(0, 3);  // a UTF-8 byte-order mark
+  if (auto error = checkPlainText(content, fileLabel)) return *error;
+  dropEndOfFileMark(content);
   const auto lines = splitLines(content);
   std::size_t nameLine = 0;
   while (nameLine < lines.size() && isBlank(lines[nameLine].text)) ++nameLine;

@@ -300,6 +300,7 @@ TEST(ConvertToDataFile, MovedTurnedAndScaledAirfoilIsNormalisedBack) {
 TEST(ConvertToDataFile, LineEndsOfEveryKindReadAlike) {
   const Surfaces s = naca2412(41);
   const Converted crlf = convert(lednicerText("N", s, "\r\n"));
+  expectSameStations(crlf, convert(lednicerText("N", s, "\r\n") + "\x1A"), 0);  // DOS end mark
   expectSameStations(crlf, convert(lednicerText("N", s, "\n")), 0);
   expectSameStations(crlf, convert(lednicerText("N", s, "\r")), 0);
   const std::string noFinalLineEnd = seligText("N", seligLoop(s), "\n");
@@ -389,6 +390,11 @@ TEST(ConvertToDataFile, BrokenFilesGetAMessageNamingTheFileAndTheLine) {
       {"typing slip inside the outline",
        "N\n1 0\n0.5 0.06\n0 0\n0.5 -0.04\n0.8 -0.0O2\n1 0\n",
        {"line 6: ", "\"-0.0O2\" is not a number"}},
+      {"decimal commas",
+       "N\n0,99677 0,00043\n0,5 0,06\n",
+       {"line 2: ", "found 4; the numbers seem written with decimal commas (\"0,99677\")"}},
+      {"UTF-16 with its byte-order mark", std::string("\xFF\xFEN\0\n\0", 6), {"UTF-16 text"}},
+      {"UTF-16 without one", std::string("N\0\n\0001\0", 7), {"NUL bytes"}},
       {"Lednicer total",
        "N\n3. 3.\n0 0\n0.5 0.06\n1 0\n0 0\n0.5 -0.04\n",
        {"line 2: ", "(6 in all)", "5 points follow"}},
