@@ -246,6 +246,24 @@ TEST(ConvertToDataFile, WritesTheNameTheLayoutAndOneStationALine) {
   expectSameStations(selig, lednicer, 1e-12);
 }
 
+// Lednicer's two runs without the count line, with or without a blank line between them, give the
+// airfoil the counted file gives.
+TEST(ConvertToDataFile, LednicerRunsWithoutCountsReadAsCounted) {
+  const Surfaces s = naca2412(81);
+  const std::string counted = lednicerText("N", s, "\n");
+  const std::string runs = counted.substr(counted.find("\n\n") + 2);
+  std::string joined = runs;
+  joined.erase(joined.find("\n\n"), 1);
+  const Converted expected = convert(counted);
+  expectSameStations(convert("N\n" + runs), expected, 0);
+  expectSameStations(convert("N\n" + joined), expected, 0);
+  EXPECT_NE(convert("N\n" + joined)
+                .lines.at(1)
+                .find("(Lednicer); no count line; the second "
+                      "surface starts at line 83"),
+            std::string::npos);
+}
+
 TEST(ConvertToDataFile, EitherDirectionOfTheSeligLoopGivesTheSameAirfoil) {
   Points loop = seligLoop(naca2412(161));
   const Converted forward = convert(seligText("NACA 2412", loop));
