@@ -215,9 +215,27 @@ std::vector<Run> blocksOf(const Run& points) {
   return blocks;
 }
 
-// The count line against the points after it. Blank lines that split the points into two blocks
-// settle which points belong to which surface, whatever the counts say; without them the total
-// must match the counts.
+struct Extent {
+  double low = 0;
+  double high = 0;
+};
+
+Extent xExtent(const Run& points) {
+  const auto [low, high] = std::minmax_element(
+      points.begin(), points.end(), [](const auto& a, const auto& b) { return a.x < b.x; });
+  return {low->x, high->x};
+}
+
+// Blank lines split a Lednicer file into its two surfaces only where each part starts at the
+// leading edge, nearer the least x than the greatest.
+bool startsAtTheLeadingEdge(const Run& block, const Run& points) {
+  const Extent x = xExtent(points);
+  return block.front().x - x.low < x.high - block.front().x;
+}
+
+// The count line against the points after it. Blank lines that split the points into two runs
+// from the leading edge settle which points belong to which surface, whatever the counts say;
+// without them the total must match the counts.
 std::variant<std::vector<ContourPoint>, ConvertError> lednicerLoop(const Run& data,
                                                                    std::vector<std::string>& notes,
                                                                    std::string_view fileLabel) {
@@ -234,7 +252,8 @@ std::variant<std::vector<ContourPoint>, ConvertError> lednicerLoop(const Run& da
   const auto upper = static_cast<std::size_t>(std::min(countLine.x, total + 1));
   const auto lower = static_cast<std::size_t>(std::min(countLine.y, total + 1));
   const auto blocks = blocksOf(points);
-  if (blocks.size() == 2) {
+  if (blocks.size() == 2 && startsAtTheLeadingEdge(blocks[0], points) &&
+      startsAtTheLeadingEdge(blocks[1], points)) {
     if (blocks[0].size() != upper || blocks[1].size() != lower) {
       notes.push_back(announced + " (line " + std::to_string(countLine.line) +
                       "); the blank lines separate " + pointCount(blocks[0].size(), "and ") +
@@ -253,17 +272,6 @@ std::variant<std::vector<ContourPoint>, ConvertError> lednicerLoop(const Run& da
   }
   const auto split = points.begin() + static_cast<std::ptrdiff_t>(upper);
   return loopOfRuns(Run(points.begin(), split), Run(split, points.end()));
-}
-
-struct Extent {
-  double low = 0;
-  double high = 0;
-};
-
-Extent xExtent(const Run& points) {
-  const auto [low, high] = std::minmax_element(
-      points.begin(), points.end(), [](const auto& a, const auto& b) { return a.x < b.x; });
-  return {low->x, high->x};
 }
 
 // Lednicer runs without a count line start at the leading edge, where a Selig loop starts at the
