@@ -1,11 +1,27 @@
 #include "batch/airfoil_commands.h"
 
+#include <filesystem>
 #include <fstream>
+#include <ios>
 
-#include "input/selig_lednicer_converter.h"
+#include "app/name_text.h"
 #include "input/naca.h"
+#include "input/selig_lednicer_converter.h"
 
 namespace vantrel::batch {
+namespace {
+
+// Worded as the window words a file it cannot read, naming the file as the window's list does.
+std::string cannotRead(const std::string& label, const std::string& reason) {
+  return "Cannot read \"" + quotedForMessage(label, 200) + "\": " + reason + ".";
+}
+
+std::string fileLabelOf(const std::string& path) {
+  const std::filesystem::path file(path);
+  return file.has_filename() ? file.filename().string() : path;
+}
+
+}  // namespace
 
 int runNaca(const NacaCommand& command, std::ostream& out, std::ostream& err) {
   const auto airfoil = nacaAirfoil(command.designation, command.stations);
@@ -20,17 +36,39 @@ int runNaca(const NacaCommand& command, std::ostream& out, std::ostream& err) {
 }
 
 int runConvert(const ConvertCommand& command, std::ostream& out, std::ostream& err) {
-  std::ifstream in(command.file, std::ios::binary);
+  const std::string label = fileLabelOf(command.file);
+  std::error_code statusError;
+  const auto status = std::filesystem::status(command.file, statusError);
+  std::ifstream in;
+  if (status.type() == std::filesystem::file_type::directory) {
+    err << "qeb-vantrel-batch: convert: " << cannotRead(label, "it is a folder, not a file")
+        << "\n";
+    return 1;
+  }
+  in.open(command.file, std::ios::binary);
   if (!in) {
-    err << "qeb-vantrel-batch: convert: cannot open \"" << command.file << "\"\n";
+    const bool missing = status.type() == std::filesystem::file_type::not_found;
+    err << "qeb-vantrel-batch: convert: "
+        << cannotRead(label, missing ? "the file does not exist" : "the file cannot be opened")
+        << "\n";
     return 1;
   }
-  const auto converted = convertToDataFile(in, command.file, command.stations);
-  if (const auto* error = std::get_if<ConvertError>(&converted)) {
-    err << "qeb-vantrel-batch: convert: " << error->message << "\n";
+  try {
+    const auto converted = convertAirfoil(in, label, command.stations);
+    if (const auto* error = std::get_if<ConvertError>(&converted)) {
+      err << "qeb-vantrel-batch: convert: " << error->message << "\n";
+      return 1;
+    }
+    const auto& file = std::get<ConvertedFile>(converted);
+    for (const auto& note : file.notes) {
+      err << "qeb-vantrel-batch: convert: \"" << quotedForMessage(label, 200) << "\": " << note
+          << "\n";
+    }
+    out << file.text;
+  } catch (const std::ios_base::failure& failure) {
+    err << "qeb-vantrel-batch: convert: " << cannotRead(label, failure.code().message()) << "\n";
     return 1;
   }
-  out << std::get<std::string>(converted);
   out.flush();
   return out ? 0 : 1;
 }

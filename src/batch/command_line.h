@@ -6,6 +6,8 @@
 #include <variant>
 #include <vector>
 
+#include "input/selig_lednicer_converter.h"
+
 namespace vantrel::batch {
 
 enum class ActionKind { Open, Alfa, Xm, Lsq, AlfaScroll, XmScroll, Numerical, Vortex, Sweep };
@@ -37,7 +39,7 @@ struct NacaCommand {
 };
 struct ConvertCommand {
   std::string file;
-  int stations = 61;
+  int stations = kDefaultStations;
 };
 struct HelpCommand {};
 struct UsageError {

@@ -14,12 +14,18 @@ namespace vantrel {
 // edges of this order; anything larger is a fault in the file.
 inline constexpr double kChordTolerance = 1e-3;
 
+// A file whose leading edge and trailing-edge mid-point lie this close (a fraction of the chord)
+// to (0, 0) and (1, 0), or to (0, 0) and (100, 0), is already in unit chord or in percent of the
+// chord: it is only divided by its chord, never turned, so its numbers are those of its points.
+inline constexpr double kGivenChordTolerance = 1e-4;
+
 // Where the file's chord was: its leading edge, length and angle to the file's x axis.
 struct ChordFrame {
   double leadingX = 0;
   double leadingY = 0;
   double length = 1;
   double angleDegrees = 0;
+  bool asGiven = false;  // in unit chord or percent of the chord already: divided, not turned
 };
 
 // Both surfaces in chord coordinates, each from the leading edge (0, 0) to the trailing edge,

@@ -3,8 +3,8 @@
 #include <string>
 #include <string_view>
 
-#include "input/selig_lednicer_converter.h"
 #include "app/name_text.h"
+#include "input/selig_lednicer_converter.h"
 
 namespace vantrel {
 
@@ -21,6 +21,12 @@ inline ConvertError fileError(std::string_view fileLabel, std::string_view what)
 inline ConvertError lineError(std::string_view fileLabel, int line, std::string_view what) {
   return ConvertError{convertingFile(fileLabel) + ", line " + std::to_string(line) + ": " +
                       std::string(what) + "."};
+}
+
+inline ConvertError strayPointsError(std::string_view fileLabel, int strayLine, int closedLine) {
+  return lineError(fileLabel, strayLine,
+                   "a point after the outline closed at line " + std::to_string(closedLine) +
+                       "; padding and stray points cannot be read");
 }
 
 // A value for a message: up to six significant digits, a point as the decimal separator.

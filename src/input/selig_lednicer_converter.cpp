@@ -9,8 +9,9 @@
 
 #include "input/airfoil_normalise.h"
 #include "input/convert_message.h"
-#include "input/selig_lednicer_layout.h"
 #include "input/monotone_cubic.h"
+#include "input/published_outline.h"
+#include "input/selig_lednicer_layout.h"
 
 namespace vantrel {
 namespace {
@@ -70,13 +71,31 @@ std::string nameItem(const std::string& name) {
   return item + "\"";
 }
 
-std::string sourceNote(std::string_view fileLabel, ForeignLayout layout, const ChordFrame& frame) {
+std::string frameNote(const ChordFrame& frame) {
+  if (frame.asGiven) {
+    return frame.length == 1 ? "chord taken as given (unit chord: not turned, not scaled)"
+                             : "chord taken as given (percent of the chord: divided by 100, "
+                               "not turned)";
+  }
+  return "chord normalised: leading edge (" + messageNumber(frame.leadingX) + ", " +
+         messageNumber(frame.leadingY) + "), length " + messageNumber(frame.length) + ", turned " +
+         messageNumber(-frame.angleDegrees) + " degrees";
+}
+
+std::string sourceNote(std::string_view fileLabel, ForeignLayout layout, const ChordFrame& frame,
+                       const std::vector<std::string>& notes) {
   const std::string file = std::filesystem::path(std::string(fileLabel)).filename().string();
   const char* layoutName = layout == ForeignLayout::Selig ? "Selig" : "Lednicer";
-  return "Converted from " + file + " (" + layoutName + "); chord normalised: leading edge (" +
-         messageNumber(frame.leadingX) + ", " + messageNumber(frame.leadingY) + "), length " +
-         messageNumber(frame.length) + ", turned " + messageNumber(-frame.angleDegrees) +
-         " degrees";
+  std::string note = "Converted from " + file + " (" + layoutName + "); ";
+  for (const auto& each : notes) note += each + "; ";
+  return note + frameNote(frame);
+}
+
+// A chord near 100 long, not already taken as given, is a file in percent of the chord.
+void notePercent(const ChordFrame& frame, std::vector<std::string>& notes) {
+  if (!frame.asGiven && std::abs(frame.length - 100) <= 1) {
+    notes.push_back("coordinates in percent of the chord");
+  }
 }
 
 // A surface many orders of magnitude higher than its chord can interpolate beyond the range of a
@@ -114,9 +133,8 @@ std::string messageNumber(double value) {
   return formatted(value == 0 ? 0.0 : value, std::chars_format::general, 6);
 }
 
-std::variant<std::string, ConvertError> convertToDataFile(std::istream& in,
-                                                          std::string_view fileLabel,
-                                                          int stations) {
+std::variant<ConvertedFile, ConvertError> convertAirfoil(std::istream& in,
+                                                         std::string_view fileLabel, int stations) {
   if (stations < 2 || stations > kMaxStations) {
     return fileError(fileLabel, "the number of stations must be 2 to " +
                                     std::to_string(kMaxStations) + ", not " +
@@ -125,11 +143,24 @@ std::variant<std::string, ConvertError> convertToDataFile(std::istream& in,
   auto read = readForeignContour(in, fileLabel);
   if (auto* error = std::get_if<ConvertError>(&read)) return std::move(*error);
   const auto& contour = std::get<ForeignContour>(read);
-  auto normalised = normaliseToChord(contour.loop, fileLabel);
+  std::vector<std::string> notes = contour.notes;
+  auto normalised = publishedOutline(contour, notes, fileLabel);
   if (auto* error = std::get_if<ConvertError>(&normalised)) return std::move(*error);
   const auto& surfaces = std::get<ChordSurfaces>(normalised);
-  return dataFileText(contour.name, sourceNote(fileLabel, contour.layout, surfaces.frame), surfaces,
-                      stations, fileLabel);
+  notePercent(surfaces.frame, notes);
+  auto text =
+      dataFileText(contour.name, sourceNote(fileLabel, contour.layout, surfaces.frame, notes),
+                   surfaces, stations, fileLabel);
+  if (auto* error = std::get_if<ConvertError>(&text)) return std::move(*error);
+  return ConvertedFile{std::move(std::get<std::string>(text)), std::move(notes)};
+}
+
+std::variant<std::string, ConvertError> convertToDataFile(std::istream& in,
+                                                          std::string_view fileLabel,
+                                                          int stations) {
+  auto converted = convertAirfoil(in, fileLabel, stations);
+  if (auto* error = std::get_if<ConvertError>(&converted)) return std::move(*error);
+  return std::move(std::get<ConvertedFile>(converted).text);
 }
 
 }  // namespace vantrel

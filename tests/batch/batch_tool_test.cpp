@@ -208,5 +208,33 @@ TEST(BatchTool, ConvertWritesAFileTheReaderTakes) {
   EXPECT_NE(bad.err.find("bad.dat"), std::string::npos);
 }
 
+// What the converter passed over is said on stderr, and stands in the converted file's second line.
+TEST(BatchTool, ConvertSaysWhatItPassedOverAndWhyItRefuses) {
+  TempFolder folder;
+  const std::filesystem::path airfoils = std::filesystem::path(VANTREL_TEST_DATA) / "airfoils";
+  std::filesystem::copy(airfoils / "handmade" / "clarky-notes.dat", folder / "clarky-notes.dat");
+  const ToolRun notes = runTool(folder.path(), {"convert", "clarky-notes.dat"});
+  EXPECT_EQ(notes.status, 0) << notes.err;
+  EXPECT_EQ(notes.err,
+            "qeb-vantrel-batch: convert: \"clarky-notes.dat\": text from line 124 on ignored\n");
+  EXPECT_NE(lines(notes.out).at(1).find("text from line 124 on ignored"), std::string::npos);
+
+  std::filesystem::create_directory(folder / "airfoils.dat");
+  const ToolRun directory = runTool(folder.path(), {"convert", "airfoils.dat"});
+  EXPECT_EQ(directory.status, 1);
+  EXPECT_TRUE(directory.out.empty());
+  EXPECT_EQ(directory.err,
+            "qeb-vantrel-batch: convert: Cannot read \"airfoils.dat\": it is a folder, not a "
+            "file.\n");
+
+  std::filesystem::copy(airfoils / "handmade" / "e387-flap.dat", folder / "e387-flap.dat");
+  const ToolRun flap = runTool(folder.path(), {"convert", "e387-flap.dat"});
+  EXPECT_EQ(flap.status, 1);
+  EXPECT_TRUE(flap.out.empty());
+  EXPECT_EQ(flap.err,
+            "qeb-vantrel-batch: convert: Cannot convert \"e387-flap.dat\", line 62 starts a "
+            "second outline; only single-element airfoils can be read.\n");
+}
+
 }  // namespace
 }  // namespace vantrel::batch_test

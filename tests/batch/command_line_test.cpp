@@ -93,7 +93,7 @@ TEST(CommandLine, GeneratorsTakeTheirOwnArguments) {
   EXPECT_EQ(std::get<NacaCommand>(naca).designation, "2412");
   EXPECT_EQ(std::get<NacaCommand>(naca).stations, 41);
   EXPECT_EQ(std::get<NacaCommand>(parseCommandLine({"naca", "0012"})).stations, 41);
-  EXPECT_EQ(std::get<ConvertCommand>(parseCommandLine({"convert", "x.dat"})).stations, 61);
+  EXPECT_EQ(std::get<ConvertCommand>(parseCommandLine({"convert", "x.dat"})).stations, kDefaultStations);
   EXPECT_EQ(refusal({"naca"}), "naca: missing DESIGNATION");
   EXPECT_EQ(refusal({"convert", "x.dat", "--stations", "1"}),
             "convert: --stations needs a whole number from 2 to 100000");

@@ -11,6 +11,7 @@
 #include "app/headless_controls.h"
 #include "app/ortak.h"
 #include "support/session_test.h"
+#include "input/selig_lednicer_converter.h"
 #include "support/test_airfoil.h"
 
 namespace vantrel {
@@ -68,10 +69,10 @@ TEST_F(ReadAirfoilFileTest, DatFileOfAnyLetterCaseIsConvertedAndRead) {
   EXPECT_TRUE(form.messages().empty());
   EXPECT_TRUE(handlers.FileLoaded());
   EXPECT_EQ(ortak.AirfoilName, "Symmetric, 12%");
-  ASSERT_EQ(ortak.NPoint, 61);
+  ASSERT_EQ(ortak.NPoint, kDefaultStations);
   EXPECT_EQ(ortak.xU[1], 0.0);
-  EXPECT_EQ(ortak.xU[61], 1.0);
-  for (int i = 1; i <= 61; ++i) {
+  EXPECT_EQ(ortak.xU[kDefaultStations], 1.0);
+  for (int i = 1; i <= kDefaultStations; ++i) {
     EXPECT_NEAR(ortak.yC[static_cast<std::size_t>(i)], 0.0, 1e-12) << i;
   }
   EXPECT_TRUE(fs::exists(workDir / "Vantrel.txt"));
@@ -80,7 +81,7 @@ TEST_F(ReadAirfoilFileTest, DatFileOfAnyLetterCaseIsConvertedAndRead) {
   write("broken.dat", "");
   EXPECT_FALSE(choose("broken.dat"));
   EXPECT_TRUE(handlers.FileLoaded());
-  EXPECT_EQ(ortak.NPoint, 61);
+  EXPECT_EQ(ortak.NPoint, kDefaultStations);
 }
 
 }  // namespace

@@ -3,14 +3,17 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cmath>
 #include <sstream>
 #include <string>
 #include <utility>
 #include <vector>
 
-#include "input/nca_parser.h"
+#include "input/airfoil_normalise.h"
 #include "input/naca.h"
+#include "input/nca_parser.h"
+#include "support/test_airfoil.h"
 
 namespace vantrel {
 namespace {
@@ -243,6 +246,24 @@ TEST(ConvertToDataFile, WritesTheNameTheLayoutAndOneStationALine) {
   expectSameStations(selig, lednicer, 1e-12);
 }
 
+// Lednicer's two runs without the count line, with or without a blank line between them, give the
+// airfoil the counted file gives.
+TEST(ConvertToDataFile, LednicerRunsWithoutCountsReadAsCounted) {
+  const Surfaces s = naca2412(81);
+  const std::string counted = lednicerText("N", s, "\n");
+  const std::string runs = counted.substr(counted.find("\n\n") + 2);
+  std::string joined = runs;
+  joined.erase(joined.find("\n\n"), 1);
+  const Converted expected = convert(counted);
+  expectSameStations(convert("N\n" + runs), expected, 0);
+  expectSameStations(convert("N\n" + joined), expected, 0);
+  EXPECT_NE(convert("N\n" + joined)
+                .lines.at(1)
+                .find("(Lednicer); no count line; the second "
+                      "surface starts at line 83"),
+            std::string::npos);
+}
+
 TEST(ConvertToDataFile, EitherDirectionOfTheSeligLoopGivesTheSameAirfoil) {
   Points loop = seligLoop(naca2412(161));
   const Converted forward = convert(seligText("NACA 2412", loop));
@@ -297,6 +318,7 @@ TEST(ConvertToDataFile, MovedTurnedAndScaledAirfoilIsNormalisedBack) {
 TEST(ConvertToDataFile, LineEndsOfEveryKindReadAlike) {
   const Surfaces s = naca2412(41);
   const Converted crlf = convert(lednicerText("N", s, "\r\n"));
+  expectSameStations(crlf, convert(lednicerText("N", s, "\r\n") + "\x1A"), 0);  // DOS end mark
   expectSameStations(crlf, convert(lednicerText("N", s, "\n")), 0);
   expectSameStations(crlf, convert(lednicerText("N", s, "\r")), 0);
   const std::string noFinalLineEnd = seligText("N", seligLoop(s), "\n");
@@ -377,9 +399,23 @@ TEST(ConvertToDataFile, BrokenFilesGetAMessageNamingTheFileAndTheLine) {
       {"x turning back",
        "N\n1 0\n0.5 0.06\n0.7 0.05\n0 0\n0.5 -0.04\n1 0\n",
        {"line 3: ", "does not increase", "upper"}},
-      {"Lednicer short upper",
-       "N\n4. 3.\n\n0 0\n0.5 0.06\n1 0\n\n0 0\n0.5 -0.04\n1 0\n",
-       {"line 2: ", "announces 4 upper and 3 lower", "3 upper and 3 lower points follow"}},
+      {"lower surface cut off at mid-chord",
+       "N\n1 0\n0.7 0.05\n0.4 0.06\n0 0\n0.2 -0.03\n0.5 -0.02\n",
+       {"line 2: ", "outside the chord"}},
+      {"point out of order next to the trailing edge",
+       "N\n1 0\n0.5 0.06\n0 0\n0.5 -0.04\n0.9995 -0.001\n0.999 -0.001\n1 0\n",
+       {"line 7: ", "does not increase"}},
+      {"typing slip inside the outline",
+       "N\n1 0\n0.5 0.06\n0 0\n0.5 -0.04\n0.8 -0.0O2\n1 0\n",
+       {"line 6: ", "\"-0.0O2\" is not a number"}},
+      {"decimal commas",
+       "N\n0,99677 0,00043\n0,5 0,06\n",
+       {"line 2: ", "found 4; the numbers seem written with decimal commas (\"0,99677\")"}},
+      {"UTF-16 with its byte-order mark", std::string("\xFF\xFEN\0\n\0", 6), {"UTF-16 text"}},
+      {"UTF-16 without one", std::string("N\0\n\0001\0", 7), {"NUL bytes"}},
+      {"Lednicer blank line inside a surface",
+       "N\n4. 3.\n0 0\n0.3 0.05\n\n0.6 0.05\n1 0\n0 0\n0.5 -0.04\n",
+       {"line 2: ", "(7 in all), but 6 points follow"}},
       {"Lednicer total",
        "N\n3. 3.\n0 0\n0.5 0.06\n1 0\n0 0\n0.5 -0.04\n",
        {"line 2: ", "(6 in all)", "5 points follow"}},
@@ -422,11 +458,25 @@ TEST(ConvertToDataFile, RefusesSurfacesBeyondTheRangeOfADouble) {
   const std::string overflow =
       errorOf("N\n1 0\n0.5 1.5e308\n0.1 1.6e308\n0 0\n0.1 1.6e308\n0.5 1.5e308\n1 0\n");
   EXPECT_NE(overflow.find("too far from the chord to be written"), std::string::npos) << overflow;
-  // A chord of 1e200 has a square beyond a double: nothing can be normalised against it.
-  const std::string huge = errorOf("N\n1e200 0\n5e199 6e198\n0 0\n5e199 -6e198\n1e200 0\n");
-  EXPECT_NE(huge.find("line 2: the point lies too far from the chord to be normalised"),
-            std::string::npos)
-      << huge;
+}
+
+// A chord whose square lies beyond a double, or below its smallest value, is still a chord.
+TEST(ConvertToDataFile, ChordsOfAnyScaleGiveTheSameAirfoil) {
+  const Points loop = seligLoop(verticalNaca2412(81));
+  const Converted unit = convert(seligText("N", loop));
+  for (const double scale : {1e200, 1e-300, 3e-310}) {
+    SCOPED_TRACE(scale);
+    Points scaled;
+    for (const auto& [x, y] : loop) scaled.emplace_back(x * scale, y * scale);
+    std::string text = "N\n";
+    for (const auto& [x, y] : scaled) {
+      std::ostringstream line;
+      line.precision(17);
+      line << x << ' ' << y << '\n';
+      text += line.str();
+    }
+    expectSameStations(convert(text), unit, scale < 1e-300 ? 1e-6 : 1e-12);
+  }
 }
 
 TEST(ConvertToDataFile, RefusesAStationCountItCannotWrite) {
@@ -438,6 +488,54 @@ TEST(ConvertToDataFile, RefusesAStationCountItCannotWrite) {
     EXPECT_NE(std::get<ConvertError>(result).message.find("stations"), std::string::npos);
   }
   EXPECT_EQ(convert(file, 2).xU, (std::vector<double>{0, 1}));
+}
+
+// A file already in unit chord is taken as it stands, its own points written at its own stations;
+// beyond the tolerance the chord line is turned to the x axis.
+TEST(ConvertToDataFile, UnitChordFileIsTakenAsItStands) {
+  for (const double rise : {6e-5, 3e-4}) {
+    SCOPED_TRACE(rise);
+    Surfaces tilted = verticalNaca2412(kDefaultStations);
+    for (std::size_t i = 0; i < tilted.xU.size(); ++i) {
+      tilted.yU[i] += rise * tilted.xU[i];
+      tilted.yL[i] += rise * tilted.xL[i];
+    }
+    std::istringstream in(seligText("tilted", seligLoop(tilted)));
+    const auto converted = convertAirfoil(in, "tilted.dat");
+    ASSERT_TRUE(std::holds_alternative<ConvertedFile>(converted));
+    const std::string& text = std::get<ConvertedFile>(converted).text;
+    const Converted out = parseOutput(text);
+    if (rise < kGivenChordTolerance) {
+      EXPECT_NE(text.find("chord taken as given (unit chord"), std::string::npos);
+      expectMatches(out, tilted, 5e-9);
+    } else {
+      EXPECT_NE(text.find("turned -0.0171887 degrees"), std::string::npos);
+      EXPECT_NEAR(out.yU.back() + out.yL.back(), 0.0, 1e-8);
+    }
+  }
+}
+
+// A million points convert in a second or two; the bound only catches a search that grows with
+// the square of the count. The instrumented build of the sanitizers runs the conversion tens of
+// times slower, so there a tenth of the points, still far beyond what a quadratic search finishes.
+#if defined(__SANITIZE_ADDRESS__)
+constexpr int kDensePointsPerSurface = 50000;
+#else
+constexpr int kDensePointsPerSurface = 500000;
+#endif
+
+TEST(ConvertToDataFile, AMillionPointsConvertInSeconds) {
+  const std::string file = test::seligNaca2412Text(kDensePointsPerSurface);
+  const auto start = std::chrono::steady_clock::now();
+  std::istringstream in(file);
+  const auto converted = convertAirfoil(in, "dense.dat");
+  const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
+  ASSERT_TRUE(std::holds_alternative<ConvertedFile>(converted))
+      << std::get<ConvertError>(converted).message;
+  EXPECT_LT(took.count(), 30.0);
+  const Converted out = parseOutput(std::get<ConvertedFile>(converted).text);
+  // The same airfoil as a file of ordinary size, but for how finely the nose is resolved.
+  expectSameStations(out, convert(test::seligNaca2412Text(2000), kDefaultStations), 1e-4);
 }
 
 }  // namespace

@@ -102,4 +102,33 @@ std::size_t occurrences(const std::string& text, const std::string& part) {
   return count;
 }
 
+std::string seligNaca2412Text(int pointsPerSurface) {
+  const double pi = 4 * std::atan(1.0);
+  const double m = 0.02, p = 0.4, t = 0.12;
+  std::vector<Station> upper, lower;
+  for (int i = 0; i < pointsPerSurface; ++i) {
+    const double x = (1 - std::cos(pi * i / (pointsPerSurface - 1))) / 2;
+    const double half = 5 * t *
+                        (0.2969 * std::sqrt(x) - 0.126 * x - 0.3516 * x * x + 0.2843 * x * x * x -
+                         0.1015 * x * x * x * x);
+    const double camber = x < p ? m / (p * p) * (2 * p * x - x * x)
+                                : m / ((1 - p) * (1 - p)) * ((1 - 2 * p) + 2 * p * x - x * x);
+    const double slope = x < p ? 2 * m / (p * p) * (p - x) : 2 * m / ((1 - p) * (1 - p)) * (p - x);
+    const double angle = std::atan(slope);
+    upper.push_back({x - half * std::sin(angle), camber + half * std::cos(angle)});
+    lower.push_back({x + half * std::sin(angle), camber - half * std::cos(angle)});
+  }
+  std::string text = "NACA 2412\n";
+  char line[64];
+  for (int i = pointsPerSurface - 1; i >= 0; --i) {
+    std::snprintf(line, sizeof line, "%.17g %.17g\n", upper[i].x, upper[i].y);
+    text += line;
+  }
+  for (int i = 1; i < pointsPerSurface; ++i) {
+    std::snprintf(line, sizeof line, "%.17g %.17g\n", lower[i].x, lower[i].y);
+    text += line;
+  }
+  return text;
+}
+
 }  // namespace vantrel::test

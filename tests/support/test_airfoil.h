@@ -44,6 +44,11 @@ std::vector<Station> flatCamber(const std::vector<double>& xs);
 std::string airfoilFileText(const std::string& name, const std::vector<Station>& upper,
                             const std::vector<Station>& lower);
 
+// A Selig file of NACA 2412 with `pointsPerSurface` points a surface at cosine spacing, thickness
+// laid off normal to the mean line as the NACA definition has it: a nose sampled as densely as
+// the count makes it.
+std::string seligNaca2412Text(int pointsPerSurface);
+
 // A fresh, empty folder under the system's temporary folder.
 std::filesystem::path freshFolder(const std::string& name);
 // The same, named `prefix` followed by the running test's name.
