@@ -30,7 +30,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-const fs::path kData = VANTREL_TEST_DATA;
+const fs::path kData = fs::path(VANTREL_TEST_DATA) / "cases";
 constexpr const char* kReports[] = {"Vantrel.txt", "Poly5.txt"};
 
 std::vector<std::string> caseFolders() {
