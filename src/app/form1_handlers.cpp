@@ -7,6 +7,7 @@
 #include "app/text_rules.h"
 #include "coefficients/least_squares.h"
 #include "coefficients/numerical.h"
+#include "input/plain_flap.h"
 #include "input/read_by_file_type.h"
 #include "loads/aero_loads.h"
 #include "loads/results_log.h"
@@ -46,6 +47,7 @@ bool Form1Handlers::File1_Click(const std::string& folder, const std::string& fi
   }
   session.form.setFrameVisible(Frame::Frame_IOWindow, false);
   FileLoaded_ = true;
+  undeflected_ = loadedAirfoil(session.ortak);
   return true;
 }
 
@@ -111,6 +113,16 @@ void Form1Handlers::Mn_LumpVM_Click() {
     return;
   }
   LumpedVortex(session);
+}
+
+bool Form1Handlers::Cmnd_FlapApply_Click(const std::string& hingeText,
+                                         const std::string& deflectionText) {
+  Session& session = beginAction();
+  if (!FileLoaded_) {
+    session.form.showMessage(kOpenAirfoilMessage);
+    return false;
+  }
+  return ApplyPlainFlap(session, undeflected_, hingeText, deflectionText);
 }
 
 }  // namespace vantrel

@@ -6,6 +6,7 @@
 #include "app/controls.h"
 #include "app/ortak.h"
 #include "app/session.h"
+#include "input/nca_parser.h"
 
 namespace vantrel {
 
@@ -25,6 +26,9 @@ class Form1Handlers {
   void HScroll_xM_Change(int value);
   void Mn_Numerical_Click();
   void Mn_LumpVM_Click();
+  // "Apply" on the plain-flap panel: turns the flap of the airfoil as it was read; returns
+  // whether the flapped airfoil was loaded.
+  bool Cmnd_FlapApply_Click(const std::string& hingeText, const std::string& deflectionText);
 
   const std::string& DataFile() const { return DataFile_; }
   bool FileLoaded() const { return FileLoaded_; }
@@ -38,6 +42,8 @@ class Form1Handlers {
   Session session_;
   std::string DataFile_;
   bool FileLoaded_ = false;
+  // The airfoil as last read from its file: a flap turns these stations, so flaps never pile up.
+  AirfoilData undeflected_;
 };
 
 }  // namespace vantrel

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "app/compare_methods.h"
 #include "app/form1_handlers.h"
 #include "app/headless_controls.h"
 #include "app/ortak.h"
@@ -29,6 +30,7 @@ class BatchRunner {
   const HeadlessControls& controls() const { return controls_; }
   const Ortak& ortak() const { return ortak_; }
   const std::optional<SweepTable>& sweep() const { return sweep_; }
+  const std::optional<MethodComparison>& comparison() const { return comparison_; }
   const std::vector<std::string>& failures() const { return failures_; }
 
  private:
@@ -48,6 +50,7 @@ class BatchRunner {
   Form1Handlers handlers_;
   Method lastMethod_ = Method::None;
   std::optional<SweepTable> sweep_;
+  std::optional<MethodComparison> comparison_;
   std::vector<std::string> failures_;
 };
 

@@ -3,6 +3,7 @@
 #include <utility>
 #include <vector>
 
+#include "batch/comparison_table.h"
 #include "batch/json_writer.h"
 #include "batch/number_format.h"
 
@@ -45,7 +46,7 @@ std::string textSummary(const HeadlessControls& controls) {
 }
 
 std::string jsonSummary(const HeadlessControls& controls, const Ortak& ortak,
-                        const SweepTable* sweep) {
+                        const SweepTable* sweep, const MethodComparison* comparison) {
   std::string out = "{";
   for (TextBox box : kAllTextBoxes) {
     out += jsonString(nameOf(box)) + ": " + jsonString(controls.text(box)) + ", ";
@@ -60,6 +61,7 @@ std::string jsonSummary(const HeadlessControls& controls, const Ortak& ortak,
   }
   out += "], \"state\": " + jsonState(ortak);
   if (sweep != nullptr) out += ", \"sweep\": " + sweepJson(*sweep);
+  if (comparison != nullptr) out += ", \"compare\": " + comparisonJson(*comparison);
   return out + "}\n";
 }
 
