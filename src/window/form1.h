@@ -19,7 +19,10 @@ class QScrollBar;
 namespace vantrel {
 
 class About;
+class CompareWindow;
+class ConvergenceWindow;
 class PictureWidget;
+class PlainFlapPanel;
 
 // The main window. It owns the shared analysis state and the handlers, forwards its events to
 // them, and is the controls the procedures write into.
@@ -49,6 +52,10 @@ class Form1 : public QMainWindow, public Controls {
   void HScroll_xM_Change();
   void Mn_Numerical_Click();
   void Mn_LumpVM_Click();
+  void Mn_PlainFlap_Click();
+  void Cmnd_FlapApply_Click();
+  void Mn_Compare_Click();
+  void Mn_Converge_Click();
   void Mn_About_Click();
 
   bool FileLoaded() const { return handlers_->FileLoaded(); }
@@ -58,6 +65,9 @@ class Form1 : public QMainWindow, public Controls {
   const Form1Menu& menu() const { return menu_; }
   PictureWidget* pictureWidget(Picture picture) const;
   About* aboutWindow() const { return about_.get(); }
+  PlainFlapPanel* flapPanel() const { return flapPanel_; }
+  CompareWindow* compareWindow() const { return compareWindow_; }
+  ConvergenceWindow* convergenceWindow() const { return convergenceWindow_; }
 
   void setMessagePresenter(MessagePresenter presenter) { presenter_ = std::move(presenter); }
   void presentMessage(const QString& message);
@@ -67,6 +77,7 @@ class Form1 : public QMainWindow, public Controls {
 
  private:
   void connectEvents();
+  void connectLessonEvents();
   void connectScrollBar(QScrollBar* bar, void (Form1::*handler)());
   void refreshPictures();
   void releaseHeldScrollBars();
@@ -79,6 +90,10 @@ class Form1 : public QMainWindow, public Controls {
   Form1Menu menu_{};
   std::unique_ptr<Form1Handlers> handlers_;
   std::unique_ptr<About> about_;
+  // The lesson windows, made when first asked for; the main window owns them as their parent.
+  PlainFlapPanel* flapPanel_ = nullptr;
+  CompareWindow* compareWindow_ = nullptr;
+  ConvergenceWindow* convergenceWindow_ = nullptr;
   MessagePresenter presenter_;
 };
 

@@ -60,6 +60,9 @@ struct Form1Menu {
   QAction* Mn_Polynomial;
   QAction* Mn_Numerical;
   QAction* Mn_LumpVM;
+  QAction* Mn_PlainFlap;
+  QAction* Mn_Compare;
+  QAction* Mn_Converge;
   QAction* Mn_About;
 };
 
