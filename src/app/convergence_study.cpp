@@ -18,7 +18,7 @@
 namespace vantrel {
 namespace {
 
-// The lumped vortex method's own limit, and the NACA generator's.
+// The NACA generator's 10000 stations, which also keeps within the lumped vortex method's limit.
 constexpr int kMostPanels = 9999;
 
 // Where the stations of each N come from.

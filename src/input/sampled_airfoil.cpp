@@ -84,8 +84,9 @@ MonotoneCubic curveOf(const std::vector<ContourPoint>& surface) {
 
 std::variant<SampledSource, std::string> sampledSourceOf(const std::string& path, double Pi) {
   std::string label = fileLabelOf(path);
+  std::error_code error;
   std::ifstream in(path, std::ios::binary);
-  if (!in || std::filesystem::is_directory(path)) {
+  if (!in || std::filesystem::is_directory(path, error)) {
     return "Cannot read \"" + quotedForMessage(label, 200) + "\": the file cannot be opened.";
   }
   if (hasExtension(path, ".dat")) return foreignSource(in, label);
