@@ -1,7 +1,6 @@
 #include "batch/comparison_table.h"
 
 #include "app/name_text.h"
-#include "batch/json_writer.h"
 #include "batch/number_format.h"
 
 namespace vantrel::batch {
@@ -22,14 +21,15 @@ std::string csvRow(const MethodResult& row) {
   return line + "," + (row.message ? quoted(*row.message) : std::string()) + "\n";
 }
 
-std::string jsonRow(const MethodResult& row) {
-  std::string out = "{\"method\": " + jsonString(row.method);
+Json jsonRow(const MethodResult& row) {
+  Json out = {{"method", row.method}};
   const std::pair<const char*, double> values[] = {
       {"Alfa0", row.Alfa0}, {"CmAC", row.CmAC}, {"CL", row.CL}, {"Cmx", row.Cmx}};
   for (const auto& [name, value] : values) {
-    out += std::string(", \"") + name + "\": " + (row.message ? "null" : jsonNumber(value));
+    out[name] = row.message ? Json(nullptr) : Json(value);
   }
-  return out + ", \"message\": " + (row.message ? jsonString(*row.message) : "null") + "}";
+  out["message"] = row.message ? Json(*row.message) : Json(nullptr);
+  return out;
 }
 
 }  // namespace
@@ -44,13 +44,10 @@ std::string comparisonCsv(const MethodComparison& comparison, const std::string&
   return out;
 }
 
-std::string comparisonJson(const MethodComparison& comparison) {
-  std::string out = "{\"alfa\": " + jsonNumber(comparison.Alfa) +
-                    ", \"xM\": " + jsonNumber(comparison.xM) + ", \"rows\": [";
-  for (std::size_t i = 0; i < comparison.rows.size(); ++i) {
-    out += (i > 0 ? ", " : "") + jsonRow(comparison.rows[i]);
-  }
-  return out + "]}";
+Json comparisonJson(const MethodComparison& comparison) {
+  Json rows = Json::array();
+  for (const MethodResult& row : comparison.rows) rows.push_back(jsonRow(row));
+  return {{"alfa", comparison.Alfa}, {"xM", comparison.xM}, {"rows", rows}};
 }
 
 }  // namespace vantrel::batch

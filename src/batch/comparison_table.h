@@ -3,6 +3,7 @@
 #include <string>
 
 #include "app/compare_methods.h"
+#include "batch/json_text.h"
 
 namespace vantrel::batch {
 
@@ -12,6 +13,6 @@ namespace vantrel::batch {
 std::string comparisonCsv(const MethodComparison& comparison, const std::string& airfoilName);
 
 // {"alfa": ..., "xM": ..., "rows": [{"method": ..., "Alfa0": ..., ..., "message": null}, ...]}
-std::string comparisonJson(const MethodComparison& comparison);
+Json comparisonJson(const MethodComparison& comparison);
 
 }  // namespace vantrel::batch

@@ -3,8 +3,8 @@
 #include <cmath>
 
 #include "batch/command_line.h"
+#include "batch/json_text.h"
 #include "batch_test_support.h"
-#include "mini_json.h"
 
 namespace vantrel::batch_test {
 namespace {
@@ -62,19 +62,16 @@ TEST(LessonActions, CompareInJsonGivesNumbersOrTheMessage) {
   test::writeBytes(folder / "four.nca", test::airfoilFileText("FOUR", camber, camber));
   const ToolRun run = runTool(folder.path(), {"--json", "open", "four.nca", "compare"});
   ASSERT_EQ(run.status, 0) << run.err;
-  const auto parsed = test_json::parse(run.out);
-  ASSERT_TRUE(parsed) << run.out;
-  const auto& rows = (*parsed)["compare"]["rows"].items;
+  const Json parsed = Json::parse(run.out);
+  const Json& rows = parsed["compare"]["rows"];
   ASSERT_EQ(rows.size(), 10u);
-  EXPECT_EQ(rows[0]["method"].text, "Least squares, degree 2, with end conditions");
-  using Kind = test_json::Value::Kind;
-  ASSERT_TRUE(rows[0].find("message"));
-  EXPECT_EQ(rows[0]["message"].kind, Kind::Null);
-  EXPECT_EQ(rows[0]["Alfa0"].kind, Kind::Number);
+  EXPECT_EQ(rows[0]["method"], "Least squares, degree 2, with end conditions");
+  EXPECT_TRUE(rows[0]["message"].is_null());
+  EXPECT_TRUE(rows[0]["Alfa0"].is_number());
   // Four stations hold no polynomial of degree 4.
-  ASSERT_TRUE(rows[2].find("Alfa0"));
-  EXPECT_EQ(rows[2]["Alfa0"].kind, Kind::Null);
-  EXPECT_NE(rows[2]["message"].text.find("degree 4"), std::string::npos);
+  EXPECT_TRUE(rows[2].contains("Alfa0"));
+  EXPECT_TRUE(rows[2]["Alfa0"].is_null());
+  EXPECT_NE(rows[2]["message"].get<std::string>().find("degree 4"), std::string::npos);
 }
 
 TEST(LessonActions, RefusedFlapOrCompareFailsWithTheMessage) {
