@@ -49,7 +49,9 @@ void drawCharacter(PictureBox& picture, char character, double x, double y, cons
     return;
   }
   if (character == '|' || character == '1') {
-    picture.Line(left + 0.3 * font.width, bottom, left + 0.3 * font.width, top, color);
+    // A "1" stands close to the digit after it, as in "10".
+    const double at = left + (character == '1' ? 0.5 : 0.3) * font.width;
+    picture.Line(at, bottom, at, top, color);
     return;
   }
   if (character == 'N') {
