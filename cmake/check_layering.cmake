@@ -9,7 +9,7 @@ set(layers app_state plot input loads coefficients vortex app_top)
 set(shells window batch web render)
 
 function(layer_of path out)  # path under src/, e.g. "loads/aero_loads.h"
-  if(path MATCHES "^app/(form1_handlers|headless_controls)\\.")
+  if(path MATCHES "^app/(form1_handlers|headless_controls|compare_methods|convergence_study|convergence_table)\\.")
     set(${out} app_top PARENT_SCOPE)
   elseif(path MATCHES "^app/")
     set(${out} app_state PARENT_SCOPE)

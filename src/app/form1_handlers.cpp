@@ -9,6 +9,7 @@
 #include "app/text_rules.h"
 #include "coefficients/least_squares.h"
 #include "coefficients/numerical.h"
+#include "input/plain_flap.h"
 #include "input/read_by_file_type.h"
 #include "loads/aero_loads.h"
 #include "loads/results_log.h"
@@ -69,6 +70,7 @@ bool Form1Handlers::File1_Click(const std::string& folder, const std::string& fi
   forgetResults();
   session.form.setFrameVisible(Frame::Frame_IOWindow, false);
   FileLoaded_ = true;
+  undeflected_ = loadedAirfoil(session.ortak);
   return true;
 }
 
@@ -223,6 +225,16 @@ std::string Form1Handlers::statusLine() const {
   line += shownMethod_ + "  |  α = " + alfaInUse_ + "°";
   if (!coefficientsMethod_.empty()) line += ", xM/c = " + xMInUse_;
   return line;
+}
+
+bool Form1Handlers::Cmnd_FlapApply_Click(const std::string& hingeText,
+                                         const std::string& deflectionText) {
+  Session& session = beginAction();
+  if (!FileLoaded_) {
+    session.form.showMessage(kOpenAirfoilMessage);
+    return false;
+  }
+  return ApplyPlainFlap(session, undeflected_, hingeText, deflectionText);
 }
 
 }  // namespace vantrel

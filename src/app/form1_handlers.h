@@ -6,6 +6,7 @@
 #include "app/controls.h"
 #include "app/ortak.h"
 #include "app/session.h"
+#include "input/nca_parser.h"
 
 namespace vantrel {
 
@@ -30,6 +31,9 @@ class Form1Handlers {
   void Mn_Numerical_Click();
   // Returns false when the work was stopped through the session's progress: nothing changed.
   bool Mn_LumpVM_Click();
+  // "Apply" on the plain-flap panel: turns the flap of the airfoil as it was read; returns
+  // whether the flapped airfoil was loaded.
+  bool Cmnd_FlapApply_Click(const std::string& hingeText, const std::string& deflectionText);
 
   const std::string& DataFile() const { return DataFile_; }
   bool FileLoaded() const { return FileLoaded_; }
@@ -55,6 +59,8 @@ class Form1Handlers {
   std::string shownMethod_;
   std::string alfaInUse_;
   std::string xMInUse_;
+  // The airfoil as last read from its file: a flap turns these stations, so flaps never pile up.
+  AirfoilData undeflected_;
 };
 
 }  // namespace vantrel

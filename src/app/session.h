@@ -20,6 +20,9 @@ struct Session {
   // Set once a report failure has been shown during the current user action, so one action
   // shows at most one such message; every handler clears it first.
   bool logFailureShown = false;
+  // False for a run on a copy of the state (the methods side by side, a convergence study): the
+  // procedures then write no report, so the user's "Vantrel.txt" and "Poly5.txt" stay as they are.
+  bool writesReports = true;
   // The last lumped vortex results at full precision (the text boxes show them rounded).
   std::optional<VortexResult> lastVortexResult = std::nullopt;
   // Told how far long work has come, and asked whether to go on; none: work runs to the end.

@@ -2,9 +2,9 @@
 
 #include "app/messages.h"
 #include "app/text_rules.h"
+#include "app/vortex_result.h"
 #include "batch/sweep_angles.h"
 #include "loads/aero_loads.h"
-#include "app/vortex_result.h"
 
 namespace vantrel::batch {
 namespace {
@@ -29,6 +29,10 @@ const char* actionName(ActionKind kind) {
       return "vortex";
     case ActionKind::Sweep:
       return "sweep";
+    case ActionKind::Flap:
+      return "flap";
+    case ActionKind::Compare:
+      return "compare";
   }
   return "";
 }
@@ -101,6 +105,11 @@ bool BatchRunner::runAction(const Action& action) {
       return true;
     case ActionKind::Sweep:
       return runSweep(action);
+    case ActionKind::Flap:
+      return handlers_.Cmnd_FlapApply_Click(action.text, action.deflection);
+    case ActionKind::Compare:
+      comparison_ = CompareMethodsOfLoadedAirfoil(handlers_);
+      return comparison_.has_value();
   }
   return false;
 }

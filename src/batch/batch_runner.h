@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "app/compare_methods.h"
 #include "app/form1_handlers.h"
 #include "app/headless_controls.h"
 #include "app/ortak.h"
@@ -29,6 +30,7 @@ class BatchRunner {
   const HeadlessControls& controls() const { return controls_; }
   const Ortak& ortak() const { return ortak_; }
   const std::optional<SweepTable>& sweep() const { return sweep_; }
+  const std::optional<MethodComparison>& comparison() const { return comparison_; }
   const std::vector<std::string>& failures() const { return failures_; }
   // Long work (the lumped vortex method on many panels) reports here; none by default.
   void setProgress(Progress* progress) { handlers_.session().progress = progress; }
@@ -50,6 +52,7 @@ class BatchRunner {
   Form1Handlers handlers_;
   Method lastMethod_ = Method::None;
   std::optional<SweepTable> sweep_;
+  std::optional<MethodComparison> comparison_;
   std::vector<std::string> failures_;
 };
 

@@ -7,6 +7,8 @@
 #include "batch/airfoil_commands.h"
 #include "batch/batch_runner.h"
 #include "batch/command_line.h"
+#include "batch/comparison_table.h"
+#include "batch/converge_command.h"
 #include "batch/csv_export.h"
 #include "batch/output_files.h"
 #include "batch/plot_export.h"
@@ -54,10 +56,13 @@ bool saveOutputs(const RunOptions& options, const BatchRunner& runner, std::ostr
 
 void printResults(const RunOptions& options, const BatchRunner& runner, std::ostream& out) {
   const SweepTable* sweep = runner.sweep() ? &*runner.sweep() : nullptr;
+  const MethodComparison* comparison = runner.comparison() ? &*runner.comparison() : nullptr;
   if (options.json) {
-    out << jsonSummary(runner.controls(), runner.ortak(), sweep);
+    out << jsonSummary(runner.controls(), runner.ortak(), sweep, comparison);
   } else if (sweep != nullptr) {
     out << sweepCsv(*sweep);
+  } else if (comparison != nullptr) {
+    out << comparisonCsv(*comparison, runner.ortak().AirfoilName);
   } else {
     out << textSummary(runner.controls());
   }
@@ -97,6 +102,9 @@ int runBatchTool(const std::vector<std::string>& arguments, std::ostream& out, s
   if (const auto* naca = std::get_if<NacaCommand>(&command)) return runNaca(*naca, out, err);
   if (const auto* convert = std::get_if<ConvertCommand>(&command)) {
     return runConvert(*convert, out, err);
+  }
+  if (const auto* converge = std::get_if<ConvergeCommand>(&command)) {
+    return runConverge(*converge, out, err);
   }
   return runActions(std::get<RunCommand>(command), out, err);
 }

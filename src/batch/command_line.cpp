@@ -63,8 +63,16 @@ const std::map<std::string, ActionName, std::less<>>& actionNames() {
       {"xm-scroll", {ActionKind::XmScroll, 1}},
       {"numerical", {ActionKind::Numerical, 0}},
       {"vortex", {ActionKind::Vortex, 0}},
-      {"sweep", {ActionKind::Sweep, 3}}};
+      {"sweep", {ActionKind::Sweep, 3}},
+      {"flap", {ActionKind::Flap, 2}},
+      {"compare", {ActionKind::Compare, 0}}};
   return names;
+}
+
+const char* argumentNames(const ActionName& action) {
+  if (action.kind == ActionKind::Sweep) return "FROM TO STEP";
+  if (action.kind == ActionKind::Flap) return "XH DEG";
+  return "its argument";
 }
 
 std::optional<UsageError> completeAction(Action& action, const std::string& name,
@@ -102,8 +110,14 @@ std::optional<UsageError> completeAction(Action& action, const std::string& name
       action.from = *from, action.to = *to, action.step = *step;
       return std::nullopt;
     }
+    case ActionKind::Flap:
+      // The numbers are checked where the window checks them, with the same messages.
+      action.text = values[0];
+      action.deflection = values[1];
+      return std::nullopt;
     case ActionKind::Numerical:
     case ActionKind::Vortex:
+    case ActionKind::Compare:
       return std::nullopt;
   }
   return std::nullopt;
@@ -132,7 +146,7 @@ std::optional<UsageError> readOption(const std::string& option, ArgumentReader& 
 
 Command parseRun(ArgumentReader& reader) {
   RunCommand run;
-  bool haveSweep = false;
+  bool haveTable = false;
   while (!reader.done()) {
     const std::string word = *reader.take();
     if (word.starts_with("--")) {
@@ -144,16 +158,16 @@ Command parseRun(ArgumentReader& reader) {
     std::vector<std::string> values;
     for (int i = 0; i < found->second.argumentCount; ++i) {
       auto value = reader.take();
-      if (!value)
-        return missing(word, found->second.argumentCount == 3 ? "FROM TO STEP" : "its argument");
+      if (!value) return missing(word, argumentNames(found->second));
       values.push_back(*value);
     }
     Action action;
     action.kind = found->second.kind;
     if (auto error = completeAction(action, word, values, reader)) return *error;
-    if (action.kind == ActionKind::Sweep) {
-      if (haveSweep) return UsageError{"sweep: only one sweep per run"};
-      haveSweep = true;
+    // The table a sweep or a comparison prints takes the place of the summary: one per run.
+    if (action.kind == ActionKind::Sweep || action.kind == ActionKind::Compare) {
+      if (haveTable) return UsageError{word + ": only one sweep or compare per run"};
+      haveTable = true;
     }
     run.actions.push_back(std::move(action));
   }
@@ -188,6 +202,32 @@ Command parseGenerator(ArgumentReader& reader, const std::string& command, Gener
   return generator;
 }
 
+// converge SOURCE [--alfa DEG] [--from N0] [--to N1] [--plots DIR]
+Command parseConverge(ArgumentReader& reader) {
+  ConvergeCommand converge;
+  auto source = reader.take();
+  if (!source || source->starts_with("--")) return missing("converge", "SOURCE");
+  converge.source = *source;
+  while (!reader.done()) {
+    const std::string option = *reader.take();
+    const auto value = reader.take();
+    if (option == "--plots" && value && !value->empty()) {
+      converge.plotsDir = std::filesystem::path(*value);
+    } else if (option == "--alfa") {
+      const auto alfa = value ? strictNumber(*value) : std::nullopt;
+      if (!alfa) return UsageError{"converge: --alfa needs a number of degrees"};
+      converge.alfa = *alfa;
+    } else if (option == "--from" || option == "--to") {
+      const auto count = value ? strictInteger(*value, 1, kMaxStations) : std::nullopt;
+      if (!count) return UsageError{"converge: " + option + " needs a whole number of panels"};
+      (option == "--from" ? converge.from : converge.to) = *count;
+    } else {
+      return UsageError{"converge: unexpected \"" + option + "\""};
+    }
+  }
+  return converge;
+}
+
 }  // namespace
 
 Command parseCommandLine(const std::vector<std::string>& arguments) {
@@ -203,6 +243,10 @@ Command parseCommandLine(const std::vector<std::string>& arguments) {
     reader.take();
     return parseGenerator(reader, first, ConvertCommand{}, kMaxStations);
   }
+  if (first == "converge") {
+    reader.take();
+    return parseConverge(reader);
+  }
   return parseRun(reader);
 }
 
@@ -211,6 +255,10 @@ std::string usageText() {
          "                         ACTION...\n"
          "       qeb-vantrel-batch naca DESIGNATION [--stations N]\n"
          "       qeb-vantrel-batch convert FILE.dat [--stations N]\n"
+         "       qeb-vantrel-batch converge SOURCE [--alfa DEG] [--from N0] [--to N1] [--plots "
+         "DIR]\n"
+         "         SOURCE: a NACA designation or a .nca/.dat file; N = N0, 2 N0, ... N1 panels\n"
+         "         (default 10 to 2560, alfa 4); prints a CSV table of the convergence\n"
          "actions, replayed in order as a user would do them in the window:\n"
          "  open FILE                read an airfoil file\n"
          "  alfa TEXT                type TEXT into the angle-of-attack box\n"
@@ -222,6 +270,10 @@ std::string usageText() {
          "  numerical                \"Numerical Integration\"\n"
          "  vortex                   \"Lumped Vortex Method\"\n"
          "  sweep FROM TO STEP       rerun the last method at each angle; prints a CSV table\n"
+         "  flap XH DEG              turn a plain flap hinged at XH (x/c) through DEG degrees\n"
+         "                           (trailing edge down); flap XH 0 restores the airfoil\n"
+         "  compare                  every method on the airfoil at the current angle and\n"
+         "                           reference point; prints a CSV table\n"
          "--axes draws axes and values on the pictures of --plots and writes NAME.axes.json\n"
          "exit status: 0 every action ran, 1 an action failed, 2 command line not understood\n";
 }

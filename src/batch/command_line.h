@@ -10,14 +10,28 @@
 
 namespace vantrel::batch {
 
-enum class ActionKind { Open, Alfa, Xm, Lsq, AlfaScroll, XmScroll, Numerical, Vortex, Sweep };
+enum class ActionKind {
+  Open,
+  Alfa,
+  Xm,
+  Lsq,
+  AlfaScroll,
+  XmScroll,
+  Numerical,
+  Vortex,
+  Sweep,
+  Flap,
+  Compare
+};
 
 // One user action to replay. Only the fields of its kind are used.
 struct Action {
   ActionKind kind = ActionKind::Numerical;
-  std::string text;      // open: the file; alfa, xm: the typed text; lsq: the degree text
-  bool withEnds = true;  // lsq: "With End conditions"
-  int value = 0;         // alfa-scroll, xm-scroll
+  std::string text;        // open: the file; alfa, xm: the typed text; lsq: the degree text;
+                           // flap: the hinge x/c as typed
+  std::string deflection;  // flap: the deflection in degrees as typed
+  bool withEnds = true;    // lsq: "With End conditions"
+  int value = 0;           // alfa-scroll, xm-scroll
   double from = 0, to = 0, step = 0;  // sweep
 };
 
@@ -41,12 +55,20 @@ struct ConvertCommand {
   std::string file;
   int stations = kDefaultStations;
 };
+struct ConvergeCommand {
+  std::string source;  // a NACA designation or an airfoil file
+  double alfa = 4.0;
+  int from = 10;
+  int to = 2560;
+  std::optional<std::filesystem::path> plotsDir;
+};
 struct HelpCommand {};
 struct UsageError {
   std::string message;
 };
 
-using Command = std::variant<RunCommand, NacaCommand, ConvertCommand, HelpCommand, UsageError>;
+using Command =
+    std::variant<RunCommand, NacaCommand, ConvertCommand, ConvergeCommand, HelpCommand, UsageError>;
 
 // The arguments after the program name.
 Command parseCommandLine(const std::vector<std::string>& arguments);

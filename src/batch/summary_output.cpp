@@ -1,5 +1,6 @@
 #include "batch/summary_output.h"
 
+#include "batch/comparison_table.h"
 #include "batch/json_text.h"
 
 namespace vantrel::batch {
@@ -34,13 +35,14 @@ std::string textSummary(const HeadlessControls& controls) {
 }
 
 std::string jsonSummary(const HeadlessControls& controls, const Ortak& ortak,
-                        const SweepTable* sweep) {
+                        const SweepTable* sweep, const MethodComparison* comparison) {
   Json summary = Json::object();
   for (TextBox box : kAllTextBoxes) summary[nameOf(box)] = controls.text(box);
   for (Label label : kShownLabels) summary[nameOf(label)] = controls.caption(label);
   summary["messages"] = controls.messages();
   summary["state"] = jsonState(ortak);
   if (sweep != nullptr) summary["sweep"] = sweepJson(*sweep);
+  if (comparison != nullptr) summary["compare"] = comparisonJson(*comparison);
   return jsonText(summary) + "\n";
 }
 

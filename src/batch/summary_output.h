@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "app/compare_methods.h"
 #include "app/headless_controls.h"
 #include "app/ortak.h"
 #include "batch/sweep_table.h"
@@ -12,8 +13,9 @@ namespace vantrel::batch {
 // Lbl_Airfoil and Lbl_Degree, then every message shown, in order ("Message: ...").
 std::string textSummary(const HeadlessControls& controls);
 
-// The same as one JSON object, with the shared state ("state") and, after a sweep, its table.
+// The same as one JSON object, with the shared state ("state") and, after a sweep or a
+// comparison of the methods, its table ("sweep", "compare").
 std::string jsonSummary(const HeadlessControls& controls, const Ortak& ortak,
-                        const SweepTable* sweep);
+                        const SweepTable* sweep, const MethodComparison* comparison = nullptr);
 
 }  // namespace vantrel::batch

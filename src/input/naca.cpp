@@ -162,6 +162,12 @@ std::optional<NacaSurfaces> nacaAirfoil(std::string_view designation, int statio
   return airfoil;
 }
 
+std::optional<NacaFourDigitCamber> nacaFourDigitCamber(std::string_view designation) {
+  const std::optional<NacaShape> shape = shapeOf(designationDigits(designation));
+  if (!shape || shape->kind != NacaShape::Kind::FourDigit) return std::nullopt;
+  return NacaFourDigitCamber{shape->maxCamber, shape->maxCamberPosition};
+}
+
 std::string nacaDataFile(const NacaSurfaces& airfoil) {
   const std::string description =
       airfoil.name + " - " + std::to_string(airfoil.xU.size()) + " stations, cosine spacing";

@@ -22,6 +22,14 @@ inline constexpr int kMostNacaStations = 10000;
 // count outside 2..kMostNacaStations.
 std::optional<NacaSurfaces> nacaAirfoil(std::string_view designation, int stations);
 
+// The mean line of a 4-digit designation: maximum camber m and its position p, as fractions of
+// the chord; none for any other designation.
+struct NacaFourDigitCamber {
+  double m = 0.0;
+  double p = 0.0;
+};
+std::optional<NacaFourDigitCamber> nacaFourDigitCamber(std::string_view designation);
+
 // The airfoil in this program's own file layout: the name, two header lines, one station a line.
 std::string nacaDataFile(const NacaSurfaces& airfoil);
 

@@ -5,10 +5,10 @@
 #include <filesystem>
 #include <fstream>
 
-#include "app/report_file.h"
-#include "input/nca_parser.h"
-#include "input/coordinate_report.h"
 #include "app/name_text.h"
+#include "app/report_file.h"
+#include "input/coordinate_report.h"
+#include "input/nca_parser.h"
 #include "plot/graphics.h"
 
 namespace vantrel {
@@ -37,6 +37,7 @@ void installAirfoil(Ortak& ortak, AirfoilData&& airfoil) {
 
 // The airfoil stays loaded when its report cannot be written; the user is told why.
 void writeCoordinateReport(Session& session) {
+  if (!session.writesReports) return;
   const std::filesystem::path path = session.reportPath(kCoordinateReport);
   const auto failed = replaceFile(path, CoordinateReport(session.ortak));
   if (failed && !session.logFailureShown) {
@@ -78,11 +79,15 @@ bool ReadAirfoilStream(Session& session, std::istream& in, const std::string& fi
     session.form.showMessage(failed->message);
     return false;
   }
-  installAirfoil(session.ortak, std::move(std::get<AirfoilData>(read)));
+  InstallReadAirfoil(session, std::move(std::get<AirfoilData>(read)));
+  return true;
+}
+
+void InstallReadAirfoil(Session& session, AirfoilData&& airfoil) {
+  installAirfoil(session.ortak, std::move(airfoil));
   DrawAirfoil(session);
   DrawCamber(session);
   writeCoordinateReport(session);
-  return true;
 }
 
 }  // namespace vantrel

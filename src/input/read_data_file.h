@@ -5,6 +5,7 @@
 #include <string>
 
 #include "app/session.h"
+#include "input/nca_parser.h"
 
 namespace vantrel {
 
@@ -20,5 +21,9 @@ bool openAirfoilFile(Session& session, const std::string& path, std::ifstream& i
 
 // The same read from an open stream; `fileLabel` names the file in messages.
 bool ReadAirfoilStream(Session& session, std::istream& in, const std::string& fileLabel);
+
+// Takes an airfoil in as every successful read does: replaces the name, the count and the station
+// arrays, draws the airfoil and camber plots and writes the coordinate report afresh.
+void InstallReadAirfoil(Session& session, AirfoilData&& airfoil);
 
 }  // namespace vantrel

@@ -12,10 +12,12 @@ void reportOnce(Session& session, const std::string& reason) {
 }  // namespace
 
 void emptyResultsLog(Session& session) {
+  if (!session.writesReports) return;
   if (auto error = emptyFile(session.reportPath(kResultsLog))) reportOnce(session, *error);
 }
 
 void appendToResultsLog(Session& session, const ReportText& block) {
+  if (!session.writesReports) return;
   if (auto error = appendToFile(session.reportPath(kResultsLog), block.bytes())) {
     reportOnce(session, *error);
   }

@@ -56,6 +56,7 @@ ReportText strengthBlock(const std::vector<double>& R, int M) {
 }
 
 void appendToCoordinateReport(Session& session, const ReportText& block) {
+  if (!session.writesReports) return;
   const auto path = session.reportPath(kCoordinateReport);
   if (auto error = appendToFile(path, block.bytes())) {
     if (session.logFailureShown) return;

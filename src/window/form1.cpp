@@ -89,6 +89,7 @@ void Form1::connectEvents() {
   }
   connectScrollBar(widgets_.HScroll_Alfa, &Form1::HScroll_Alfa_Change);
   connectScrollBar(widgets_.HScroll_xM, &Form1::HScroll_xM_Change);
+  connectLessonEvents();
 }
 
 void Form1::connectScrollBar(QScrollBar* bar, void (Form1::*handler)()) {

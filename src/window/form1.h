@@ -21,7 +21,10 @@ namespace vantrel {
 
 class About;
 class BusyWork;
+class CompareWindow;
+class ConvergenceWindow;
 class PictureWidget;
+class PlainFlapPanel;
 
 // The main window. It owns the shared analysis state and the handlers, forwards its events to
 // them, and is the controls the procedures write into.
@@ -51,6 +54,10 @@ class Form1 : public QMainWindow, public Controls {
   void HScroll_xM_Change();
   void Mn_Numerical_Click();
   void Mn_LumpVM_Click();
+  void Mn_PlainFlap_Click();
+  void Cmnd_FlapApply_Click();
+  void Mn_Compare_Click();
+  void Mn_Converge_Click();
   void Mn_About_Click();
   void Text_Alfa_Enter();
   void Text_xM_Enter();
@@ -70,6 +77,9 @@ class Form1 : public QMainWindow, public Controls {
 
   // How long an action runs before its progress dialog and busy cursor appear.
   void setProgressDelay(int milliseconds) { progressDelayMs_ = milliseconds; }
+  PlainFlapPanel* flapPanel() const { return flapPanel_; }
+  CompareWindow* compareWindow() const { return compareWindow_; }
+  ConvergenceWindow* convergenceWindow() const { return convergenceWindow_; }
 
   void setMessagePresenter(MessagePresenter presenter) { presenter_ = std::move(presenter); }
   void presentMessage(const QString& message);
@@ -79,6 +89,7 @@ class Form1 : public QMainWindow, public Controls {
 
  private:
   void connectEvents();
+  void connectLessonEvents();
   void connectScrollBar(QScrollBar* bar, void (Form1::*handler)());
   void connectKeys();
   // Runs one user action through the handlers: long work shows its progress and can be
@@ -98,6 +109,10 @@ class Form1 : public QMainWindow, public Controls {
   Form1Menu menu_{};
   std::unique_ptr<Form1Handlers> handlers_;
   std::unique_ptr<About> about_;
+  // The lesson windows, made when first asked for; the main window owns them as their parent.
+  PlainFlapPanel* flapPanel_ = nullptr;
+  CompareWindow* compareWindow_ = nullptr;
+  ConvergenceWindow* convergenceWindow_ = nullptr;
   MessagePresenter presenter_;
   QLabel* status_ = nullptr;
   BusyWork* busyWork_ = nullptr;  // the action under way, if any

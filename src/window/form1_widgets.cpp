@@ -199,6 +199,12 @@ Form1Menu buildForm1Menu(QMenuBar* bar) {
   menu.Mn_Polynomial = command(menu.Mn_Vantrel, "Mn_Polynomial", "&Polynomial Integration");
   menu.Mn_Numerical = command(menu.Mn_Vantrel, "Mn_Numerical", "&Numerical Integration");
   menu.Mn_LumpVM = command(menu.Mn_Analysis, "Mn_LumpVM", "&Lumped Vortex Method");
+  menu.Mn_Analysis->addSeparator();
+  menu.Mn_PlainFlap = command(menu.Mn_Analysis, "Mn_PlainFlap", "Plain &Flap");
+  menu.Mn_PlainFlap->setText(QStringLiteral("Plain &Flap\u2026"));
+  menu.Mn_Compare = command(menu.Mn_Analysis, "Mn_Compare", "&Compare Methods");
+  menu.Mn_Converge = command(menu.Mn_Analysis, "Mn_Converge", "Convergence &Study");
+  menu.Mn_Converge->setText(QStringLiteral("Convergence &Study\u2026"));
   menu.Mn_View = bar->addMenu(QStringLiteral("&View"));
   menu.Mn_View->setObjectName(QStringLiteral("Mn_View"));
   menu.Mn_Axes = command(menu.Mn_View, "Mn_Axes", "&Axes and values");

@@ -64,6 +64,9 @@ struct Form1Menu {
   QAction* Mn_Polynomial;
   QAction* Mn_Numerical;
   QAction* Mn_LumpVM;
+  QAction* Mn_PlainFlap;
+  QAction* Mn_Compare;
+  QAction* Mn_Converge;
   QAction* Mn_About;
   QMenu* Mn_View;
   QAction* Mn_Axes;  // "Axes and values", checkable

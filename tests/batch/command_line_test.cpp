@@ -83,7 +83,7 @@ TEST(CommandLine, SweepNeedsAStepTowardsItsEnd) {
   EXPECT_EQ(refusal({"sweep", "0", "inf", "1"}), "sweep: FROM, TO and STEP must be numbers");
   EXPECT_EQ(refusal({"sweep", "0", "1e9", "1e-3"}), "sweep: more than 100000 angles");
   EXPECT_EQ(refusal({"sweep", "0", "1", "1", "sweep", "0", "1", "1"}),
-            "sweep: only one sweep per run");
+            "sweep: only one sweep or compare per run");
   EXPECT_EQ(parsedRun({"sweep", "10", "-4", "-2"}).actions[0].step, -2);
 }
 

@@ -1,0 +1,55 @@
+#include "batch/converge_command.h"
+
+#include "app/convergence_table.h"
+#include "batch/batch_tool.h"
+#include "batch/output_files.h"
+#include "batch/plot_export.h"
+
+#ifdef VANTREL_HAVE_RENDER
+#include <QString>
+
+#include "render/picture_painter.h"
+#endif
+
+namespace vantrel::batch {
+namespace {
+
+constexpr const char* kPrefix = "qeb-vantrel-batch: converge: ";
+constexpr PixelSize kPlotSize{900, 600};
+
+std::optional<std::string> writePlot(const PictureBox& plot, const std::filesystem::path& folder) {
+  if (auto failure = makeFolder(folder)) return failure;
+  const std::filesystem::path stem = folder / "convergence";
+  if (auto failure = writeTextFile(stem.string() + ".json", displayListJson(plot))) return failure;
+#ifdef VANTREL_HAVE_RENDER
+  const QString base = QString::fromStdString(stem.string());
+  QString error = savePicturePng(plot, base + ".png", kPlotSize.width, kPlotSize.height);
+  if (error.isEmpty())
+    error = savePictureSvg(plot, base + ".svg", kPlotSize.width, kPlotSize.height);
+  if (!error.isEmpty()) return error.toStdString();
+#endif
+  return std::nullopt;
+}
+
+}  // namespace
+
+int runConverge(const ConvergeCommand& command, std::ostream& out, std::ostream& err) {
+  const ConvergenceSettings settings{command.source, command.alfa, command.from, command.to};
+  auto result = runConvergenceStudy(settings);
+  if (const auto* refusal = std::get_if<StudyRefusal>(&result)) {
+    err << kPrefix << refusal->message << "\n";
+    return kExitFailed;
+  }
+  const auto& study = std::get<ConvergenceStudy>(result);
+  out << ConvergenceCsv(study);
+  out.flush();
+  if (command.plotsDir) {
+    if (auto failure = writePlot(ConvergencePlot(study), *command.plotsDir)) {
+      err << kPrefix << "--plots: " << *failure << "\n";
+      return kExitFailed;
+    }
+  }
+  return out ? kExitOk : kExitFailed;
+}
+
+}  // namespace vantrel::batch

@@ -1,0 +1,237 @@
+#include "window/convergence_window.h"
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QFile>
+#include <QFileDialog>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressDialog>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+#include <cmath>
+
+#include "app/convergence_table.h"
+#include "app/name_text.h"
+#include "app/text_rules.h"
+#include "plot/log_log_plot.h"
+#include "window/picture_export.h"
+#include "window/picture_widget.h"
+
+namespace vantrel {
+namespace {
+
+constexpr int kProgressSteps = 1000;
+
+QLineEdit* field(const QString& text, const char* name, QWidget* parent) {
+  auto* edit = new QLineEdit(text, parent);
+  edit->setObjectName(QString::fromLatin1(name));
+  edit->setMaximumWidth(90);
+  return edit;
+}
+
+QPushButton* button(const QString& caption, const char* name, QWidget* parent) {
+  auto* push = new QPushButton(caption, parent);
+  push->setObjectName(QString::fromLatin1(name));
+  return push;
+}
+
+std::optional<int> wholeNumber(const QLineEdit* edit) {
+  bool ok = false;
+  const int value = edit->text().trimmed().toInt(&ok);
+  return ok ? std::optional<int>(value) : std::nullopt;
+}
+
+QString colorName(Rgb color) {
+  return QStringLiteral("#%1%2%3")
+      .arg(color.r, 2, 16, QChar('0'))
+      .arg(color.g, 2, 16, QChar('0'))
+      .arg(color.b, 2, 16, QChar('0'));
+}
+
+// Which colour is which quantity, and what the grey guides are.
+QString legendText() {
+  const char* what[kStudyQuantities] = {"\u03B1_L0, numerical integration",
+                                        "CmAC, numerical integration", "cl, lumped vortex",
+                                        "cm about c/4, lumped vortex"};
+  QString text;
+  for (int q = 0; q < kStudyQuantities; ++q) {
+    text += QStringLiteral("<span style='color:%1'>\u25CF %2</span>&nbsp;&nbsp; ")
+                .arg(colorName(kStudyColors[q]), QString::fromUtf8(what[q]));
+  }
+  return text + QStringLiteral(
+                    "<span style='color:%1'>\u2014 slopes of first and second "
+                    "order</span>; |difference from the reference| against N, "
+                    "both scales logarithmic, ticks at 1, 2, ..., 9 times each power "
+                    "of ten")
+                    .arg(colorName(kGuideColor));
+}
+
+QString number(double value) {
+  return QString::number(value, 'g', 10);
+}
+
+}  // namespace
+
+ConvergenceWindow::ConvergenceWindow(QWidget* parent) : QDialog(parent) {
+  setObjectName(QStringLiteral("ConvergenceWindow"));
+  setWindowTitle(QStringLiteral("Convergence Study"));
+  caption_ = new QLabel(this);
+  Text_From = field(QStringLiteral("10"), "Text_From", this);
+  Text_To = field(QStringLiteral("2560"), "Text_To", this);
+  Text_StudyAlfa = field(QStringLiteral("4"), "Text_StudyAlfa", this);
+  Cmnd_Run = button(QStringLiteral("Run"), "Cmnd_Run", this);
+  Cmnd_SaveTable = button(QStringLiteral("Save Table as CSV\u2026"), "Cmnd_SaveTable", this);
+  Cmnd_SavePlot = button(QStringLiteral("Save Picture\u2026"), "Cmnd_SavePlot", this);
+  table_ = new QTableWidget(this);
+  table_->setObjectName(QStringLiteral("Table_Convergence"));
+  table_->verticalHeader()->hide();
+  plot_ = new PictureWidget(QSize(600, 400), this);
+  plot_->setObjectName(QStringLiteral("Picture_Convergence"));
+  plot_->setMinimumSize(450, 300);
+  legend_ = new QLabel(legendText(), this);
+  legend_->setWordWrap(true);
+
+  auto* settings = new QHBoxLayout;
+  settings->addWidget(new QLabel(QStringLiteral("Panels from"), this));
+  settings->addWidget(Text_From);
+  settings->addWidget(new QLabel(QStringLiteral("to"), this));
+  settings->addWidget(Text_To);
+  settings->addWidget(new QLabel(QStringLiteral("\u03B1 (deg)"), this));
+  settings->addWidget(Text_StudyAlfa);
+  settings->addWidget(Cmnd_Run);
+  settings->addStretch();
+  settings->addWidget(Cmnd_SaveTable);
+  settings->addWidget(Cmnd_SavePlot);
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(caption_);
+  layout->addLayout(settings);
+  layout->addWidget(table_, 1);
+  layout->addWidget(plot_, 2);
+  layout->addWidget(legend_);
+  resize(980, 820);
+
+  connect(Cmnd_Run, &QPushButton::clicked, this, &ConvergenceWindow::run);
+  connect(Cmnd_SaveTable, &QPushButton::clicked, this, &ConvergenceWindow::saveTableChosen);
+  connect(Cmnd_SavePlot, &QPushButton::clicked, this, &ConvergenceWindow::savePlotChosen);
+  connect(plot_, &PictureWidget::messageRequested, this, &ConvergenceWindow::messageRequested);
+  Cmnd_SaveTable->setEnabled(false);
+  Cmnd_SavePlot->setEnabled(false);
+}
+
+void ConvergenceWindow::prepare(const QString& source, double alfa) {
+  if (source != source_) {
+    study_.reset();
+    table_->clear();
+    table_->setRowCount(0);
+    plot_->box() = PictureBox(Rgb{255, 255, 255});
+    plot_->update();
+    Cmnd_SaveTable->setEnabled(false);
+    Cmnd_SavePlot->setEnabled(false);
+  }
+  source_ = source;
+  caption_->setText(QStringLiteral("%1: numerical integration and the lumped vortex method on N "
+                                   "panels, N + 1 stations at cosine spacing")
+                        .arg(source));
+  Text_StudyAlfa->setText(QString::fromStdString(NumberToText(alfa)));
+}
+
+std::optional<ConvergenceSettings> ConvergenceWindow::settingsFromFields() {
+  const auto from = wholeNumber(Text_From);
+  const auto to = wholeNumber(Text_To);
+  if (!from || !to) {
+    emit messageRequested(
+        QStringLiteral("The numbers of panels must be whole numbers, such as 10 and 2560."));
+    return std::nullopt;
+  }
+  if (auto refused = refusedStudyRange(*from, *to)) {
+    emit messageRequested(QString::fromStdString(*refused));
+    return std::nullopt;
+  }
+  const double alfa = TextToNumber(Text_StudyAlfa->text().toStdString());
+  return ConvergenceSettings{QFile::encodeName(source_).toStdString(), alfa, *from, *to};
+}
+
+bool ConvergenceWindow::run() {
+  const auto settings = settingsFromFields();
+  if (!settings) return false;
+  QProgressDialog progress(QStringLiteral("Running the convergence study\u2026"),
+                           QStringLiteral("Cancel"), 0, kProgressSteps, this);
+  progress.setWindowModality(Qt::WindowModal);
+  progress.setMinimumDuration(300);
+  const auto keepGoing = [&progress](double fraction) {
+    progress.setValue(static_cast<int>(std::lround(fraction * kProgressSteps)));
+    QCoreApplication::processEvents();
+    return !progress.wasCanceled();
+  };
+  QApplication::setOverrideCursor(Qt::BusyCursor);
+  auto result = runConvergenceStudy(*settings, keepGoing);
+  QApplication::restoreOverrideCursor();
+  progress.reset();
+  if (const auto* refusal = std::get_if<StudyRefusal>(&result)) {
+    emit messageRequested(QString::fromStdString(refusal->message));
+    return false;
+  }
+  if (std::holds_alternative<StudyCancelled>(result)) return false;
+  study_ = std::get<ConvergenceStudy>(std::move(result));
+  showStudy();
+  return true;
+}
+
+void ConvergenceWindow::showStudy() {
+  QStringList headers{QStringLiteral("N")};
+  for (const char* name : kStudyQuantityNames) {
+    const QString quantity = QString::fromLatin1(name);
+    headers << quantity << QStringLiteral("e ") + quantity << QStringLiteral("order ") + quantity;
+  }
+  table_->clear();
+  table_->setColumnCount(static_cast<int>(headers.size()));
+  table_->setHorizontalHeaderLabels(headers);
+  table_->setRowCount(static_cast<int>(study_->rows.size()));
+  for (std::size_t i = 0; i < study_->rows.size(); ++i) {
+    const int row = static_cast<int>(i);
+    table_->setItem(row, 0, new QTableWidgetItem(QString::number(study_->rows[i].N)));
+    for (int q = 0; q < kStudyQuantities; ++q) {
+      const auto order = study_->observedOrder(i, q);
+      table_->setItem(row, 1 + 3 * q, new QTableWidgetItem(number(study_->rows[i].values[q])));
+      table_->setItem(row, 2 + 3 * q, new QTableWidgetItem(number(study_->difference(i, q))));
+      table_->setItem(row, 3 + 3 * q,
+                      new QTableWidgetItem(order ? QString::number(*order, 'f', 3) : QString()));
+    }
+  }
+  table_->resizeColumnsToContents();
+  plot_->box() = ConvergencePlot(*study_);
+  plot_->update();
+  Cmnd_SaveTable->setEnabled(true);
+  Cmnd_SavePlot->setEnabled(true);
+}
+
+QString ConvergenceWindow::saveTable(const QString& fileName) const {
+  if (!study_) return QString();
+  QFile file(fileName);
+  const QByteArray bytes = QByteArray::fromStdString(ConvergenceCsv(*study_));
+  if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.flush()) {
+    return QStringLiteral("Could not write \"%1\".").arg(fileName);
+  }
+  return QString();
+}
+
+void ConvergenceWindow::saveTableChosen() {
+  const QString name = QFileDialog::getSaveFileName(this, QStringLiteral("Save Table as CSV"),
+                                                    QStringLiteral("convergence.csv"),
+                                                    QStringLiteral("CSV table (*.csv)"));
+  if (name.isEmpty()) return;
+  const QString error = saveTable(name);
+  if (!error.isEmpty()) emit messageRequested(error);
+}
+
+void ConvergenceWindow::savePlotChosen() {
+  const QString error =
+      savePictureWithDialogs(this, plot_->box(), QStringLiteral("convergence"), QSize(1800, 1200));
+  if (!error.isEmpty()) emit messageRequested(error);
+}
+
+}  // namespace vantrel

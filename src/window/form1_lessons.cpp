@@ -1,0 +1,73 @@
+// The main window's lesson commands: a plain flap, the methods side by side, the convergence study.
+#include <QFile>
+
+#include "app/compare_methods.h"
+#include "app/messages.h"
+#include "app/name_text.h"
+#include "app/text_rules.h"
+#include "input/plain_flap.h"
+#include "window/compare_window.h"
+#include "window/convergence_window.h"
+#include "window/form1.h"
+#include "window/plain_flap_panel.h"
+
+namespace vantrel {
+namespace {
+
+QString airfoilNameOf(const Ortak& ortak) {
+  return QString::fromStdString(bytesToUtf8(ortak.AirfoilName));
+}
+
+}  // namespace
+
+void Form1::connectLessonEvents() {
+  connect(menu_.Mn_PlainFlap, &QAction::triggered, this, &Form1::Mn_PlainFlap_Click);
+  connect(menu_.Mn_Compare, &QAction::triggered, this, &Form1::Mn_Compare_Click);
+  connect(menu_.Mn_Converge, &QAction::triggered, this, &Form1::Mn_Converge_Click);
+}
+
+void Form1::Mn_PlainFlap_Click() {
+  if (!flapPanel_) {
+    flapPanel_ = new PlainFlapPanel(this);
+    connect(flapPanel_, &PlainFlapPanel::applyRequested, this, &Form1::Cmnd_FlapApply_Click);
+  }
+  flapPanel_->show();
+  flapPanel_->raise();
+  flapPanel_->activateWindow();
+}
+
+void Form1::Cmnd_FlapApply_Click() {
+  const std::string hinge = flapPanel_->hingeText().toStdString();
+  const std::string deflection = flapPanel_->deflectionText().toStdString();
+  if (handlers_->Cmnd_FlapApply_Click(hinge, deflection)) {
+    const auto flap = flapFromText(hinge, deflection);
+    flapPanel_->showFlapApplied(std::get<PlainFlap>(flap).DEG != 0.0);
+  }
+  refreshPictures();
+}
+
+void Form1::Mn_Compare_Click() {
+  const auto comparison = CompareMethodsOfLoadedAirfoil(*handlers_);
+  if (!comparison) return;
+  if (!compareWindow_) compareWindow_ = new CompareWindow(this);
+  compareWindow_->show(*comparison, airfoilNameOf(ortak_));
+}
+
+void Form1::Mn_Converge_Click() {
+  if (!FileLoaded()) {
+    showMessage(kOpenAirfoilMessage);
+    return;
+  }
+  if (!convergenceWindow_) {
+    convergenceWindow_ = new ConvergenceWindow(this);
+    connect(convergenceWindow_, &ConvergenceWindow::messageRequested, this, &Form1::presentMessage);
+  }
+  // The study re-samples the file as read; a flap on screen is not part of it.
+  convergenceWindow_->prepare(QFile::decodeName(DataFile().c_str()),
+                              TextToNumber(text(TextBox::Text_Alfa)));
+  convergenceWindow_->show();
+  convergenceWindow_->raise();
+  convergenceWindow_->activateWindow();
+}
+
+}  // namespace vantrel

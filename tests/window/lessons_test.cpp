@@ -1,0 +1,132 @@
+// The lesson commands of the Analysis menu: a plain flap, the methods side by side, the
+// convergence study.
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTest>
+
+#include "window/compare_window.h"
+#include "window/convergence_window.h"
+#include "window/form1.h"
+#include "window/picture_widget.h"
+#include "window/plain_flap_panel.h"
+#include "window_test_support.h"
+
+using namespace vantrel;
+using namespace vantrel::testing;
+
+class LessonsTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void init() {
+    window_ = std::make_unique<WindowSession>();
+    QVERIFY(window_->exposed());
+  }
+  void cleanup() { window_.reset(); }
+
+  void eachLessonAsksForAnAirfoilFirst() {
+    for (QAction* action : {window_->form.menu().Mn_PlainFlap, window_->form.menu().Mn_Compare,
+                            window_->form.menu().Mn_Converge}) {
+      action->trigger();
+    }
+    // The flap panel opens; Apply then asks for the airfoil.
+    QTest::mouseClick(window_->form.flapPanel()->Cmnd_FlapApply, Qt::LeftButton);
+    QCOMPARE(window_->log.messages(),
+             QStringList({"Open an airfoil data file", "Open an airfoil data file",
+                          "Open an airfoil data file"}));
+    QVERIFY(!window_->form.compareWindow());
+    QVERIFY(!window_->form.convergenceWindow());
+  }
+
+  void applyingAFlapShowsTheFlappedAirfoilAndTheReminder() {
+    openSample();
+    window_->form.menu().Mn_PlainFlap->trigger();
+    PlainFlapPanel* panel = window_->form.flapPanel();
+    QVERIFY(panel->isVisible());
+    QVERIFY(!panel->Lbl_FlapNote->isVisible());
+    panel->Text_Hinge->setText("0.7");
+    panel->Text_Deflection->setText("15");
+    QTest::mouseClick(panel->Cmnd_FlapApply, Qt::LeftButton);
+    QVERIFY2(window_->log.messages().isEmpty(), qPrintable(window_->log.messages().join('|')));
+    QCOMPARE(window_->form.widgets().Lbl_Airfoil->text(),
+             QString::fromUtf8("NACA 2412, flap 15\u00B0 at 0.7"));
+    QVERIFY(panel->Lbl_FlapNote->isVisible());
+    panel->grab().save(VANTREL_SCREENSHOT_DIR "/plain_flap_panel.png");
+
+    panel->Text_Deflection->setText("fifteen");
+    QTest::mouseClick(panel->Cmnd_FlapApply, Qt::LeftButton);
+    QCOMPARE(window_->log.messages(),
+             QStringList("The flap deflection must be a number of degrees, not \"fifteen\"."));
+    QCOMPARE(window_->form.widgets().Lbl_Airfoil->text(),
+             QString::fromUtf8("NACA 2412, flap 15\u00B0 at 0.7"));
+
+    panel->Text_Deflection->setText("0");
+    QTest::mouseClick(panel->Cmnd_FlapApply, Qt::LeftButton);
+    QCOMPARE(window_->form.widgets().Lbl_Airfoil->text(), QString("NACA 2412"));
+    QVERIFY(!panel->Lbl_FlapNote->isVisible());
+  }
+
+  void compareShowsEveryMethodAndChangesNothing() {
+    openSample();
+    window_->form.menu().Mn_Numerical->trigger();
+    const Form1Widgets& w = window_->form.widgets();
+    const QStringList boxes{w.Text_Alfa0->text(), w.Text_CmAC->text(), w.Text_CL->text(),
+                            w.Text_Cmx->text()};
+    const std::vector<double> A = window_->form.ortak().A;
+    const QByteArray log = readFileBytes(window_->scratch.filePath("Poly5.txt"));
+
+    window_->form.menu().Mn_Compare->trigger();
+
+    CompareWindow* compare = window_->form.compareWindow();
+    QVERIFY(compare && compare->isVisible());
+    QCOMPARE(compare->table()->rowCount(), 10);
+    QCOMPARE(compare->table()->item(8, 0)->text(), QString("Numerical integration"));
+    QCOMPARE(compare->table()->item(8, 1)->text(), QString("-2.074"));
+    compare->grab().save(VANTREL_SCREENSHOT_DIR "/compare_window.png");
+    QCOMPARE((QStringList{w.Text_Alfa0->text(), w.Text_CmAC->text(), w.Text_CL->text(),
+                          w.Text_Cmx->text()}),
+             boxes);
+    QCOMPARE(window_->form.ortak().A, A);
+    QCOMPARE(readFileBytes(window_->scratch.filePath("Poly5.txt")), log);
+  }
+
+  void convergenceStudyFillsTableAndPlotAndSavesTheTable() {
+    openSample();
+    window_->form.menu().Mn_Converge->trigger();
+    ConvergenceWindow* study = window_->form.convergenceWindow();
+    QVERIFY(study && study->isVisible());
+    QVERIFY(!study->Cmnd_SaveTable->isEnabled());
+    study->Text_From->setText("10");
+    study->Text_To->setText("40");
+    QTest::mouseClick(study->Cmnd_Run, Qt::LeftButton);
+    QVERIFY2(window_->log.messages().isEmpty(), qPrintable(window_->log.messages().join('|')));
+    QCOMPARE(study->table()->rowCount(), 3);
+    QCOMPARE(study->table()->item(2, 0)->text(), QString("40"));
+    QVERIFY(!study->plot()->box().operations().empty());
+    QVERIFY(study->Cmnd_SaveTable->isEnabled());
+    const QString csv = window_->scratch.filePath("study.csv");
+    QCOMPARE(study->saveTable(csv), QString());
+    QVERIFY(readFileBytes(csv).startsWith("# NACA 2412: convergence"));
+    study->grab().save(VANTREL_SCREENSHOT_DIR "/convergence_window.png");
+
+    study->Text_To->setText("5");
+    QTest::mouseClick(study->Cmnd_Run, Qt::LeftButton);
+    QCOMPARE(window_->log.messages(), QStringList("The study ends at 10 to 9999 panels, not 5."));
+    QCOMPARE(study->table()->rowCount(), 3);  // the last table stays
+  }
+
+ private:
+  void openSample() {
+    QFile::copy(QStringLiteral(VANTREL_SAMPLES "/naca2412.nca"),
+                window_->scratch.filePath("naca2412.nca"));
+    chooseAirfoil(window_->form, window_->scratch.path(), "naca2412.nca");
+    QVERIFY(window_->form.FileLoaded());
+  }
+
+  std::unique_ptr<WindowSession> window_;
+};
+
+QTEST_MAIN(LessonsTest)
+#include "lessons_test.moc"
