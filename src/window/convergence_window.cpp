@@ -230,7 +230,9 @@ void ConvergenceWindow::saveTableChosen() {
 
 void ConvergenceWindow::savePlotChosen() {
   const QString error =
-      savePictureWithDialogs(this, plot_->box(), QStringLiteral("convergence"), QSize(1800, 1200));
+      savePictureWithDialogs(this, plot_->box(), QStringLiteral("convergence"), QSize(1800, 1200),
+                             // The plot carries its own axes and values in its display list.
+                             [](const QSize&, bool) { return PictureLayers{}; });
   if (!error.isEmpty()) emit messageRequested(error);
 }
 
