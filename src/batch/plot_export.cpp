@@ -2,8 +2,7 @@
 
 #include <variant>
 
-#include "batch/json_writer.h"
-#include "batch/number_format.h"
+#include "batch/json_text.h"
 #include "batch/output_files.h"
 #include "plot/axes_layer.h"
 #include "plot/edge_marker.h"
@@ -17,50 +16,60 @@
 namespace vantrel::batch {
 namespace {
 
-std::string jsonColor(Rgb color) {
-  return "[" + std::to_string(color.r) + ", " + std::to_string(color.g) + ", " +
-         std::to_string(color.b) + "]";
+FloatJson jsonColor(Rgb color) {
+  return FloatJson::array({color.r, color.g, color.b});
 }
 
 std::string jsonOperation(const ScaleOp& scale) {
-  return "{\"op\": \"scale\", \"x1\": " + jsonNumber(scale.x1) +
-         ", \"y1\": " + jsonNumber(scale.y1) + ", \"x2\": " + jsonNumber(scale.x2) +
-         ", \"y2\": " + jsonNumber(scale.y2) + "}";
+  return jsonText(Json{
+      {"op", "scale"}, {"x1", scale.x1}, {"y1", scale.y1}, {"x2", scale.x2}, {"y2", scale.y2}});
 }
 
 std::string jsonOperation(const LineOp& line) {
-  return "{\"op\": \"line\", \"x1\": " + jsonNumber(line.x1) + ", \"y1\": " + jsonNumber(line.y1) +
-         ", \"x2\": " + jsonNumber(line.x2) + ", \"y2\": " + jsonNumber(line.y2) +
-         ", \"color\": " + (line.color ? jsonColor(*line.color) : std::string("null")) + "}";
+  return jsonText(FloatJson{{"op", "line"},
+                            {"x1", line.x1},
+                            {"y1", line.y1},
+                            {"x2", line.x2},
+                            {"y2", line.y2},
+                            {"color", line.color ? jsonColor(*line.color) : FloatJson()}});
 }
 
 std::string jsonOperation(const CircleOp& circle) {
-  return "{\"op\": \"circle\", \"x\": " + jsonNumber(circle.x) +
-         ", \"y\": " + jsonNumber(circle.y) + ", \"r\": " + jsonNumber(circle.r) +
-         ", \"color\": " + jsonColor(circle.color) + "}";
+  return jsonText(FloatJson{{"op", "circle"},
+                            {"x", circle.x},
+                            {"y", circle.y},
+                            {"r", circle.r},
+                            {"color", jsonColor(circle.color)}});
 }
 
-std::string jsonOperation(const OverlayLine& line) {
-  return "{\"x1\": " + jsonNumber(line.x1) + ", \"y1\": " + jsonNumber(line.y1) +
-         ", \"x2\": " + jsonNumber(line.x2) + ", \"y2\": " + jsonNumber(line.y2) +
-         ", \"color\": " + jsonColor(line.color) + ", \"width\": " + jsonNumber(line.width) + "}";
+Json jsonColorOf(Rgb color) {
+  return Json::array({color.r, color.g, color.b});
 }
 
-std::string jsonOperation(const OverlayText& text) {
-  return "{\"left\": " + jsonNumber(text.left) + ", \"top\": " + jsonNumber(text.top) +
-         ", \"width\": " + jsonNumber(text.width) + ", \"height\": " + jsonNumber(text.height) +
-         ", \"font\": " + jsonNumber(text.fontPixels) + ", \"text\": " + jsonString(text.text) +
-         ", \"color\": " + jsonColor(text.color) + "}";
+Json jsonOverlayItem(const OverlayLine& line) {
+  return Json{{"x1", line.x1},
+              {"y1", line.y1},
+              {"x2", line.x2},
+              {"y2", line.y2},
+              {"color", jsonColorOf(line.color)},
+              {"width", line.width}};
+}
+
+Json jsonOverlayItem(const OverlayText& text) {
+  return Json{{"left", text.left},
+              {"top", text.top},
+              {"width", text.width},
+              {"height", text.height},
+              {"font", text.fontPixels},
+              {"text", text.text},
+              {"color", jsonColorOf(text.color)}};
 }
 
 template <typename Item>
-std::string jsonItems(const std::vector<Item>& items) {
-  std::string out = "[";
-  for (const Item& item : items) {
-    if (out.size() > 1) out += ",\n  ";
-    out += jsonOperation(item);
-  }
-  return out + "]";
+Json jsonOverlayItems(const std::vector<Item>& items) {
+  Json array = Json::array();
+  for (const Item& item : items) array.push_back(jsonOverlayItem(item));
+  return array;
 }
 
 #ifdef VANTREL_HAVE_RENDER
@@ -114,10 +123,11 @@ std::string overlayJson(const PictureBox& picture, Picture area, PixelSize size)
                                      axesFontPixels(kSavedPictureScale));
   overlay.lines.insert(overlay.lines.end(), axes.lines.begin(), axes.lines.end());
   overlay.texts.insert(overlay.texts.end(), axes.texts.begin(), axes.texts.end());
-  return "{\"width\": " + std::to_string(size.width) +
-         ", \"height\": " + std::to_string(size.height) +
-         ",\n \"lines\": " + jsonItems(overlay.lines) +
-         ",\n \"texts\": " + jsonItems(overlay.texts) + "}\n";
+  return jsonText(Json{{"width", size.width},
+                       {"height", size.height},
+                       {"lines", jsonOverlayItems(overlay.lines)},
+                       {"texts", jsonOverlayItems(overlay.texts)}}) +
+         "\n";
 }
 
 std::optional<std::string> writePlots(const HeadlessControls& controls,
