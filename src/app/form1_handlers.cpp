@@ -216,15 +216,16 @@ bool Form1Handlers::Mn_LumpVM_Click() {
   return run != VortexRun::Stopped;
 }
 
+// The method and the values in use come first: where the line is cut, the airfoil goes.
 std::string Form1Handlers::statusLine() const {
   if (!FileLoaded_) return "No airfoil read yet";
   const Ortak& ortak = session_.ortak;
-  std::string line = bytesToUtf8(ortak.AirfoilName) + " (" + fileNameOf(DataFile_) + "), " +
-                     std::to_string(ortak.NPoint) + " stations  |  ";
-  if (shownMethod_.empty()) return line + "No results yet";
-  line += shownMethod_ + "  |  α = " + alfaInUse_ + "°";
+  const std::string airfoil = bytesToUtf8(ortak.AirfoilName) + " (" + fileNameOf(DataFile_) +
+                              "), " + std::to_string(ortak.NPoint) + " stations";
+  if (shownMethod_.empty()) return "No results yet  |  " + airfoil;
+  std::string line = shownMethod_ + "  |  α = " + alfaInUse_ + "°";
   if (!coefficientsMethod_.empty()) line += ", xM/c = " + xMInUse_;
-  return line;
+  return line + "  |  " + airfoil;
 }
 
 bool Form1Handlers::Cmnd_FlapApply_Click(const std::string& hingeText,

@@ -42,33 +42,34 @@ std::string jsonOperation(const CircleOp& circle) {
                             {"color", jsonColor(circle.color)}});
 }
 
-std::string jsonOperation(const OverlayLine& line) {
-  return jsonText(Json{{"x1", line.x1},
-                       {"y1", line.y1},
-                       {"x2", line.x2},
-                       {"y2", line.y2},
-                       {"color", Json::array({line.color.r, line.color.g, line.color.b})},
-                       {"width", line.width}});
+Json jsonColorOf(Rgb color) {
+  return Json::array({color.r, color.g, color.b});
 }
 
-std::string jsonOperation(const OverlayText& text) {
-  return jsonText(Json{{"left", text.left},
-                       {"top", text.top},
-                       {"width", text.width},
-                       {"height", text.height},
-                       {"font", text.fontPixels},
-                       {"text", text.text},
-                       {"color", Json::array({text.color.r, text.color.g, text.color.b})}});
+Json jsonOverlayItem(const OverlayLine& line) {
+  return Json{{"x1", line.x1},
+              {"y1", line.y1},
+              {"x2", line.x2},
+              {"y2", line.y2},
+              {"color", jsonColorOf(line.color)},
+              {"width", line.width}};
+}
+
+Json jsonOverlayItem(const OverlayText& text) {
+  return Json{{"left", text.left},
+              {"top", text.top},
+              {"width", text.width},
+              {"height", text.height},
+              {"font", text.fontPixels},
+              {"text", text.text},
+              {"color", jsonColorOf(text.color)}};
 }
 
 template <typename Item>
-std::string jsonItems(const std::vector<Item>& items) {
-  std::string out = "[";
-  for (const Item& item : items) {
-    if (out.size() > 1) out += ",\n  ";
-    out += jsonOperation(item);
-  }
-  return out + "]";
+Json jsonOverlayItems(const std::vector<Item>& items) {
+  Json array = Json::array();
+  for (const Item& item : items) array.push_back(jsonOverlayItem(item));
+  return array;
 }
 
 #ifdef VANTREL_HAVE_RENDER
@@ -122,10 +123,11 @@ std::string overlayJson(const PictureBox& picture, Picture area, PixelSize size)
                                      axesFontPixels(kSavedPictureScale));
   overlay.lines.insert(overlay.lines.end(), axes.lines.begin(), axes.lines.end());
   overlay.texts.insert(overlay.texts.end(), axes.texts.begin(), axes.texts.end());
-  return "{\"width\": " + std::to_string(size.width) +
-         ", \"height\": " + std::to_string(size.height) +
-         ",\n \"lines\": " + jsonItems(overlay.lines) +
-         ",\n \"texts\": " + jsonItems(overlay.texts) + "}\n";
+  return jsonText(Json{{"width", size.width},
+                       {"height", size.height},
+                       {"lines", jsonOverlayItems(overlay.lines)},
+                       {"texts", jsonOverlayItems(overlay.texts)}}) +
+         "\n";
 }
 
 std::optional<std::string> writePlots(const HeadlessControls& controls,

@@ -114,13 +114,14 @@ TickValues tickValues(double low, double high, double span, double room) {
   return ticks;
 }
 
+// Pixels one value takes with the space after it: the wider end of the axis at about ten values.
 double roomFor(double low, double high, double font) {
   const TickValues rough = tickValues(low, high, 10, 1);
   double widest = 0;
   for (double value : {low, high}) {
-    widest = std::max(widest, textWidthBound(valueText(value, rough.decimals + 1), font));
+    widest = std::max(widest, textWidthBound(valueText(value, rough.decimals), font));
   }
-  return widest + 2 * font;
+  return widest + font;
 }
 
 void placeTitles(Layout& layout, const AxesStyle& style) {

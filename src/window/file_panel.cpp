@@ -2,11 +2,13 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QListWidget>
 #include <QSignalBlocker>
+#include <QStandardPaths>
 #include <QStorageInfo>
 #include <QStyle>
 #include <algorithm>
@@ -37,6 +39,12 @@ bool lies(const QString& path, const QString& root) {
   return path == root || path.startsWith(root + QLatin1Char('/'));
 }
 
+bool holdsAirfoilFiles(const QString& path) {
+  return !QDir(path)
+              .entryList({QStringLiteral("*.nca"), QStringLiteral("*.dat")}, QDir::Files)
+              .isEmpty();
+}
+
 QString nameOfFolder(const QDir& dir) {
   return dir.isRoot() ? QDir::toNativeSeparators(dir.absolutePath()) : dir.dirName();
 }
@@ -63,11 +71,32 @@ QStringList FilePanel::airfoilFilePatterns() {
   return {QStringLiteral("*.nca"), QStringLiteral("*.dat")};
 }
 
+QString FilePanel::installedSamples() {
+  QStringList candidates = QStandardPaths::locateAll(QStandardPaths::GenericDataLocation,
+                                                     QStringLiteral("qeb-vantrel/samples"),
+                                                     QStandardPaths::LocateDirectory);
+  candidates << QCoreApplication::applicationDirPath() +
+                    QStringLiteral("/../share/qeb-vantrel/samples");
+#ifdef VANTREL_SOURCE_SAMPLES
+  candidates << QStringLiteral(VANTREL_SOURCE_SAMPLES);
+#endif
+  for (const QString& candidate : candidates) {
+    if (holdsAirfoilFiles(candidate)) return QDir(candidate).canonicalPath();
+  }
+  return {};
+}
+
 void FilePanel::prepareToShow() {
   if (!prepared_) {
     prepared_ = true;
     fillDrives();
-    if (!openFolder(QDir::currentPath())) openFolder(QDir::rootPath());
+    QString first = QDir::currentPath();
+    if (!rememberedFolder_.isEmpty() && QDir(rememberedFolder_).exists()) {
+      first = rememberedFolder_;
+    } else if (!holdsAirfoilFiles(first) && !samplesFolder_.isEmpty()) {
+      first = samplesFolder_;
+    }
+    if (!openFolder(first) && !openFolder(QDir::currentPath())) openFolder(QDir::rootPath());
     return;
   }
   // Files may have come or gone since the panel was last open; the folder stays the same.

@@ -26,8 +26,16 @@ class FilePanel : public QGroupBox {
 
   // The folder of the folder list, which the file list shows.
   QString folder() const { return folder_; }
-  // Fills the lists on first use (from the process's current folder), refreshes them later.
+  // Fills the lists on first use, refreshes them later. The first folder is the remembered one
+  // when it still exists, else the process's current folder when it holds airfoil files, else
+  // the samples.
   void prepareToShow();
+  void setRememberedFolder(const QString& path) { rememberedFolder_ = path; }
+  void setSamplesFolder(const QString& path) { samplesFolder_ = path; }
+
+  // Where the sample airfoils are: installed under the data folder beside the program, or in the
+  // source tree of a build; empty when neither is there.
+  static QString installedSamples();
   // Opens a folder as the folder list does; a folder that cannot be read is refused with a
   // message and the panel stays where it was. Returns whether the folder was opened.
   bool openFolder(const QString& path);
@@ -59,6 +67,8 @@ class FilePanel : public QGroupBox {
   // The folder last open on each drive, so choosing a drive returns there.
   QMap<QString, QString> driveFolders_;
   bool prepared_ = false;
+  QString rememberedFolder_;
+  QString samplesFolder_;
 };
 
 }  // namespace vantrel

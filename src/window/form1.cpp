@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QMouseEvent>
@@ -36,6 +37,9 @@ std::string localPath(const QString& path) {
 }
 
 const QString kAxesSetting = QStringLiteral("view/axesAndValues");
+const QString kFolderSetting = QStringLiteral("files/lastFolder");
+// The status line is set in the controls' font size.
+constexpr double kStatusPointSize = 8.25;
 
 }  // namespace
 
@@ -55,17 +59,23 @@ Form1::Form1(QWidget* parent)
   status_->setObjectName(QStringLiteral("StatusLine"));
   statusBar()->addWidget(status_, 1);
   presenter_ = [this](const QString& message) { showProgramMessage(this, message); };
+  scaleMenusAndStatus();
+  // The surface, between the menu bar and the status line, opens at the designed size.
   resize(placement_.designSize() +
-         QSize(0, menuBar()->sizeHint().height() + statusBar()->sizeHint().height()));
+         QSize(0, menuBar()->sizeHint().height() + statusBar()->minimumHeight()));
+  layout()->activate();
+  resize(size() + placement_.designSize() - centralWidget()->size());
 
   handlers_ = std::make_unique<Form1Handlers>(ortak_, *this, std::filesystem::current_path());
   for (Picture picture : kAllPictures) pictureWidget(picture)->setAxesStyle(axesStyleOf(picture));
   menu_.Mn_Axes->setChecked(QSettings().value(kAxesSetting, false).toBool());
+  widgets_.Frame_IOWindow->setRememberedFolder(QSettings().value(kFolderSetting).toString());
+  widgets_.Frame_IOWindow->setSamplesFolder(FilePanel::installedSamples());
   setAxesShown(menu_.Mn_Axes->isChecked());
   connectEvents();
   connectKeys();
   handlers_->Form_Load();
-  status_->setText(QString::fromStdString(handlers_->statusLine()));
+  showStatus();
 }
 
 Form1::~Form1() = default;
@@ -126,19 +136,25 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
 }
 
 // The menus and the status line grow with the controls, so a projected window stays readable.
-// Their scale follows the width alone: a taller menu bar must not shrink the surface, and with
-// it the scale, in turn.
+// Their scale follows the whole window, not the surface between them: a taller menu bar must not
+// shrink the surface, and with it the scale, in turn.
 void Form1::scaleMenusAndStatus() {
+  const QSize design = placement_.designSize();
+  constexpr int kDesignChromeHeight = 48;  // menu bar and status bar at the designed size
   const double scale =
-      std::max(1.0, double(centralWidget()->width()) / placement_.designSize().width());
-  QFont font = QApplication::font();
-  font.setPointSizeF(font.pointSizeF() * scale);
-  for (QWidget* widget : std::initializer_list<QWidget*>{
-           menuBar(), menu_.Mn_Analysis, menu_.Mn_Vantrel, menu_.Mn_View, statusBar(), status_}) {
-    widget->setFont(font);
+      std::max(1.0, std::min(double(width()) / design.width(),
+                             double(height()) / (design.height() + kDesignChromeHeight)));
+  QFont menuFont = QApplication::font();
+  menuFont.setPointSizeF(menuFont.pointSizeF() * scale);
+  for (QWidget* widget : std::initializer_list<QWidget*>{menuBar(), menu_.Mn_Analysis,
+                                                         menu_.Mn_Vantrel, menu_.Mn_View}) {
+    widget->setFont(menuFont);
   }
+  QFont statusFont = status_->font();
+  statusFont.setPointSizeF(kStatusPointSize * scale);
+  status_->setFont(statusFont);
+  statusBar()->setFixedHeight(QFontMetrics(statusFont).height() + 6);
 }
-
 bool Form1::axesShown() const {
   return menu_.Mn_Axes->isChecked();
 }
@@ -281,7 +297,14 @@ void Form1::runAction(Action action) {
 
 void Form1::afterAction() {
   refreshPictures();
-  status_->setText(QString::fromStdString(handlers_->statusLine()));
+  showStatus();
+}
+
+// A line longer than the window is cut at its end; the whole of it shows as a tooltip.
+void Form1::showStatus() {
+  const QString line = QString::fromStdString(handlers_->statusLine());
+  status_->setText(line);
+  status_->setToolTip(line);
 }
 
 void Form1::refreshPictures() {
@@ -294,7 +317,12 @@ void Form1::Mn_Airfoil_Click() {
 }
 
 void Form1::File1_Click(const QString& folder, const QString& fileName) {
-  runAction([&] { handlers_->File1_Click(localPath(folder), localPath(fileName)); });
+  runAction([&] {
+    // The next run's file panel opens where the last file was read.
+    if (handlers_->File1_Click(localPath(folder), localPath(fileName))) {
+      QSettings().setValue(kFolderSetting, folder);
+    }
+  });
 }
 
 void Form1::Mn_Polynomial_Click() {

@@ -97,6 +97,7 @@ class Form1 : public QMainWindow, public Controls {
   template <typename Action>
   void runAction(Action action);
   void afterAction();
+  void showStatus();
   void refreshPictures();
   void scaleMenusAndStatus();
   void releaseHeldScrollBars();

@@ -18,7 +18,8 @@ bool holdsOneLineOfText(const QWidget* widget) {
 }
 
 // The design's widths were measured with a narrow system font; where the font at hand runs wider,
-// the text is set a little smaller rather than cut off.
+// the text is set a little smaller rather than cut off. A twentieth of the width is kept free:
+// a neighbour may overlap the end of a label by design (the degree beside its legend).
 void setFontToFit(QWidget* widget, QFont font) {
   widget->setFont(font);
   if (!holdsOneLineOfText(widget)) return;
@@ -26,8 +27,9 @@ void setFontToFit(QWidget* widget, QFont font) {
   const double largest = font.pointSizeF();
   for (int attempt = 0; attempt < 4; ++attempt) {
     const int needed = widget->sizeHint().width();
-    if (needed <= widget->width() || font.pointSizeF() <= largest * kSmallestShare) return;
-    const double share = std::max(0.9, double(widget->width()) / needed);
+    const double room = 0.95 * widget->width();
+    if (needed <= room || font.pointSizeF() <= largest * kSmallestShare) return;
+    const double share = std::max(0.9, room / needed);
     font.setPointSizeF(std::max(largest * kSmallestShare, font.pointSizeF() * share));
     widget->setFont(font);
   }

@@ -299,7 +299,7 @@ TEST_F(Form1HandlersTest, ANewAirfoilStartsWithoutThePreviousResults) {
   EXPECT_FALSE(form.labelVisible(Label::Lbl_LSQ));
   EXPECT_FALSE(form.labelVisible(Label::Lbl_Degree));
   EXPECT_EQ(test::fileBytes(log()), logBefore);
-  EXPECT_EQ(handlers.statusLine(), "CAMBER (camber.nca), 6 stations  |  No results yet");
+  EXPECT_EQ(handlers.statusLine(), "No results yet  |  CAMBER (camber.nca), 6 stations");
 
   // The scroll bars now only move their boxes.
   handlers.HScroll_Alfa_Change(150);
@@ -361,25 +361,24 @@ TEST_F(Form1HandlersTest, StatusLineNamesTheMethodBehindTheNumbersShown) {
   readParabola();
   form.select(Option::Opt_WithOutEnd);
   calculate("3");
-  const std::string airfoil = "CAMBER (camber.nca), 7 stations  |  ";
+  const std::string airfoil = "  |  CAMBER (camber.nca), 7 stations";
   EXPECT_EQ(handlers.statusLine(),
-            airfoil + "Least squares, degree 3, without end conditions  |  α = 0°, xM/c = 0");
+            "Least squares, degree 3, without end conditions  |  α = 0°, xM/c = 0" + airfoil);
   handlers.Mn_Numerical_Click();
   handlers.HScroll_xM_Change(25);
   EXPECT_EQ(handlers.statusLine(),
-            airfoil + "Numerical integration, 7 stations  |  α = 0°, xM/c = 0.25");
+            "Numerical integration, 7 stations  |  α = 0°, xM/c = 0.25" + airfoil);
   form.setText(TextBox::Text_Alfa, "2");
   handlers.Mn_LumpVM_Click();
   EXPECT_EQ(handlers.statusLine(),
-            airfoil +
-                "Lumped vortex, 6 panels: CL and the moment about the quarter chord; α₀ and "
-                "Cmx from Numerical integration, 7 stations  |  α = 2°, xM/c = 0.25");
+            "Lumped vortex, 6 panels: CL and the moment about the quarter chord; α₀ and Cmx from "
+            "Numerical integration, 7 stations  |  α = 2°, xM/c = 0.25" +
+                airfoil);
   handlers.HScroll_Alfa_Change(110);
   EXPECT_EQ(handlers.statusLine(),
-            airfoil +
-                "Numerical integration, 7 stations (α changed after the lumped vortex "
-                "method: recomputed from these Fourier coefficients)  |  α = 1°, xM/c = "
-                "0.25");
+            "Numerical integration, 7 stations (α changed after the lumped vortex method: "
+            "recomputed from these Fourier coefficients)  |  α = 1°, xM/c = 0.25" +
+                airfoil);
 }
 
 }  // namespace

@@ -41,6 +41,22 @@ class FilePanelTest : public QObject {
     QVERIFY(window_->log.messages().isEmpty());
   }
 
+  // Outside a folder of airfoil files the panel starts in the samples; once a file has been read,
+  // the next run starts where it was.
+  void firstOpenShowsTheSamplesThenTheLastFolderRead() {
+    FilePanel* panel = window_->form.widgets().Frame_IOWindow;
+    window_->form.menu().Mn_Airfoil->trigger();
+    QCOMPARE(panel->folder(), QDir(VANTREL_SAMPLES).canonicalPath());
+    QVERIFY(itemTexts(panel->File1()).contains("naca2412.nca"));
+    writeNacaFile(QDir(data_->path()).filePath("mine.nca"), "MINE", 12, 11);
+    QVERIFY(panel->openFolder(data_->path()));
+    QVERIFY(clickItem(panel->File1(), "mine.nca"));
+    QVERIFY(window_->form.FileLoaded());
+    Form1 nextRun;
+    nextRun.menu().Mn_Airfoil->trigger();
+    QCOMPARE(nextRun.widgets().Frame_IOWindow->folder(), QDir(data_->path()).canonicalPath());
+  }
+
   void folderListShowsThePathAndSubfolders() {
     QDir(data_->path()).mkpath("inner/deeper");
     QDir(data_->path()).mkpath("Another");

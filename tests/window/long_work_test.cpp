@@ -1,6 +1,7 @@
 // Long work from the window: the progress dialog, Cancel leaving everything as it was, input made
 // meanwhile dropped, and results that do not depend on being watched.
 #include <QApplication>
+#include <QDir>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -70,6 +71,9 @@ class LongWorkTest : public QObject {
       // A click on CALCULATE and a key for the angle box meanwhile go nowhere.
       QTest::mouseClick(form.widgets().Cmnd_LSQM, Qt::LeftButton);
       QTest::keyClick(form.widgets().Text_Alfa, Qt::Key_9);
+      // For a person to look at: the window under the dialog, repainted meanwhile.
+      form.grab().save(QDir(VANTREL_SCREENSHOT_DIR).filePath("form1-progress.png"));
+      dialog->grab().save(QDir(VANTREL_SCREENSHOT_DIR).filePath("progress-dialog.png"));
       QTest::mouseClick(dialog->findChild<QPushButton*>(), Qt::LeftButton);
     });
     form.menu().Mn_LumpVM->trigger();
