@@ -235,7 +235,9 @@ bool Form1Handlers::Cmnd_FlapApply_Click(const std::string& hingeText,
     session.form.showMessage(kOpenAirfoilMessage);
     return false;
   }
-  return ApplyPlainFlap(session, undeflected_, hingeText, deflectionText);
+  if (!ApplyPlainFlap(session, undeflected_, hingeText, deflectionText)) return false;
+  forgetResults();  // the flapped section is a new airfoil: the unflapped results must go
+  return true;
 }
 
 }  // namespace vantrel

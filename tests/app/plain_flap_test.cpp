@@ -114,6 +114,16 @@ TEST_F(PlainFlapTest, FlapsTurnTheAirfoilAsReadAndZeroRestoresIt) {
   EXPECT_EQ(coordinateReport(), reportAsRead);
 }
 
+TEST_F(PlainFlapTest, TheUnflappedResultsLeaveTheScreenWithTheUnflappedAirfoil) {
+  readNaca("2412", 41);
+  integrated();
+  ASSERT_TRUE(handlers.Cmnd_FlapApply_Click("0.75", "10"));
+  EXPECT_TRUE(ortak.A.empty());
+  for (TextBox box : {TextBox::Text_Alfa0, TextBox::Text_CmAC, TextBox::Text_CL, TextBox::Text_Cmx})
+    EXPECT_EQ(form.text(box), "") << nameOf(box);
+  EXPECT_TRUE(form.picture(Picture::Picture_CL).operations().empty());
+}
+
 TEST_F(PlainFlapTest, ANameAlreadyInUtf8KeepsItsDegreeSignInUtf8) {
   readCamber(test::flatCamber({0, 0.5, 1}), "Profil \xC3\xBC");
   ASSERT_TRUE(handlers.Cmnd_FlapApply_Click("0.6", "-5"));
