@@ -2,6 +2,8 @@
 
 #include <cmath>
 #include <filesystem>
+#include <new>
+#include <vector>
 
 #include "app/messages.h"
 #include "app/text_rules.h"
@@ -17,9 +19,47 @@ namespace vantrel {
 Form1Handlers::Form1Handlers(Ortak& ortak, Controls& form, std::filesystem::path workDir)
     : session_{ortak, form, std::move(workDir)} {}
 
+namespace {
+
+// The values the computing handlers change; the stations change only by a whole read.
+struct ComputedValues {
+  double M, A0Camber, Alfa, Alfa0, CmAC, CL, CLMin, CLMax;
+  std::vector<double> A;
+
+  static ComputedValues of(const Ortak& ortak) {
+    return {ortak.M,  ortak.A0Camber, ortak.Alfa,  ortak.Alfa0, ortak.CmAC,
+            ortak.CL, ortak.CLMin,    ortak.CLMax, ortak.A};
+  }
+  void restore(Ortak& ortak) {
+    ortak.M = M;
+    ortak.A0Camber = A0Camber;
+    ortak.Alfa = Alfa;
+    ortak.Alfa0 = Alfa0;
+    ortak.CmAC = CmAC;
+    ortak.CL = CL;
+    ortak.CLMin = CLMin;
+    ortak.CLMax = CLMax;
+    ortak.A.swap(A);
+  }
+};
+
+}  // namespace
+
 Session& Form1Handlers::beginAction() {
   session_.logFailureShown = false;
   return session_;
+}
+
+template <typename Work>
+bool Form1Handlers::guarded(Work&& work) {
+  ComputedValues before = ComputedValues::of(session_.ortak);
+  try {
+    return work();
+  } catch (const std::bad_alloc&) {
+    before.restore(session_.ortak);
+    session_.form.showMessage(kOutOfMemoryMessage);
+    return false;
+  }
 }
 
 void Form1Handlers::Form_Load() {
@@ -40,7 +80,8 @@ bool Form1Handlers::File1_Click(const std::string& folder, const std::string& fi
   DataFile_ = folder + static_cast<char>(std::filesystem::path::preferred_separator) + fileName;
   const bool wasLoaded = FileLoaded_;
   FileLoaded_ = false;
-  if (!ReadAirfoilFile(session, DataFile_)) {
+  const bool read = guarded([&] { return ReadAirfoilFile(session, DataFile_); });
+  if (!read) {
     FileLoaded_ = wasLoaded;  // the previous airfoil is still there
     return false;
   }
@@ -61,20 +102,23 @@ void Form1Handlers::Cmnd_LSQM_Click() {
     form.showMessage(kOpenAirfoilMessage);
     return;
   }
-  const double typed = TextToNumber(form.text(TextBox::Text_N));
-  const bool capped = typed > 5;
-  const double degree = capped ? 5 : typed;
-  if (auto reason = refusedDegree(session.ortak, degree)) {
+  guarded([&] {
+    const double typed = TextToNumber(form.text(TextBox::Text_N));
+    const bool capped = typed > 5;
+    const double degree = capped ? 5 : typed;
+    if (auto reason = refusedDegree(session.ortak, degree)) {
+      if (capped) form.showMessage(kDegreeCapMessage);
+      form.showMessage(*reason);
+      return false;
+    }
+    // The log is already empty while the user reads the message about the degree.
+    emptyResultsLog(session);
     if (capped) form.showMessage(kDegreeCapMessage);
-    form.showMessage(*reason);
-    return;
-  }
-  // The log is already empty while the user reads the message about the degree.
-  emptyResultsLog(session);
-  if (capped) form.showMessage(kDegreeCapMessage);
-  session.ortak.M = degree;
-  LSQPolynomial(session);
-  CalcAeroLoads(session);
+    session.ortak.M = degree;
+    LSQPolynomial(session);
+    CalcAeroLoads(session);
+    return true;
+  });
 }
 
 void Form1Handlers::HScroll_Alfa_Change(int value) {
@@ -85,7 +129,11 @@ void Form1Handlers::HScroll_Alfa_Change(int value) {
   }
   const double v = static_cast<double>(value - 100) / 10;
   session.form.setText(TextBox::Text_Alfa, NumberToText(v));
-  if (haveCoefficients()) CalcAeroLoads(session);
+  if (!haveCoefficients()) return;
+  guarded([&] {
+    CalcAeroLoads(session);
+    return true;
+  });
 }
 
 void Form1Handlers::HScroll_xM_Change(int value) {
@@ -96,12 +144,19 @@ void Form1Handlers::HScroll_xM_Change(int value) {
   }
   const double v = static_cast<double>(value) / 100;
   session.form.setText(TextBox::Text_xM, NumberToText(v));
-  if (haveCoefficients()) MomentCurve(session);
+  if (!haveCoefficients()) return;
+  guarded([&] {
+    MomentCurve(session);
+    return true;
+  });
 }
 
 void Form1Handlers::Mn_Numerical_Click() {
   Session& session = beginAction();
-  if (NumericalFourier(session)) CalcAeroLoads(session);
+  guarded([&] {
+    if (NumericalFourier(session)) CalcAeroLoads(session);
+    return true;
+  });
 }
 
 void Form1Handlers::Mn_LumpVM_Click() {
@@ -110,7 +165,10 @@ void Form1Handlers::Mn_LumpVM_Click() {
     session.form.showMessage(kOpenAirfoilMessage);
     return;
   }
-  LumpedVortex(session);
+  guarded([&] {
+    LumpedVortex(session);
+    return true;
+  });
 }
 
 }  // namespace vantrel

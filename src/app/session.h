@@ -1,11 +1,14 @@
 #pragma once
 
 #include <filesystem>
+#include <map>
 #include <optional>
+#include <string>
 #include <string_view>
 
 #include "app/controls.h"
 #include "app/ortak.h"
+#include "app/report_file.h"
 #include "app/vortex_result.h"
 
 namespace vantrel {
@@ -21,8 +24,13 @@ struct Session {
   bool logFailureShown = false;
   // The last lumped vortex results at full precision (the text boxes show them rounded).
   std::optional<VortexResult> lastVortexResult = std::nullopt;
+  // What this run last wrote to each report, by file name.
+  std::map<std::string, ReportVersion, std::less<>> reports = {};
 
   std::filesystem::path reportPath(std::string_view fileName) const { return workDir / fileName; }
+  ReportVersion& reportVersion(std::string_view fileName) {
+    return reports.try_emplace(std::string(fileName)).first->second;
+  }
 };
 
 inline constexpr std::string_view kCoordinateReport = "Vantrel.txt";

@@ -40,11 +40,10 @@ std::string jsonOperation(const CircleOp& circle) {
 #ifdef VANTREL_HAVE_RENDER
 std::optional<std::string> writePictures(const PictureBox& picture, PixelSize size,
                                          const std::filesystem::path& stem) {
-  const QString base = QString::fromStdString(stem.string());
-  QString error = savePicturePng(picture, base + ".png", size.width, size.height);
-  if (error.isEmpty()) error = savePictureSvg(picture, base + ".svg", size.width, size.height);
-  if (!error.isEmpty()) return error.toStdString();
-  return std::nullopt;
+  const QByteArray png = picturePngBytes(picture, size.width, size.height);
+  if (auto failure = writeTextFile(stem.string() + ".png", png.toStdString())) return failure;
+  const QByteArray svg = pictureSvgBytes(picture, size.width, size.height);
+  return writeTextFile(stem.string() + ".svg", svg.toStdString());
 }
 #endif
 

@@ -12,11 +12,15 @@ void reportOnce(Session& session, const std::string& reason) {
 }  // namespace
 
 void emptyResultsLog(Session& session) {
-  if (auto error = emptyFile(session.reportPath(kResultsLog))) reportOnce(session, *error);
+  const auto path = session.reportPath(kResultsLog);
+  if (auto error = replaceReport(session.reportVersion(kResultsLog), path, {})) {
+    reportOnce(session, *error);
+  }
 }
 
 void appendToResultsLog(Session& session, const ReportText& block) {
-  if (auto error = appendToFile(session.reportPath(kResultsLog), block.bytes())) {
+  const auto path = session.reportPath(kResultsLog);
+  if (auto error = appendToReport(session.reportVersion(kResultsLog), path, block.bytes())) {
     reportOnce(session, *error);
   }
 }

@@ -1,5 +1,6 @@
 #include "render/picture_painter.h"
 
+#include <QBuffer>
 #include <QColor>
 #include <QFileInfo>
 #include <QImage>
@@ -81,6 +82,39 @@ void paintPicture(const PictureBox& picture, QPainter& painter, const QRectF& ta
   Replay replay(picture, painter, target);
   for (const PlotOp& operation : picture.operations()) std::visit(replay, operation);
   painter.restore();
+}
+
+namespace {
+QImage pictureImage(const PictureBox& picture, int width, int height) {
+  QImage image(width, height, QImage::Format_RGB32);
+  QPainter painter(&image);
+  paintPicture(picture, painter, QRectF(0, 0, width, height));
+  return image;
+}
+}  // namespace
+
+QByteArray picturePngBytes(const PictureBox& picture, int width, int height) {
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  pictureImage(picture, width, height).save(&buffer, "PNG");
+  return bytes;
+}
+
+QByteArray pictureSvgBytes(const PictureBox& picture, int width, int height) {
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  {
+    QSvgGenerator generator;
+    generator.setOutputDevice(&buffer);
+    generator.setSize(QSize(width, height));
+    generator.setViewBox(QRect(0, 0, width, height));
+    generator.setTitle(QStringLiteral("QEB-Vantrel"));
+    QPainter painter(&generator);
+    paintPicture(picture, painter, QRectF(0, 0, width, height));
+  }
+  return bytes;
 }
 
 QString savePicturePng(const PictureBox& picture, const QString& fileName, int width, int height) {

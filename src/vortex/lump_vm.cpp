@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "app/messages.h"
+#include "app/name_text.h"
 #include "app/text_rules.h"
 #include "coefficients/gauss_e.h"
 #include "vortex/vortex_panels.h"
@@ -76,6 +77,17 @@ Matrix influenceSystem(const VortexPanels& panels, double Pi, FreeStream stream,
   return K;
 }
 
+std::string nonFiniteResultMessage(const Session& session) {
+  return "The lumped vortex method gives no finite lift or moment for the angle of attack \"" +
+         quotedForMessage(session.form.text(TextBox::Text_Alfa), 40) + "\" on this airfoil.";
+}
+
+// An angle too large for a number gives no direction for the free stream.
+std::optional<std::string> nonFiniteAngle(const Session& session, FreeStream stream) {
+  if (std::isfinite(stream.ca) && std::isfinite(stream.sa)) return std::nullopt;
+  return nonFiniteResultMessage(session);
+}
+
 struct SectionCoefficients {
   double cl = 0.0;
   double cm4 = 0.0;
@@ -106,20 +118,30 @@ void LumpedVortex(Session& session) {
     session.form.showMessage(*reason);
     return;
   }
-  ortak.M = M;
-  appendToCoordinateReport(session, panelBlock(ortak, panels));
-
   const FreeStream stream = freeStreamOf(session);
+  if (auto reason = nonFiniteAngle(session, stream)) {
+    session.form.showMessage(*reason);
+    return;
+  }
+  // The three blocks go to the report in one append once the solution stands, so that a run
+  // stopped during the solution leaves the report as it was.
+  ReportText blocks = panelBlock(ortak, panels);
   std::vector<double> R;
   Matrix K = influenceSystem(panels, ortak.Pi, stream, R);
   // The matrix is shown as built, before the solver reduces it; beyond 38 panels it is left out.
-  if (M <= 38) appendToCoordinateReport(session, influenceBlock(K, R, M));
+  if (M <= 38) blocks.append(influenceBlock(K, R, M));
 
   GaussSolve(1, M, K, R, session.form);
   const std::vector<double> Gamma = R;
-  appendToCoordinateReport(session, strengthBlock(R, M));
+  blocks.append(strengthBlock(R, M));
 
   const SectionCoefficients result = coefficientsOf(panels, Gamma, stream);
+  if (!std::isfinite(result.cl) || !std::isfinite(result.cm4)) {
+    session.form.showMessage(nonFiniteResultMessage(session));
+    return;
+  }
+  ortak.M = M;
+  appendToCoordinateReport(session, blocks);
   session.lastVortexResult = VortexResult{result.cl, result.cm4};
   session.form.setText(TextBox::Text_CL, NumberToText(result.cl, 3));
   session.form.setText(TextBox::Text_CmAC, NumberToText(result.cm4, 3));
