@@ -99,9 +99,9 @@ TEST_F(ReportFileTest, AFolderOfTheReportsNameIsNamedInTheReason) {
 // Only this program's names, only files no live writer holds.
 TEST_F(ReportFileTest, TemporariesOfKilledRunsAreRemovedByTheNextReplace) {
   const std::vector<std::pair<std::string, bool>> planted = {
-      {".r.txt.tmp-Ab3dE9", true},    // a killed run's
-      {".r.txt.tmp-LIVE01", false},   // a live writer's, locked
-      {".r.txt.tmp-short", false},    // not this program's pattern
+      {".r.txt.tmp-Ab3dE9", true},   // a killed run's
+      {".r.txt.tmp-LIVE01", false},  // a live writer's, locked
+      {".r.txt.tmp-short", false},   // not this program's pattern
       {".other.txt.tmp-Ab3dE9", false},
       {"r.txt.tmp", false}};
   for (const auto& [name, removed] : planted) writeBytes(folder / name, "partial");
@@ -111,7 +111,8 @@ TEST_F(ReportFileTest, TemporariesOfKilledRunsAreRemovedByTheNextReplace) {
   ReportVersion version;
   ASSERT_FALSE(replaceReport(version, report(), "whole\n"));
   ::close(live);
-  for (const auto& [name, removed] : planted) EXPECT_EQ(fs::exists(folder / name), !removed) << name;
+  for (const auto& [name, removed] : planted)
+    EXPECT_EQ(fs::exists(folder / name), !removed) << name;
 }
 
 // A full device: the replace and the append fail with the system's reason and leave the report

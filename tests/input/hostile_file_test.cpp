@@ -39,8 +39,9 @@ TEST_F(ReaderSession, HostileFilesAreRefusedAndThePreviousAirfoilStays) {
   const std::vector<HostileFile> files = {
       {"decimal commas",
        [](const fs::path& f) {
-         return written(f, "C\r\nx\r\ny\r\n0,0000\t0,0000\t0,0000\t0,0000\r\n"
-                           "0,5000\t0,0600\t0,5000\t-0,0400\r\n1,0000\t0,0000\t1,0000\t0,0000\r\n");
+         return written(f,
+                        "C\r\nx\r\ny\r\n0,0000\t0,0000\t0,0000\t0,0000\r\n"
+                        "0,5000\t0,0600\t0,5000\t-0,0400\r\n1,0000\t0,0000\t1,0000\t0,0000\r\n");
        },
        "line 4 holds \"0,0000\", most likely a number written with a decimal comma, which this "
        "program reads as two numbers; write decimals with a point."},
@@ -51,7 +52,8 @@ TEST_F(ReaderSession, HostileFilesAreRefusedAndThePreviousAirfoilStays) {
        "the stations run with x decreasing, from the trailing edge to the leading edge (camber x "
        "1 at station 1, 0 at station 3); list them from the leading edge (x = 0) to the trailing "
        "edge (x = 1)."},
-      {"UTF-16 with its mark", [](const fs::path& f) { return written(f, utf16LittleEndian(kGood, true)); },
+      {"UTF-16 with its mark",
+       [](const fs::path& f) { return written(f, utf16LittleEndian(kGood, true)); },
        "the file is in UTF-16, a text encoding this program does not read; save it as plain text "
        "(ANSI or UTF-8)."},
       {"UTF-16 without a mark",
@@ -85,8 +87,8 @@ TEST_F(ReaderSession, HostileFilesAreRefusedAndThePreviousAirfoilStays) {
     const std::size_t messagesBefore = form.messages().size();
     EXPECT_FALSE(ReadDataFile(session, path.string())) << file.what;
     ASSERT_EQ(form.messages().size(), messagesBefore + 1) << file.what;
-    EXPECT_EQ(form.messages().back(), "Cannot read \"" + path.filename().string() + "\": " +
-                                          file.expected)
+    EXPECT_EQ(form.messages().back(),
+              "Cannot read \"" + path.filename().string() + "\": " + file.expected)
         << file.what;
     EXPECT_EQ(ortak.AirfoilName, "GOOD") << file.what;
     EXPECT_EQ(report(), reportBefore) << file.what;
@@ -96,8 +98,9 @@ TEST_F(ReaderSession, HostileFilesAreRefusedAndThePreviousAirfoilStays) {
 // An old editor's end-of-file byte is not part of the data; a comma between whole numbers in a
 // file of points is no decimal comma.
 TEST_F(ReaderSession, AnEndOfFileByteAndCommaDelimitedWholeNumbersAreRead) {
-  for (const std::string& text :
-       std::vector<std::string>{kGood + "\x1A", "GOOD\r\nx\r\ny\r\n0,0,0,0\r\n0.5,0.06,0.5,-0.04\r\n1,0,1,0\r\n\x1A\x1A"}) {
+  for (const std::string& text : std::vector<std::string>{
+           kGood + "\x1A",
+           "GOOD\r\nx\r\ny\r\n0,0,0,0\r\n0.5,0.06,0.5,-0.04\r\n1,0,1,0\r\n\x1A\x1A"}) {
     ASSERT_TRUE(readText(text)) << (form.messages().empty() ? "" : form.messages().back());
     EXPECT_EQ(ortak.NPoint, 3);
     EXPECT_DOUBLE_EQ(ortak.yC[2], 0.01);
