@@ -140,7 +140,7 @@ bool endsWithTheStrengths(const std::string& report, int panels) {
 // coordinates of the airfoil it read, without a panel table cut off from its strengths.
 TEST(ManyRuns, AKilledLongRunLeavesAWholeReport) {
   TempFolder folder;
-  constexpr int kStations = 3001;
+  constexpr int kStations = 5001;
   writeAirfoil(folder / "long.nca", 1, kStations);
   writeParabola(folder / "short.nca");
   ASSERT_EQ(runTool(folder.path(), {"--workdir", "read", "open", "long.nca"}).status, 0);
