@@ -6,7 +6,6 @@
 #include <unistd.h>
 
 #include <filesystem>
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -60,25 +59,6 @@ TEST_F(ReportFileTest, AFirstAppendGoesAfterWhatEarlierRunsLeft) {
   ASSERT_FALSE(appendToReport(version, report(), "this run\n"));
   ASSERT_FALSE(appendToReport(version, report(), "again\n"));
   EXPECT_EQ(fileBytes(report()), "earlier run\nthis run\nagain\n");
-}
-
-// A link planted under the report's name is replaced by a regular file; its target is untouched.
-TEST_F(ReportFileTest, ALinkInThePlaceOfTheReportIsNeverWrittenThrough) {
-  const std::vector<std::function<std::optional<std::string>(ReportVersion&)>> writes = {
-      [&](ReportVersion& v) { return replaceReport(v, report(), "mine\n"); },
-      [&](ReportVersion& v) { return appendToReport(v, report(), "mine\n"); },
-      [&](ReportVersion&) { return replaceFile(report(), "mine\n"); }};
-  for (std::size_t i = 0; i < writes.size(); ++i) {
-    const fs::path victim = folder / "victim.txt";
-    writeBytes(victim, "precious\n");
-    fs::remove(report());
-    fs::create_symlink(victim, report());
-    ReportVersion version;
-    EXPECT_FALSE(writes[i](version)) << i;
-    EXPECT_EQ(fileBytes(victim), "precious\n") << i;
-    EXPECT_FALSE(fs::is_symlink(report())) << i;
-    EXPECT_EQ(fileBytes(report()), "mine\n") << i;
-  }
 }
 
 TEST_F(ReportFileTest, AFolderOfTheReportsNameIsNamedInTheReason) {
