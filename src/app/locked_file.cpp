@@ -3,6 +3,7 @@
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -11,7 +12,7 @@
 namespace vantrel {
 namespace {
 
-bool sameFile(const struct stat& a, const struct stat& b) {
+bool sameInode(const struct stat& a, const struct stat& b) {
   return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
 }
 
@@ -58,17 +59,31 @@ LockedOpen openLocked(const std::filesystem::path& path, int accessFlags) {
     if (!S_ISREG(opened.st_mode)) return OpenFailure{"something other than a file has that name"};
     if (const int error = lockExclusive(file.get())) return OpenFailure{systemReason(error)};
     struct stat named {};
-    if (::lstat(path.c_str(), &named) == 0 && sameFile(opened, named)) return file;
+    if (::lstat(path.c_str(), &named) == 0 && sameInode(opened, named)) return file;
     // Replaced or removed while this run waited for the lock: take whatever stands there now.
   }
 }
 
+bool sameFile(const FileIdentity& a, const FileIdentity& b) {
+  if (a.device != b.device || a.inode != b.inode) return false;
+  return !a.bornNanoseconds || !b.bornNanoseconds || *a.bornNanoseconds == *b.bornNanoseconds;
+}
+
 std::optional<FileIdentity> identityOf(int fd) {
+  struct statx status {};
+  if (::statx(fd, "", AT_EMPTY_PATH, STATX_INO | STATX_BTIME, &status) != 0) return std::nullopt;
+  FileIdentity identity{makedev(status.stx_dev_major, status.stx_dev_minor), status.stx_ino, {}};
+  if ((status.stx_mask & STATX_BTIME) != 0) {
+    identity.bornNanoseconds =
+        static_cast<long long>(status.stx_btime.tv_sec) * 1000000000LL + status.stx_btime.tv_nsec;
+  }
+  return identity;
+}
+
+std::optional<off_t> sizeOf(int fd) {
   struct stat status {};
   if (::fstat(fd, &status) != 0) return std::nullopt;
-  return FileIdentity{
-      status.st_dev, status.st_ino, status.st_size,
-      static_cast<long long>(status.st_mtim.tv_sec) * 1000000000LL + status.st_mtim.tv_nsec};
+  return status.st_size;
 }
 
 int writeAll(int fd, std::string_view bytes) {

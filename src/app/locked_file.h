@@ -10,15 +10,15 @@
 
 namespace vantrel {
 
-// Tells one version of a file from another: a writer that replaces the file makes a new inode,
-// one that appends changes its size and time.
+// Tells one file from another that took its name: a writer that replaces the file makes a new
+// one. An inode number freed by a replaced file may be given to a later one; the time of birth,
+// where the file system keeps it, tells them apart.
 struct FileIdentity {
   dev_t device = 0;
   ino_t inode = 0;
-  off_t size = 0;
-  long long modifiedNanoseconds = 0;
-  friend bool operator==(const FileIdentity&, const FileIdentity&) = default;
+  std::optional<long long> bornNanoseconds;
 };
+bool sameFile(const FileIdentity& a, const FileIdentity& b);
 
 // An open file descriptor, closed (and so unlocked) when it goes.
 class Descriptor {
@@ -57,6 +57,8 @@ using LockedOpen = std::variant<Descriptor, NoReport, OpenFailure>;
 LockedOpen openLocked(const std::filesystem::path& path, int accessFlags);
 
 std::optional<FileIdentity> identityOf(int fd);
+// The file's length; nothing when it cannot be told.
+std::optional<off_t> sizeOf(int fd);
 // The error text for errno, with a plainer one where the system's would mislead.
 std::string systemReason(int error);
 // Writes every byte, going on after a partial write; the errno of a failure, 0 on success.

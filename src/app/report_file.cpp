@@ -71,10 +71,10 @@ std::optional<std::string> failureOf(const WriteResult& result) {
 
 // Appends in place to the locked file; a short write is taken back, so the file ends as it began.
 WriteResult appendInPlace(int fd, std::string_view bytes) {
-  const auto before = identityOf(fd);
+  const auto before = sizeOf(fd);
   if (!before) return systemReason(errno);
   if (const int error = writeAll(fd, bytes)) {
-    if (::ftruncate(fd, before->size) != 0) {
+    if (::ftruncate(fd, *before) != 0) {
       return systemReason(error) + "; the report could not be restored to its previous length";
     }
     return systemReason(error);
@@ -92,8 +92,10 @@ std::optional<std::string> appendToLockedReport(ReportVersion& version, int fd,
     auto existing = readAll(fd);
     if (!existing) return systemReason(errno);
     version.bytes = std::move(*existing);
-  } else if (identityOf(fd) != version.identity) {
-    // Another writer replaced the report: this run's version takes its place whole.
+  } else if (const auto current = identityOf(fd);
+             !version.identity || !current || !sameFile(*current, *version.identity)) {
+    // Another writer replaced the report: this run's version takes its place whole. (Lines
+    // someone added to this run's own file stay, as appends always have.)
     std::string whole = version.bytes + std::string(bytes);
     const WriteResult result = renameNewVersionIntoPlace(path, whole);
     if (const auto* written = std::get_if<Written>(&result)) {

@@ -43,7 +43,7 @@ std::optional<std::string> replaceReport(ReportVersion& version, const std::file
                                          std::string_view bytes);
 // Adds `bytes` at the end, whole or not at all, under an advisory lock on the file. When another
 // writer has replaced the file since this run last wrote it, the file becomes this run's version
-// with the bytes added, so that it is always one writer's whole sequence and never a mixture.
+// with the bytes added, so that one run's blocks never land on another run's report.
 std::optional<std::string> appendToReport(ReportVersion& version, const std::filesystem::path& path,
                                           std::string_view bytes);
 

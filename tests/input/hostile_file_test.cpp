@@ -1,13 +1,14 @@
 
 #include <filesystem>
 #include <functional>
+#include <sstream>
 #include <string>
 #include <vector>
 
 #include "input/read_data_file.h"
-#include "reader_fixture.h"
+#include "support/session_test.h"
 
-namespace vantrel::reader_test {
+namespace vantrel {
 namespace {
 
 namespace fs = std::filesystem;
@@ -26,6 +27,15 @@ struct HostileFile {
   const char* expected;  // the message, after "Cannot read "<file>": "
 };
 
+class HostileFileTest : public test::SessionTest {
+ protected:
+  bool readText(const std::string& text) {
+    std::istringstream in(text);
+    return ReadAirfoilStream(session, in, "test.nca");
+  }
+  std::string report() const { return test::fileBytes(workDir / "Vantrel.txt"); }
+};
+
 fs::path written(const fs::path& folder, const std::string& bytes) {
   test::writeBytes(folder / "bad.nca", bytes);
   return folder / "bad.nca";
@@ -33,7 +43,7 @@ fs::path written(const fs::path& folder, const std::string& bytes) {
 
 // Each is refused with one message that says what is wrong, and the airfoil read before stays,
 // with its report.
-TEST_F(ReaderSession, HostileFilesAreRefusedAndThePreviousAirfoilStays) {
+TEST_F(HostileFileTest, HostileFilesAreRefusedAndThePreviousAirfoilStays) {
   const std::vector<HostileFile> files = {
       {"decimal commas",
        [](const fs::path& f) {
@@ -66,14 +76,13 @@ TEST_F(ReaderSession, HostileFilesAreRefusedAndThePreviousAirfoilStays) {
        },
        "the file holds 230 MB, more than the 64 MB (about a million stations) an airfoil file "
        "may hold."}};
-  const fs::path good = folder / "good.nca";
+  const fs::path good = workDir / "good.nca";
   test::writeBytes(good, kGood);
-  session.workDir = folder;
   ASSERT_TRUE(ReadDataFile(session, good.string()));
   const std::string reportBefore = report();
   for (const HostileFile& file : files) {
-    fs::remove(folder / "bad.nca");
-    const fs::path path = file.make(folder);
+    fs::remove(workDir / "bad.nca");
+    const fs::path path = file.make(workDir);
     const std::size_t messagesBefore = form.messages().size();
     EXPECT_FALSE(ReadDataFile(session, path.string())) << file.what;
     ASSERT_EQ(form.messages().size(), messagesBefore + 1) << file.what;
@@ -87,7 +96,7 @@ TEST_F(ReaderSession, HostileFilesAreRefusedAndThePreviousAirfoilStays) {
 
 // An old editor's end-of-file byte is not part of the data; a comma between whole numbers in a
 // file of points is no decimal comma.
-TEST_F(ReaderSession, AnEndOfFileByteAndCommaDelimitedWholeNumbersAreRead) {
+TEST_F(HostileFileTest, AnEndOfFileByteAndCommaDelimitedWholeNumbersAreRead) {
   for (const std::string& text : std::vector<std::string>{
            kGood + "\x1A",
            "GOOD\r\nx\r\ny\r\n0,0,0,0\r\n0.5,0.06,0.5,-0.04\r\n1,0,1,0\r\n\x1A\x1A"}) {
@@ -98,4 +107,4 @@ TEST_F(ReaderSession, AnEndOfFileByteAndCommaDelimitedWholeNumbersAreRead) {
 }
 
 }  // namespace
-}  // namespace vantrel::reader_test
+}  // namespace vantrel
