@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 #include <filesystem>
+#include <new>
+#include <vector>
 
 #include "app/messages.h"
 #include "app/name_text.h"
@@ -35,6 +37,28 @@ std::string fileNameOf(const std::string& path) {
   return bytesToUtf8(std::filesystem::path(path).filename().string());
 }
 
+// The values the computing handlers change; the stations change only by a whole read.
+struct ComputedValues {
+  double M, A0Camber, Alfa, Alfa0, CmAC, CL, CLMin, CLMax;
+  std::vector<double> A;
+
+  static ComputedValues of(const Ortak& ortak) {
+    return {ortak.M,  ortak.A0Camber, ortak.Alfa,  ortak.Alfa0, ortak.CmAC,
+            ortak.CL, ortak.CLMin,    ortak.CLMax, ortak.A};
+  }
+  void restore(Ortak& ortak) {
+    ortak.M = M;
+    ortak.A0Camber = A0Camber;
+    ortak.Alfa = Alfa;
+    ortak.Alfa0 = Alfa0;
+    ortak.CmAC = CmAC;
+    ortak.CL = CL;
+    ortak.CLMin = CLMin;
+    ortak.CLMax = CLMax;
+    ortak.A.swap(A);
+  }
+};
+
 }  // namespace
 
 Form1Handlers::Form1Handlers(Ortak& ortak, Controls& form, std::filesystem::path workDir)
@@ -43,6 +67,20 @@ Form1Handlers::Form1Handlers(Ortak& ortak, Controls& form, std::filesystem::path
 Session& Form1Handlers::beginAction() {
   session_.logFailureShown = false;
   return session_;
+}
+
+// Memory running out in the middle of an action is one message, and the computed values are
+// those from before it.
+template <typename Work>
+bool Form1Handlers::guarded(Work&& work) {
+  ComputedValues before = ComputedValues::of(session_.ortak);
+  try {
+    return work();
+  } catch (const std::bad_alloc&) {
+    before.restore(session_.ortak);
+    session_.form.showMessage(kOutOfMemoryMessage);
+    return false;
+  }
 }
 
 void Form1Handlers::Form_Load() {
@@ -63,7 +101,8 @@ bool Form1Handlers::File1_Click(const std::string& folder, const std::string& fi
   DataFile_ = folder + static_cast<char>(std::filesystem::path::preferred_separator) + fileName;
   const bool wasLoaded = FileLoaded_;
   FileLoaded_ = false;
-  if (!ReadAirfoilFile(session, DataFile_)) {
+  const bool read = guarded([&] { return ReadAirfoilFile(session, DataFile_); });
+  if (!read) {
     FileLoaded_ = wasLoaded;  // the previous airfoil is still there
     return false;
   }
@@ -112,7 +151,11 @@ void Form1Handlers::Cmnd_LSQM_Click() {
   emptyResultsLog(session);
   if (capped) form.showMessage(kDegreeCapMessage);
   session.ortak.M = degree;
-  LSQPolynomial(session);
+  if (!guarded([&] {
+        LSQPolynomial(session);
+        return true;
+      }))
+    return;
   coefficientsMethod_ =
       "Least squares, degree " + NumberToText(degree) +
       (form.isSelected(Option::Opt_WithEnd) ? ", with end conditions" : ", without end conditions");
@@ -120,7 +163,11 @@ void Form1Handlers::Cmnd_LSQM_Click() {
 }
 
 void Form1Handlers::resultsFromCoefficients() {
-  CalcAeroLoads(session_);
+  if (!guarded([&] {
+        CalcAeroLoads(session_);
+        return true;
+      }))
+    return;
   shownMethod_ = coefficientsMethod_;
   alfaInUse_ = NumberToText(session_.ortak.Alfa);
   xMInUse_ = NumberToText(TextToNumber(session_.form.text(TextBox::Text_xM)));
@@ -157,7 +204,11 @@ void Form1Handlers::HScroll_xM_Change(int value) {
   const double v = static_cast<double>(value) / 100;
   session.form.setText(TextBox::Text_xM, NumberToText(v));
   if (!haveCoefficients()) return;
-  MomentCurve(session);
+  if (!guarded([&] {
+        MomentCurve(session);
+        return true;
+      }))
+    return;
   xMInUse_ = NumberToText(v);
 }
 
@@ -181,8 +232,11 @@ int Form1Handlers::Text_xM_Enter() {
   } else {
     session.form.setText(TextBox::Text_xM, NumberToText(typed));
     if (haveCoefficients()) {
-      MomentCurve(session);
-      xMInUse_ = NumberToText(typed);
+      if (guarded([&] {
+            MomentCurve(session);
+            return true;
+          }))
+        xMInUse_ = NumberToText(typed);
     }
   }
   return nearestPosition(100, 0, 100, typed);
@@ -194,7 +248,7 @@ void Form1Handlers::Mn_Numerical_Click() {
     session.form.showMessage(kOpenAirfoilMessage);
     return;
   }
-  if (!NumericalFourier(session)) return;
+  if (!guarded([&] { return NumericalFourier(session); })) return;
   coefficientsMethod_ =
       "Numerical integration, " + std::to_string(session.ortak.NPoint) + " stations";
   resultsFromCoefficients();
@@ -206,7 +260,11 @@ bool Form1Handlers::Mn_LumpVM_Click() {
     session.form.showMessage(kOpenAirfoilMessage);
     return true;
   }
-  const VortexRun run = LumpedVortex(session);
+  VortexRun run = VortexRun::Refused;
+  guarded([&] {
+    run = LumpedVortex(session);
+    return true;
+  });
   if (run == VortexRun::Done) {
     shownMethod_ = "Lumped vortex, " + NumberToText(session.ortak.M) +
                    " panels: CL and the moment about the quarter chord";
@@ -235,7 +293,8 @@ bool Form1Handlers::Cmnd_FlapApply_Click(const std::string& hingeText,
     session.form.showMessage(kOpenAirfoilMessage);
     return false;
   }
-  if (!ApplyPlainFlap(session, undeflected_, hingeText, deflectionText)) return false;
+  if (!guarded([&] { return ApplyPlainFlap(session, undeflected_, hingeText, deflectionText); }))
+    return false;
   forgetResults();  // the flapped section is a new airfoil: the unflapped results must go
   return true;
 }

@@ -46,6 +46,10 @@ class Form1Handlers {
 
  private:
   Session& beginAction();
+  // Runs one handler's work; when memory runs out it shows one message and puts the computed
+  // values back as they were (a failed read has changed nothing to begin with).
+  template <typename Work>
+  bool guarded(Work&& work);
   bool haveCoefficients() const { return !session_.ortak.A.empty(); }
   void forgetResults();
   void computeAtTypedAlfa();

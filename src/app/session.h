@@ -1,12 +1,15 @@
 #pragma once
 
 #include <filesystem>
+#include <map>
 #include <optional>
+#include <string>
 #include <string_view>
 
 #include "app/controls.h"
 #include "app/ortak.h"
 #include "app/progress.h"
+#include "app/report_file.h"
 #include "app/vortex_result.h"
 
 namespace vantrel {
@@ -27,8 +30,13 @@ struct Session {
   std::optional<VortexResult> lastVortexResult = std::nullopt;
   // Told how far long work has come, and asked whether to go on; none: work runs to the end.
   Progress* progress = nullptr;
+  // What this run last wrote to each report, by file name.
+  std::map<std::string, ReportVersion, std::less<>> reports = {};
 
   std::filesystem::path reportPath(std::string_view fileName) const { return workDir / fileName; }
+  ReportVersion& reportVersion(std::string_view fileName) {
+    return reports.try_emplace(std::string(fileName)).first->second;
+  }
 };
 
 inline constexpr std::string_view kCoordinateReport = "Vantrel.txt";

@@ -1,10 +1,14 @@
 #include "batch/batch_runner.h"
 
+#include <algorithm>
+
 #include "app/messages.h"
 #include "app/text_rules.h"
 #include "app/vortex_result.h"
 #include "batch/sweep_angles.h"
+#include "batch/sweep_budget.h"
 #include "loads/aero_loads.h"
+#include "vortex/vortex_panels.h"
 
 namespace vantrel::batch {
 namespace {
@@ -135,10 +139,15 @@ bool BatchRunner::runSweep(const Action& action) {
     failures_.push_back("sweep: no method has run yet; use lsq, numerical or vortex before sweep");
     return false;
   }
+  const std::vector<double> angles = sweepAngles(action.from, action.to, action.step);
+  if (auto refused = refusedCost(angles.size())) {
+    failures_.push_back(*refused);
+    return false;
+  }
   SweepTable& table = sweep_.emplace();
   table.columns = lastMethod_ == Method::LumpedVortex ? kVortexSweepColumns : kFourierSweepColumns;
   const std::size_t messagesBefore = controls_.messages().size();
-  for (double angle : sweepAngles(action.from, action.to, action.step)) {
+  for (double angle : angles) {
     if (!sweepStep(angle)) return false;
     // A refused or failed computation leaves nothing worth a row.
     for (std::size_t i = messagesBefore; i < controls_.messages().size(); ++i) {
@@ -147,6 +156,14 @@ bool BatchRunner::runSweep(const Action& action) {
     table.rows.push_back(lastMethod_ == Method::LumpedVortex ? vortexRow() : fourierRow());
   }
   return true;
+}
+
+std::optional<std::string> BatchRunner::refusedCost(std::size_t angles) const {
+  if (lastMethod_ == Method::LumpedVortex) {
+    const int panels = std::max(camberStationCount(ortak_) - 1, 0);
+    return refusedSweepCost(lumpedVortexSweepCost(angles, panels), angles, panels, "Vantrel.txt");
+  }
+  return refusedSweepCost(fourierSweepCost(angles), angles, 0, "Poly5.txt");
 }
 
 // One angle of a sweep, as a user would do it: type the angle, then recompute.

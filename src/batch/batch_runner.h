@@ -44,6 +44,7 @@ class BatchRunner {
   bool leastSquares(const Action& action);
   bool runSweep(const Action& action);
   bool sweepStep(double angle);
+  std::optional<std::string> refusedCost(std::size_t angles) const;
   std::vector<double> fourierRow() const;
   std::vector<double> vortexRow() const;
 

@@ -1,7 +1,10 @@
 #include "batch/batch_tool.h"
 
+#include <cerrno>
+#include <cstring>
 #include <iostream>
 #include <optional>
+#include <string>
 #include <variant>
 
 #include "batch/airfoil_commands.h"
@@ -84,12 +87,10 @@ int runActions(const RunCommand& command, std::ostream& out, std::ostream& err) 
   bool ok = replay(runner, command.actions, err, progress ? &*progress : nullptr);
   ok = saveOutputs(command.options, runner, err) && ok;
   printResults(command.options, runner, out);
-  return ok && out ? kExitOk : kExitFailed;
+  return ok ? kExitOk : kExitFailed;
 }
 
-}  // namespace
-
-int runBatchTool(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
+int runCommand(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
   const Command command = parseCommandLine(arguments);
   if (const auto* usage = std::get_if<UsageError>(&command)) {
     err << kToolName << usage->message << "\n" << usageText();
@@ -107,6 +108,22 @@ int runBatchTool(const std::vector<std::string>& arguments, std::ostream& out, s
     return runConverge(*converge, out, err);
   }
   return runActions(std::get<RunCommand>(command), out, err);
+}
+
+}  // namespace
+
+int runBatchTool(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
+  errno = 0;
+  int status = runCommand(arguments, out, err);
+  out.flush();
+  if (!out) {
+    // A full disk or a closed pipe: the results are lost, which the caller must hear of.
+    const int error = errno;
+    err << kToolName << "could not write the results to the standard output"
+        << (error != 0 ? std::string(": ") + std::strerror(error) : std::string()) << "\n";
+    status = kExitFailed;
+  }
+  return status;
 }
 
 }  // namespace vantrel::batch

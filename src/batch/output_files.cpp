@@ -1,7 +1,8 @@
 #include "batch/output_files.h"
 
-#include <fstream>
 #include <system_error>
+
+#include "app/report_file.h"
 
 namespace vantrel::batch {
 
@@ -14,10 +15,9 @@ std::optional<std::string> makeFolder(const std::filesystem::path& folder) {
 
 std::optional<std::string> writeTextFile(const std::filesystem::path& path,
                                          const std::string& text) {
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out << text;
-  out.close();
-  if (!out) return "could not write \"" + path.string() + "\"";
+  if (auto reason = replaceFile(path, text)) {
+    return "could not write \"" + path.string() + "\": " + *reason;
+  }
   return std::nullopt;
 }
 

@@ -6,7 +6,8 @@
 
 namespace vantrel::batch {
 
-// Each returns why it failed, nothing on success.
+// Each returns why it failed, nothing on success. A file is replaced whole, never written
+// through a symbolic link of its name.
 std::optional<std::string> makeFolder(const std::filesystem::path& folder);
 std::optional<std::string> writeTextFile(const std::filesystem::path& path,
                                          const std::string& text);

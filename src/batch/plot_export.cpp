@@ -76,13 +76,10 @@ Json jsonOverlayItems(const std::vector<Item>& items) {
 std::optional<std::string> writePictures(const PictureBox& picture, PixelSize size,
                                          const std::filesystem::path& stem,
                                          const PictureLayers& layers) {
-  const QString base = QString::fromStdString(stem.string());
-  QString error = savePicturePng(picture, base + ".png", size.width, size.height, layers);
-  if (error.isEmpty()) {
-    error = savePictureSvg(picture, base + ".svg", size.width, size.height, layers);
-  }
-  if (!error.isEmpty()) return error.toStdString();
-  return std::nullopt;
+  const QByteArray png = picturePngBytes(picture, size.width, size.height, layers);
+  if (auto failure = writeTextFile(stem.string() + ".png", png.toStdString())) return failure;
+  const QByteArray svg = pictureSvgBytes(picture, size.width, size.height, layers);
+  return writeTextFile(stem.string() + ".svg", svg.toStdString());
 }
 #endif
 

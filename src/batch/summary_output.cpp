@@ -1,5 +1,7 @@
 #include "batch/summary_output.h"
 
+#include <string_view>
+
 #include "batch/comparison_table.h"
 #include "batch/json_text.h"
 
@@ -22,15 +24,35 @@ Json jsonState(const Ortak& ortak) {
 
 }  // namespace
 
+std::string withoutControls(std::string_view text) {
+  std::string out;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const auto byte = static_cast<unsigned char>(text[i]);
+    const bool c1 = byte == 0xC2 && i + 1 < text.size() &&
+                    static_cast<unsigned char>(text[i + 1]) >= 0x80 &&
+                    static_cast<unsigned char>(text[i + 1]) <= 0x9F;
+    if (c1) {
+      out += '?';
+      ++i;
+    } else {
+      const bool control = (byte < 0x20 && byte != '\n' && byte != '\t') || byte == 0x7F;
+      out += control ? '?' : text[i];
+    }
+  }
+  return out;
+}
+
 std::string textSummary(const HeadlessControls& controls) {
   std::string out;
   for (TextBox box : kAllTextBoxes) {
-    out += std::string(nameOf(box)) + " = " + controls.text(box) + "\n";
+    out += std::string(nameOf(box)) + " = " + withoutControls(controls.text(box)) + "\n";
   }
   for (Label label : kShownLabels) {
-    out += std::string(nameOf(label)) + " = " + controls.caption(label) + "\n";
+    out += std::string(nameOf(label)) + " = " + withoutControls(controls.caption(label)) + "\n";
   }
-  for (const std::string& message : controls.messages()) out += "Message: " + message + "\n";
+  for (const std::string& message : controls.messages()) {
+    out += "Message: " + withoutControls(message) + "\n";
+  }
   return out;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "app/compare_methods.h"
 #include "app/headless_controls.h"
@@ -11,7 +12,10 @@ namespace vantrel::batch {
 
 // What the user would see after the last action: every text box ("Text_CL = 0.548"), the labels
 // Lbl_Airfoil and Lbl_Degree, then every message shown, in order ("Message: ...").
+// Control characters (an escape sequence in an airfoil's name) are shown as "?", so that nothing
+// read from a file reaches the terminal raw.
 std::string textSummary(const HeadlessControls& controls);
+std::string withoutControls(std::string_view text);
 
 // The same as one JSON object, with the shared state ("state") and, after a sweep or a
 // comparison of the methods, its table ("sweep", "compare").

@@ -4,12 +4,13 @@
 #include <cmath>
 #include <exception>
 #include <iterator>
+#include <new>
 #include <optional>
 #include <system_error>
 
+#include "app/name_text.h"
 #include "app/text_rules.h"
 #include "input/camber_line.h"
-#include "app/name_text.h"
 
 namespace vantrel {
 namespace {
@@ -168,10 +169,36 @@ std::variant<double, NumberProblem> parseNumber(std::string_view item) {
   return value;
 }
 
+// Where a number written with a decimal comma ("0,0125") first stands: a one-digit whole number,
+// a comma and at least two more digits with nothing between them.
+struct DecimalComma {
+  int line = 0;
+  std::string text;
+};
+
 struct StationNumbers {
   std::vector<double> numbers;
   std::vector<int> stationLines;  // the line on which each station's first number stands
+  std::optional<DecimalComma> decimalComma;
 };
+
+bool isWholeNumber(std::string_view item, std::size_t leastDigits, std::size_t mostDigits) {
+  if (!item.empty() && (item.front() == '+' || item.front() == '-')) item.remove_prefix(1);
+  if (item.size() < leastDigits || item.size() > mostDigits) return false;
+  for (char c : item) {
+    if (!isDigit(c)) return false;
+  }
+  return true;
+}
+
+// Notes the first item that, with the one before it, reads like a decimal-comma number.
+void noteDecimalComma(StationNumbers& read, const std::string& previous, std::size_t previousEnd,
+                      const std::string& item, std::size_t itemStart, int line) {
+  if (read.decimalComma || itemStart != previousEnd + 1) return;
+  if (!isWholeNumber(previous, 1, 1) || !isWholeNumber(item, 2, 40)) return;
+  if (item.front() == '+' || item.front() == '-') return;
+  read.decimalComma = DecimalComma{line, previous + "," + item};
+}
 
 std::string readItem(Cursor& cursor) {
   const std::size_t start = cursor.position();
@@ -182,8 +209,17 @@ std::string readItem(Cursor& cursor) {
   return std::string(cursor.between(start, cursor.position()));
 }
 
+ReadFailure decimalCommaFailure(std::string_view fileLabel, const DecimalComma& found) {
+  return failure(fileLabel, "line " + std::to_string(found.line) + " holds \"" +
+                                quotedForMessage(found.text) +
+                                "\", most likely a number written with a decimal comma, which "
+                                "this program reads as two numbers; write decimals with a point");
+}
+
 std::variant<StationNumbers, ReadFailure> readNumbers(Cursor& cursor, std::string_view fileLabel) {
   StationNumbers read;
+  std::string previousItem;
+  std::size_t previousEnd = 0;
   int itemOnLine = 0;
   bool itemBeforeComma = false;  // a comma needs an item before it on its own line
   while (!cursor.atEnd()) {
@@ -203,7 +239,13 @@ std::variant<StationNumbers, ReadFailure> readNumbers(Cursor& cursor, std::strin
       cursor.advance();
     } else {
       const int line = cursor.line();
+      const std::size_t itemStart = cursor.position();
       const std::string item = readItem(cursor);
+      if (itemStart > 0 && cursor.between(itemStart - 1, itemStart) == ",") {
+        noteDecimalComma(read, previousItem, previousEnd, item, itemStart, line);
+      }
+      previousItem = item;
+      previousEnd = cursor.position();
       ++itemOnLine;
       const auto parsed = parseNumber(item);
       if (const auto* problem = std::get_if<NumberProblem>(&parsed)) {
@@ -217,6 +259,7 @@ std::variant<StationNumbers, ReadFailure> readNumbers(Cursor& cursor, std::strin
     }
   }
   if (read.numbers.size() % 4 != 0) {
+    if (read.decimalComma) return decimalCommaFailure(fileLabel, *read.decimalComma);
     const std::size_t station = read.stationLines.size();
     return failure(fileLabel, "station " + std::to_string(station) + " (line " +
                                   std::to_string(read.stationLines.back()) + ") has only " +
@@ -228,6 +271,36 @@ std::variant<StationNumbers, ReadFailure> readNumbers(Cursor& cursor, std::strin
 std::string stationPlace(const StationNumbers& read, int station) {
   return "station " + std::to_string(station) + " (line " +
          std::to_string(read.stationLines[station - 1]) + ")";
+}
+
+// What makes station I unusable, said after the station's place; nothing when it is usable.
+std::optional<std::string> stationProblem(const AirfoilData& airfoil, int I) {
+  // Outside the chord the angle coordinate does not exist (its square root would be of a
+  // negative number), and every later method needs it.
+  if (!(airfoil.xC[I] >= 0.0 && airfoil.xC[I] <= 1.0)) {
+    return " has its camber x at " + NumberToText(airfoil.xC[I]) + ", outside the chord (0 to 1)";
+  }
+  if (!std::isfinite(airfoil.yC[I])) return std::string(" has y values too large to use");
+  return std::nullopt;
+}
+
+// Coordinates are fractions of the chord: in a file that also shows the decimal-comma pattern, a
+// surface more than a chord away from the chord line means the file was misread. (Alone it is a
+// fault of the airfoil, which the reader takes as it stands.)
+bool farFromChord(const AirfoilData& airfoil, int I) {
+  return std::abs(airfoil.yU[I]) > 1.0 || std::abs(airfoil.yL[I]) > 1.0;
+}
+
+// The stations must run from the leading edge to the trailing edge; the other way round would
+// give the zero-lift angle with the wrong sign.
+std::optional<std::string> reversedOrder(const AirfoilData& airfoil) {
+  const int last = airfoil.NPoint;
+  if (last < 2 || !(airfoil.xC[1] > airfoil.xC[last])) return std::nullopt;
+  return "the stations run with x decreasing, from the trailing edge to the leading edge (camber "
+         "x " +
+         NumberToText(airfoil.xC[1]) + " at station 1, " + NumberToText(airfoil.xC[last]) +
+         " at station " + std::to_string(last) +
+         "); list them from the leading edge (x = 0) to the trailing edge (x = 1)";
 }
 
 std::variant<AirfoilData, ReadFailure> buildAirfoil(std::string name, const StationNumbers& read,
@@ -248,18 +321,41 @@ std::variant<AirfoilData, ReadFailure> buildAirfoil(std::string name, const Stat
     airfoil.yL[I] = read.numbers[first + 3];
     airfoil.xC[I] = (airfoil.xU[I] + airfoil.xL[I]) / 2;
     airfoil.yC[I] = (airfoil.yU[I] + airfoil.yL[I]) / 2;
-    // Outside the chord the angle coordinate does not exist (its square root would be of a
-    // negative number), and every later method needs it.
-    if (!(airfoil.xC[I] >= 0.0 && airfoil.xC[I] <= 1.0)) {
-      return failure(fileLabel, stationPlace(read, I) + " has its camber x at " +
-                                    NumberToText(airfoil.xC[I]) + ", outside the chord (0 to 1)");
+    const auto problem = stationProblem(airfoil, I);
+    if (read.decimalComma && (problem || farFromChord(airfoil, I))) {
+      return decimalCommaFailure(fileLabel, *read.decimalComma);
     }
-    if (!std::isfinite(airfoil.yC[I])) {
-      return failure(fileLabel, stationPlace(read, I) + " has y values too large to use");
-    }
+    if (problem) return failure(fileLabel, stationPlace(read, I) + *problem);
     airfoil.Theta[I] = AngleCoordinate(airfoil.xC[I], Pi);
   }
+  if (auto reversed = reversedOrder(airfoil)) {
+    if (read.decimalComma) return decimalCommaFailure(fileLabel, *read.decimalComma);
+    return failure(fileLabel, *reversed);
+  }
   return airfoil;
+}
+
+constexpr char kEndOfFileMark = '\x1A';
+
+// A byte-order mark of UTF-16, or the zero bytes that UTF-16 puts beside every plain letter.
+bool looksLikeUtf16(std::string_view bytes) {
+  if (bytes.substr(0, 2) == "\xFF\xFE" || bytes.substr(0, 2) == "\xFE\xFF") return true;
+  if (bytes.size() < 4) return false;
+  const bool littleEndian = bytes[0] != 0 && bytes[1] == 0 && bytes[2] != 0 && bytes[3] == 0;
+  const bool bigEndian = bytes[0] == 0 && bytes[1] != 0 && bytes[2] == 0 && bytes[3] != 0;
+  return littleEndian || bigEndian;
+}
+
+std::variant<AirfoilData, ReadFailure> parseAirfoil(std::string_view bytes,
+                                                    std::string_view fileLabel, double Pi) {
+  Cursor cursor(bytes);
+  auto name = readName(cursor, fileLabel);
+  if (auto* failed = std::get_if<ReadFailure>(&name)) return std::move(*failed);
+  if (auto failed = skipTwoLines(cursor, fileLabel)) return std::move(*failed);
+  auto numbers = readNumbers(cursor, fileLabel);
+  if (auto* failed = std::get_if<ReadFailure>(&numbers)) return std::move(*failed);
+  return buildAirfoil(std::move(std::get<std::string>(name)), std::get<StationNumbers>(numbers),
+                      fileLabel, Pi);
 }
 
 }  // namespace
@@ -269,19 +365,22 @@ std::variant<AirfoilData, ReadFailure> readAirfoil(std::istream& in, std::string
   std::string bytes;
   try {
     bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  } catch (const std::bad_alloc&) {
+    return failure(fileLabel, "there is not enough memory to read it");
   } catch (const std::exception&) {
     // A stream buffer reports a failing device by throwing; it is a read error like any other.
     return failure(fileLabel, "the file could not be read to its end");
   }
   if (in.bad()) return failure(fileLabel, "the file could not be read to its end");
-  Cursor cursor(bytes);
-  auto name = readName(cursor, fileLabel);
-  if (auto* failed = std::get_if<ReadFailure>(&name)) return std::move(*failed);
-  if (auto failed = skipTwoLines(cursor, fileLabel)) return std::move(*failed);
-  auto numbers = readNumbers(cursor, fileLabel);
-  if (auto* failed = std::get_if<ReadFailure>(&numbers)) return std::move(*failed);
-  return buildAirfoil(std::move(std::get<std::string>(name)), std::get<StationNumbers>(numbers),
-                      fileLabel, Pi);
+  // An old editor's end-of-file mark is not part of the text.
+  while (!bytes.empty() && bytes.back() == kEndOfFileMark) bytes.pop_back();
+  auto read = parseAirfoil(bytes, fileLabel, Pi);
+  if (std::holds_alternative<ReadFailure>(read) && looksLikeUtf16(bytes)) {
+    return failure(fileLabel,
+                   "the file is in UTF-16, a text encoding this program does not read; save it "
+                   "as plain text (ANSI or UTF-8)");
+  }
+  return read;
 }
 
 }  // namespace vantrel

@@ -4,6 +4,8 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <optional>
+#include <string>
 
 #include "app/name_text.h"
 #include "app/report_file.h"
@@ -20,6 +22,30 @@ std::string cannotOpenReason(const std::filesystem::path& path, int openError) {
   if (status.type() == std::filesystem::file_type::not_found) return "the file does not exist";
   if (status.type() == std::filesystem::file_type::directory) return "it is a folder, not a file";
   return openError != 0 ? std::strerror(openError) : "the file cannot be opened";
+}
+
+// Teaching needs a few hundred stations; a million, at up to 64 bytes a line, is plenty. A larger
+// file is refused before a byte of it is read.
+constexpr std::uintmax_t kLargestAirfoilFile = 64u * 1024 * 1024;
+
+// Why a file that exists cannot be an airfoil file, judged before it is opened: a pipe would
+// wait for a writer for ever and a device would never end.
+std::optional<std::string> refusedKindOrSize(const std::filesystem::path& path) {
+  std::error_code error;
+  const auto status = std::filesystem::status(path, error);
+  if (error || status.type() == std::filesystem::file_type::not_found ||
+      status.type() == std::filesystem::file_type::directory) {
+    return std::nullopt;  // told below, as before
+  }
+  if (status.type() != std::filesystem::file_type::regular) {
+    return std::string("it is not a regular file but a device, a pipe or a socket");
+  }
+  const std::uintmax_t size = std::filesystem::file_size(path, error);
+  if (!error && size > kLargestAirfoilFile) {
+    return "the file holds " + std::to_string((size + 1024 * 1024 - 1) / (1024 * 1024)) +
+           " MB, more than the 64 MB (about a million stations) an airfoil file may hold";
+  }
+  return std::nullopt;
 }
 
 // A read replaces the name, the count and the seven station arrays, and nothing else.
@@ -39,7 +65,8 @@ void installAirfoil(Ortak& ortak, AirfoilData&& airfoil) {
 void writeCoordinateReport(Session& session) {
   if (!session.writesReports) return;
   const std::filesystem::path path = session.reportPath(kCoordinateReport);
-  const auto failed = replaceFile(path, CoordinateReport(session.ortak));
+  const auto failed = replaceReport(session.reportVersion(kCoordinateReport), path,
+                                    CoordinateReport(session.ortak));
   if (failed && !session.logFailureShown) {
     session.form.showMessage(reportFailureMessage(path, *failed));
     session.logFailureShown = true;
@@ -52,6 +79,11 @@ bool openAirfoilFile(Session& session, const std::string& path, std::ifstream& i
                      std::string& fileLabel) {
   const std::filesystem::path file(path);
   fileLabel = file.has_filename() ? file.filename().string() : path;
+  if (auto refused = refusedKindOrSize(file)) {
+    session.form.showMessage("Cannot read \"" + quotedForMessage(fileLabel, 200) +
+                             "\": " + *refused + ".");
+    return false;
+  }
   errno = 0;
   std::error_code statusError;
   // A folder opens like a file here but cannot be read.

@@ -1,5 +1,9 @@
 #include "loads/aero_loads.h"
 
+#include <cmath>
+#include <string>
+
+#include "app/name_text.h"
 #include "app/text_rules.h"
 #include "loads/curve_support.h"
 #include "loads/results_log.h"
@@ -19,6 +23,13 @@ ReportText aeroQuantitiesBlock(double Alfa0, double CmAC) {
 
 }  // namespace
 
+std::string notFiniteMessage(std::string_view input, TextBox box, std::string_view result,
+                             const Session& session) {
+  return "The " + std::string(input) + " \"" + quotedForMessage(session.form.text(box), 40) +
+         "\" is too large: the " + std::string(result) +
+         " coefficient would not be a finite number.";
+}
+
 void CalcAeroLoads(Session& session) {
   Ortak& ortak = session.ortak;
   const double A1 = coefficientOrZero(ortak.A, 1);
@@ -30,10 +41,17 @@ void CalcAeroLoads(Session& session) {
   session.form.setText(TextBox::Text_CmAC, NumberToText(ortak.CmAC, 4));
   appendToResultsLog(session, aeroQuantitiesBlock(ortak.Alfa0, ortak.CmAC));
 
-  ortak.Alfa = TextToNumber(session.form.text(TextBox::Text_Alfa));
-  const double AlfaR = ortak.Pi * ortak.Alfa / 180;
+  const double Alfa = TextToNumber(session.form.text(TextBox::Text_Alfa));
+  const double AlfaR = ortak.Pi * Alfa / 180;
+  const double A0 = ortak.A.empty() ? 0.0 : AlfaR - ortak.A0Camber;
+  if (!std::isfinite(liftCoefficient(ortak.Pi, A0, A1))) {
+    session.form.showMessage(
+        notFiniteMessage("angle of attack", TextBox::Text_Alfa, "lift", session));
+    return;
+  }
+  ortak.Alfa = Alfa;
   // Without coefficients A stays without elements; the curves then read A(0) as zero.
-  if (!ortak.A.empty()) ortak.A[0] = AlfaR - ortak.A0Camber;
+  if (!ortak.A.empty()) ortak.A[0] = A0;
 
   LiftCurve(session);
   MomentCurve(session);

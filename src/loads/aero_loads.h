@@ -1,12 +1,19 @@
 #pragma once
 
+#include <string>
+#include <string_view>
+
 #include "app/session.h"
 
 namespace vantrel {
 
 // Zero-lift angle and moment about the aerodynamic centre from A0Camber, A(1), A(2); logs them,
 // takes the angle of attack from Text_Alfa, sets A(0) and runs the three curves below.
+// A shown result that would not be a finite number is refused with this message instead, naming
+// the input (the text of `box`) that made it so.
 void CalcAeroLoads(Session& session);
+std::string notFiniteMessage(std::string_view input, TextBox box, std::string_view result,
+                             const Session& session);
 void LiftCurve(Session& session);
 void MomentCurve(Session& session);
 void LoadDistribution(Session& session);

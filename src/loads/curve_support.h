@@ -15,6 +15,11 @@ inline double coefficientOrZero(const std::vector<double>& A, long n) {
   return A[static_cast<std::size_t>(n)];
 }
 
+// The lift coefficient of thin airfoil theory from A(0) and A(1).
+inline double liftCoefficient(double Pi, double A0, double A1) {
+  return (2 * Pi) * (A0 + A1 / 2);
+}
+
 // Clears the picture and sets its scale. A scale with an empty or undefined range (every value
 // zero, or no coefficients yet) has nothing to show: the picture keeps its back colour only and
 // the caller draws nothing. Returns whether the caller may draw.

@@ -9,7 +9,7 @@ void LiftCurve(Session& session) {
   const double Pi = ortak.Pi;
   const double Alfa0 = ortak.Alfa0;
 
-  ortak.CL = (2 * Pi) * (coefficientOrZero(ortak.A, 0) + coefficientOrZero(ortak.A, 1) / 2);
+  ortak.CL = liftCoefficient(Pi, coefficientOrZero(ortak.A, 0), coefficientOrZero(ortak.A, 1));
   session.form.setText(TextBox::Text_CL, NumberToText(ortak.CL, 3));
   // The lift line 2·Pi·(alfa − Alfa0)·Pi/180 at alfa = Alfa0 − 3 and at alfa = 10 degrees.
   ortak.CLMin = (((Alfa0 - 3) - Alfa0) * (2 * Pi)) * Pi / 180;

@@ -1,3 +1,5 @@
+#include <cmath>
+
 #include "app/text_rules.h"
 #include "loads/aero_loads.h"
 #include "loads/curve_support.h"
@@ -10,6 +12,11 @@ void MomentCurve(Session& session) {
 
   const double xM = TextToNumber(session.form.text(TextBox::Text_xM));
   const double Cmx = CmAC + (xM - 0.25) * ortak.CL;
+  if (!std::isfinite(Cmx)) {
+    session.form.showMessage(
+        notFiniteMessage("reference point", TextBox::Text_xM, "moment", session));
+    return;
+  }
   session.form.setText(TextBox::Text_Cmx, NumberToText(Cmx, 3));
   const double CmxMin = CmAC + (xM - 0.25) * ortak.CLMin;
   const double CmxMax = CmAC + (xM - 0.25) * ortak.CLMax;

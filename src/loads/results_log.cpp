@@ -13,12 +13,16 @@ void reportOnce(Session& session, const std::string& reason) {
 
 void emptyResultsLog(Session& session) {
   if (!session.writesReports) return;
-  if (auto error = emptyFile(session.reportPath(kResultsLog))) reportOnce(session, *error);
+  const auto path = session.reportPath(kResultsLog);
+  if (auto error = replaceReport(session.reportVersion(kResultsLog), path, {})) {
+    reportOnce(session, *error);
+  }
 }
 
 void appendToResultsLog(Session& session, const ReportText& block) {
   if (!session.writesReports) return;
-  if (auto error = appendToFile(session.reportPath(kResultsLog), block.bytes())) {
+  const auto path = session.reportPath(kResultsLog);
+  if (auto error = appendToReport(session.reportVersion(kResultsLog), path, block.bytes())) {
     reportOnce(session, *error);
   }
 }

@@ -1,5 +1,6 @@
 #include "render/picture_painter.h"
 
+#include <QBuffer>
 #include <QColor>
 #include <QFileInfo>
 #include <QFont>
@@ -127,6 +128,41 @@ void paintOverlay(const Overlay& overlay, QPainter& painter, const QRectF& targe
   }
   for (const OverlayText& text : overlay.texts) paintText(text, painter, offset);
   painter.restore();
+}
+
+namespace {
+QImage pictureImage(const PictureBox& picture, int width, int height, const PictureLayers& layers) {
+  QImage image(width, height, QImage::Format_RGB32);
+  QPainter painter(&image);
+  paintPicture(picture, painter, QRectF(0, 0, width, height), layers);
+  return image;
+}
+}  // namespace
+
+QByteArray picturePngBytes(const PictureBox& picture, int width, int height,
+                           const PictureLayers& layers) {
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  pictureImage(picture, width, height, layers).save(&buffer, "PNG");
+  return bytes;
+}
+
+QByteArray pictureSvgBytes(const PictureBox& picture, int width, int height,
+                           const PictureLayers& layers) {
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  {
+    QSvgGenerator generator;
+    generator.setOutputDevice(&buffer);
+    generator.setSize(QSize(width, height));
+    generator.setViewBox(QRect(0, 0, width, height));
+    generator.setTitle(QStringLiteral("QEB-Vantrel"));
+    QPainter painter(&generator);
+    paintPicture(picture, painter, QRectF(0, 0, width, height), layers);
+  }
+  return bytes;
 }
 
 QString savePicturePng(const PictureBox& picture, const QString& fileName, int width, int height,

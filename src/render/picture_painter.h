@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <optional>
 
@@ -31,6 +32,12 @@ void paintPicture(const PictureBox& picture, QPainter& painter, const QRectF& ta
 
 // An overlay laid out for the target's size; texts shrink where the font is wider than their box.
 void paintOverlay(const Overlay& overlay, QPainter& painter, const QRectF& target);
+
+// The picture as the bytes of a PNG or an SVG file, for a caller that writes files its own way.
+QByteArray picturePngBytes(const PictureBox& picture, int width, int height,
+                           const PictureLayers& layers = {});
+QByteArray pictureSvgBytes(const PictureBox& picture, int width, int height,
+                           const PictureLayers& layers = {});
 
 // Returns an error text, empty on success.
 QString savePicturePng(const PictureBox& picture, const QString& fileName, int width, int height,

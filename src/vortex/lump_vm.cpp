@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "app/messages.h"
+#include "app/name_text.h"
 #include "app/text_rules.h"
 #include "coefficients/gauss_e.h"
 #include "vortex/vortex_panels.h"
@@ -83,6 +84,17 @@ std::optional<Matrix> influenceSystem(const VortexPanels& panels, double Pi, Fre
   return K;
 }
 
+std::string nonFiniteResultMessage(const Session& session) {
+  return "The lumped vortex method gives no finite lift or moment for the angle of attack \"" +
+         quotedForMessage(session.form.text(TextBox::Text_Alfa), 40) + "\" on this airfoil.";
+}
+
+// An angle too large for a number gives no direction for the free stream.
+std::optional<std::string> nonFiniteAngle(const Session& session, FreeStream stream) {
+  if (std::isfinite(stream.ca) && std::isfinite(stream.sa)) return std::nullopt;
+  return nonFiniteResultMessage(session);
+}
+
 struct SectionCoefficients {
   double cl = 0.0;
   double cm4 = 0.0;
@@ -116,30 +128,36 @@ VortexRun LumpedVortex(Session& session) {
     session.form.showMessage(*reason);
     return VortexRun::Refused;
   }
-  // Every result, the report blocks included, is made before anything is written, so work
-  // stopped half way leaves the state, the boxes and the report as they were.
   const FreeStream stream = freeStreamOf(session);
+  if (auto reason = nonFiniteAngle(session, stream)) {
+    session.form.showMessage(*reason);
+    return VortexRun::Refused;
+  }
+  // Every result, the report blocks included, is made before anything is written, and the three
+  // blocks go to the report in one append once the solution stands: work stopped half way leaves
+  // the state, the boxes and the report as they were.
   std::vector<double> R;
   ProgressSpan building(session.progress, 0.0, kShareOfBuilding);
   std::optional<Matrix> K = influenceSystem(panels, ortak.Pi, stream, R, &building);
   if (!K) return VortexRun::Stopped;
-  const ReportText panelText = panelBlock(ortak, panels);
+  ReportText blocks = panelBlock(ortak, panels);
   // The matrix is shown as built, before the solver reduces it; beyond 38 panels it is left out.
-  std::optional<ReportText> influenceText;
-  if (M <= 38) influenceText = influenceBlock(*K, R, M);
+  if (M <= 38) blocks.append(influenceBlock(*K, R, M));
 
   ProgressSpan eliminating(session.progress, kShareOfBuilding, 1.0);
   std::vector<double> Gamma = R;
   const GaussOutcome outcome = GaussEliminate(1, M, *K, Gamma, &eliminating);
   if (outcome == GaussOutcome::Stopped) return VortexRun::Stopped;
-
-  ortak.M = M;
-  appendToCoordinateReport(session, panelText);
-  if (influenceText) appendToCoordinateReport(session, *influenceText);
   if (outcome == GaussOutcome::ZeroPivot) session.form.showMessage(kZeroPivotMessage);
-  appendToCoordinateReport(session, strengthBlock(Gamma, M));
+  blocks.append(strengthBlock(Gamma, M));
 
   const SectionCoefficients result = coefficientsOf(panels, Gamma, stream);
+  if (!std::isfinite(result.cl) || !std::isfinite(result.cm4)) {
+    session.form.showMessage(nonFiniteResultMessage(session));
+    return VortexRun::Refused;
+  }
+  ortak.M = M;
+  appendToCoordinateReport(session, blocks);
   session.lastVortexResult = VortexResult{result.cl, result.cm4};
   session.form.setText(TextBox::Text_CL, NumberToText(result.cl, 3));
   session.form.setText(TextBox::Text_CmAC, NumberToText(result.cm4, 3));

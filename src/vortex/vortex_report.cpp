@@ -58,7 +58,7 @@ ReportText strengthBlock(const std::vector<double>& R, int M) {
 void appendToCoordinateReport(Session& session, const ReportText& block) {
   if (!session.writesReports) return;
   const auto path = session.reportPath(kCoordinateReport);
-  if (auto error = appendToFile(path, block.bytes())) {
+  if (auto error = appendToReport(session.reportVersion(kCoordinateReport), path, block.bytes())) {
     if (session.logFailureShown) return;
     session.logFailureShown = true;
     session.form.showMessage(reportFailureMessage(path, *error));

@@ -62,12 +62,17 @@ inline std::string shellQuoted(const std::string& word) {
   return quoted + "'";
 }
 
-// Runs the real qeb-vantrel-batch in `folder` with the given arguments.
-inline ToolRun runTool(const std::filesystem::path& folder, const std::vector<std::string>& args) {
+// Runs the real qeb-vantrel-batch in `folder` with the given arguments; given a number of
+// seconds, a run still going after them is stopped (status 124); given a file, the standard
+// output goes there instead.
+inline ToolRun runTool(const std::filesystem::path& folder, const std::vector<std::string>& args,
+                       int seconds = 0, const std::string& outputFile = "") {
   const std::filesystem::path errFile = folder / ".stderr";
-  std::string command =
-      "cd " + shellQuoted(folder.string()) + " && " + shellQuoted(VANTREL_BATCH_TOOL);
+  std::string command = "cd " + shellQuoted(folder.string()) + " && " +
+                        (seconds > 0 ? "timeout " + std::to_string(seconds) + " " : "") +
+                        shellQuoted(VANTREL_BATCH_TOOL);
   for (const std::string& arg : args) command += " " + shellQuoted(arg);
+  if (!outputFile.empty()) command += " >" + shellQuoted(outputFile);
   command += " 2>" + shellQuoted(errFile.string());
   ToolRun run;
   FILE* pipe = ::popen(command.c_str(), "r");
