@@ -231,7 +231,7 @@ TEST(ManyRuns, AReadOnlyPlotsFolderIsNamedWithTheReason) {
   ASSERT_TRUE(device.makeReadOnly());
   TempFolder folder;
   const fs::path plots = device.path() / "plots";
-  const ToolRun run = runTool(folder.path(), {"--plots", plots.string(), "numerical"});
+  const ToolRun run = runTool(folder.path(), {"--plots", plots.string(), "alfa", "2"});
   EXPECT_EQ(run.status, 1);
   EXPECT_EQ(run.err, "qeb-vantrel-batch: --plots: could not write \"" +
                          (plots / "Picture_Airfoil.json").string() + "\": Read-only file system\n");
