@@ -8,6 +8,7 @@
 
 #include "input/convert_message.h"
 #include "app/name_text.h"
+#include "app/number_chars.h"
 
 namespace vantrel {
 namespace {
@@ -61,7 +62,7 @@ std::optional<double> parseNumber(std::string_view item) {
   if (item.size() > 1 && item.front() == '+' && item[1] != '-') item.remove_prefix(1);
   double value = 0;
   const char* end = item.data() + item.size();
-  const auto [stop, error] = std::from_chars(item.data(), end, value);
+  const auto [stop, error] = parseDoubleChars(item.data(), end, value);
   if (error != std::errc() || stop != end || !std::isfinite(value)) return std::nullopt;
   return value;
 }
