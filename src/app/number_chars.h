@@ -20,5 +20,9 @@ NumberParse parseDoubleChars(const char* first, const char* last, double& value)
 // printf-style "%.*f" and "%.*g" with correct rounding (an exact tie goes to the even digit).
 std::string fixedText(double value, int decimals);
 std::string generalText(double value, int significantDigits);
+// The shortest text that reads back to the same value, in fixed or exponent notation, whichever
+// is shorter (fixed on a tie), as std::to_chars writes it without a format.
+std::string shortestText(double value);
+std::string shortestText(float value);
 
 }  // namespace vantrel

@@ -89,5 +89,41 @@ TEST(NumberChars, WritesAsTheStandardLibraryDoes) {
   }
 }
 
+template <typename Number>
+std::string standardShortest(Number value) {
+  char buffer[400];
+  const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+  return std::string(buffer, result.ptr);
+}
+
+TEST(NumberChars, WritesTheShortestTextAsTheStandardLibraryDoes) {
+  std::mt19937_64 random(31);
+  std::vector<double> values = {0.0,
+                                -0.0,
+                                1e5,
+                                1e15,
+                                1e16,
+                                1e-4,
+                                1e-5,
+                                1.2345678901234568e20,
+                                5e-324,
+                                1.7976931348623157e308,
+                                0.1,
+                                -2.5,
+                                123456789012345680.0};
+  for (int i = 0; i < 20000; ++i) {
+    values.push_back(std::bit_cast<double>(random()));
+    values.push_back(
+        std::ldexp(static_cast<double>(random() >> 11), -static_cast<int>(random() % 80)));
+    values.push_back(static_cast<double>(static_cast<std::int64_t>(random() % 2000000) - 1000000) /
+                     static_cast<double>(1 << (random() % 20)));
+  }
+  for (double value : values) {
+    EXPECT_EQ(shortestText(value), standardShortest(value)) << value;
+    const float single = static_cast<float>(value);
+    EXPECT_EQ(shortestText(single), standardShortest(single)) << single;
+  }
+}
+
 }  // namespace
 }  // namespace vantrel
