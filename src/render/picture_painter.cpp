@@ -7,10 +7,9 @@
 #include <QPen>
 #include <QRectF>
 #include <QSvgGenerator>
-#include <cmath>
-#include <optional>
 
 #include "plot/picture_box.h"
+#include "plot/pixel_shapes.h"
 
 namespace vantrel {
 namespace {
@@ -19,56 +18,25 @@ QColor toQColor(Rgb rgb) {
   return QColor(rgb.r, rgb.g, rgb.b);
 }
 
-bool finitePoint(double x, double y) {
-  return std::isfinite(x) && std::isfinite(y);
+QPen cosmeticPen(Rgb color) {
+  QPen pen(toQColor(color));
+  pen.setCosmetic(true);
+  pen.setWidth(1);
+  return pen;
 }
 
-class Replay {
- public:
-  Replay(const PictureBox& picture, QPainter& painter, const QRectF& target)
-      : picture_(picture), painter_(painter), target_(target) {
-    if (picture.scaleAtCls()) useScale(*picture.scaleAtCls());
-  }
+struct ShapePainter {
+  QPainter& painter;
 
-  void operator()(const ScaleOp& scale) { useScale(scale); }
-
-  void operator()(const LineOp& line) {
-    if (!mapping_) return;
-    const QPointF from = map(line.x1, line.y1);
-    const QPointF to = map(line.x2, line.y2);
-    if (!finitePoint(from.x(), from.y()) || !finitePoint(to.x(), to.y())) return;
-    painter_.setPen(pen(line.color.value_or(picture_.foreColor())));
-    painter_.drawLine(from, to);
+  void operator()(const PixelLine& line) const {
+    painter.setPen(cosmeticPen(line.color));
+    painter.drawLine(QPointF(line.x1, line.y1), QPointF(line.x2, line.y2));
   }
-
-  void operator()(const CircleOp& circle) {
-    if (!mapping_) return;
-    const QPointF centre = map(circle.x, circle.y);
-    const double radius = mapping_->radiusInPixels(circle.r);
-    if (!finitePoint(centre.x(), centre.y()) || !std::isfinite(radius)) return;
-    painter_.setPen(pen(circle.color));
-    painter_.setBrush(Qt::NoBrush);
-    painter_.drawEllipse(centre, radius, radius);
+  void operator()(const PixelCircle& circle) const {
+    painter.setPen(cosmeticPen(circle.color));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawEllipse(QPointF(circle.x, circle.y), circle.radius, circle.radius);
   }
-
- private:
-  void useScale(const ScaleOp& scale) {
-    mapping_ = PixelMapping::from(scale, target_.width(), target_.height());
-  }
-  QPointF map(double x, double y) const {
-    return {target_.left() + mapping_->column(x), target_.top() + mapping_->row(y)};
-  }
-  static QPen pen(Rgb color) {
-    QPen pen(toQColor(color));
-    pen.setCosmetic(true);
-    pen.setWidth(1);
-    return pen;
-  }
-
-  const PictureBox& picture_;
-  QPainter& painter_;
-  QRectF target_;
-  std::optional<PixelMapping> mapping_;
 };
 
 }  // namespace
@@ -78,8 +46,9 @@ void paintPicture(const PictureBox& picture, QPainter& painter, const QRectF& ta
   painter.setClipRect(target);
   painter.fillRect(target, toQColor(picture.backColor()));
   painter.setRenderHint(QPainter::Antialiasing, true);
-  Replay replay(picture, painter, target);
-  for (const PlotOp& operation : picture.operations()) std::visit(replay, operation);
+  const PixelArea area{target.left(), target.top(), target.width(), target.height()};
+  const ShapePainter shapePainter{painter};
+  for (const PixelShape& shape : pixelShapes(picture, area)) std::visit(shapePainter, shape);
   painter.restore();
 }
 
