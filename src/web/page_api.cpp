@@ -45,5 +45,4 @@ EMSCRIPTEN_KEEPALIVE const char* vantrel_picture(PageSession* session, const cha
                                                  double width, double height) {
   return keep(session, session->pictureJson(picture, width, height));
 }
-
 }

@@ -11,7 +11,7 @@ namespace {
 
 constexpr Label kAllLabels[] = {Label::Lbl_Airfoil, Label::Lbl_LSQ, Label::Lbl_Degree};
 
-std::string quoted(std::string_view text) {
+std::string jsonString(std::string_view text) {
   std::string out = "\"";
   for (char c : text) {
     if (c == '"' || c == '\\') {
@@ -112,12 +112,12 @@ std::string PageSession::stateJson() {
   std::string out = "{\"texts\":{";
   for (TextBox box : kAllTextBoxes) {
     if (box != kAllTextBoxes[0]) out += ",";
-    out += quoted(nameOf(box)) + ":" + quoted(controls_.text(box));
+    out += jsonString(nameOf(box)) + ":" + jsonString(controls_.text(box));
   }
   out += "},\"labels\":{";
   for (Label label : kAllLabels) {
     if (label != kAllLabels[0]) out += ",";
-    out += quoted(nameOf(label)) + ":{\"caption\":" + quoted(controls_.caption(label)) +
+    out += jsonString(nameOf(label)) + ":{\"caption\":" + jsonString(controls_.caption(label)) +
            ",\"visible\":" + (controls_.labelVisible(label) ? "true" : "false") + "}";
   }
   out += "},\"frames\":{\"Frame_IOWindow\":";
@@ -131,11 +131,12 @@ std::string PageSession::stateJson() {
   out += ",\"revisions\":{";
   for (Picture picture : kAllPictures) {
     if (picture != kAllPictures[0]) out += ",";
-    out += quoted(nameOf(picture)) + ":" + std::to_string(controls_.picture(picture).revision());
+    out +=
+        jsonString(nameOf(picture)) + ":" + std::to_string(controls_.picture(picture).revision());
   }
   out += "},\"messages\":[";
   const std::vector<std::string> messages = controls_.takeMessages();
-  for (std::size_t i = 0; i < messages.size(); ++i) out += (i ? "," : "") + quoted(messages[i]);
+  for (std::size_t i = 0; i < messages.size(); ++i) out += (i ? "," : "") + jsonString(messages[i]);
   return out + "]}";
 }
 
