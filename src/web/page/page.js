@@ -92,13 +92,13 @@ function layOut() {
   const design = { width: kDesign.width / kTwipsPerPixel, height: kDesign.height / kTwipsPerPixel };
   scale = Math.max(1e-3, Math.min(surface.clientWidth / design.width, surface.clientHeight / design.height));
   const form = $('Form1');
+  placeByTwips(form, scale);
   form.style.left = `${Math.max(0, Math.floor((surface.clientWidth - design.width * scale) / 2))}px`;
   form.style.top = `${Math.max(0, Math.floor((surface.clientHeight - design.height * scale) / 2))}px`;
   // The window's 8.25 pt system font is narrower than the fonts a browser has everywhere, so the
   // page's is set smaller, for the captions to fit the controls' designed widths.
   form.style.fontSize = `${kFormFontPixels * scale}px`;
   for (const element of form.querySelectorAll('[data-twips]')) placeByTwips(element, scale);
-  placeByTwips(form, scale);
   layOutAbout();
   for (const bar of scrollBars.values()) bar.place();
   repaintAll();
@@ -150,7 +150,7 @@ function repaintAll() {
 
 let reports = {};
 
-function showState(reply) {
+async function showState(reply) {
   const { state } = reply;
   for (const box of kTextBoxes) {
     const input = $(box);
@@ -170,7 +170,9 @@ function showState(reply) {
     $(`download${button}`).disabled = !reports[name];
   }
   document.body.dataset.fileLoaded = String(state.fileLoaded);
-  return repaintAll().then(() => showMessages(state.messages));
+  await repaintAll();
+  actionShown();
+  return showMessages(state.messages);
 }
 
 // --- The modal message box ------------------------------------------------------------------
@@ -199,10 +201,21 @@ function showMessage(message) {
 // --- Actions ------------------------------------------------------------------------------
 
 // Actions run strictly in order, each after the messages of the one before have been closed.
+// The body's data-pending counts those not yet shown, for anyone waiting on the page.
 let actionChain = Promise.resolve();
+let actionsPending = 0;
+document.body.dataset.pending = '0';
+
+function actionShown() {
+  actionsPending = Math.max(0, actionsPending - 1);
+  document.body.dataset.pending = String(actionsPending);
+}
+
 function perform(label, request) {
+  document.body.dataset.pending = String(++actionsPending);
   actionChain = actionChain.then(() => busy(label, request)).then(showState, (error) => {
     console.error(error);
+    actionShown();
     return showMessages([`The page could not complete "${label}": ${error.message}`]);
   });
   return actionChain;
