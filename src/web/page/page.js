@@ -170,6 +170,8 @@ async function showState(reply) {
     $(`download${button}`).disabled = !reports[name];
   }
   document.body.dataset.fileLoaded = String(state.fileLoaded);
+  // How long the module took over the last handler, for the benchmark.
+  if (reply.elapsed !== undefined) document.body.dataset.handlerMilliseconds = reply.elapsed.toFixed(1);
   await repaintAll();
   actionShown();
   return showMessages(state.messages);
