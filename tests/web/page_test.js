@@ -248,6 +248,26 @@ test('a whole lesson: least squares at two degrees, both scroll bars, numerical 
   await page.click('#reportClose');
 });
 
+test('a dropped file is read, and About stays open beside the window', async () => {
+  await openPage(server.url);
+  await page.click('#Mn_About');
+  assert.equal(await page.isVisible('#About'), true);
+  assert.match(await page.textContent('#About'), /QEB-Vantrel[\s\S]*Last update : November 2009/);
+  const file = path.join(samples, 'naca23012.nca');
+  const transfer = await page.evaluateHandle((bytes) => {
+    const data = new DataTransfer();
+    data.items.add(new File([new Uint8Array(bytes)], 'naca23012.nca'));
+    return data;
+  }, Array.from(fs.readFileSync(file)));
+  await page.dispatchEvent('#Form1', 'drop', { dataTransfer: transfer });
+  await settled();
+  await expectTextsLike(batchAfter(['open', file]), 'dropped file');
+  await menu('Mn_Analysis', 'Mn_Vantrel', 'Mn_Numerical');
+  await expectTextsLike(batchAfter(['open', file, 'numerical']), 'numerical integration with About open');
+  await page.click('#Mn_About');
+  assert.equal(await page.locator('#About').count(), 1, 'choosing About again opens no second one');
+});
+
 test('the degree is capped at 5 with its message', async () => {
   await openPage(server.url);
   const file = path.join(samples, 'naca4412.nca');
