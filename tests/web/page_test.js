@@ -332,6 +332,13 @@ test('the one-file page works from file://', async () => {
   await expectTextsLike(batchAfter(['open', path.join(samples, 'parabola.nca'), 'vortex']), 'from file://');
 });
 
+test('the served page opened from a file says what to do instead', async () => {
+  page = await browser.context.newPage();
+  await page.goto(`file://${path.join(pageFolder, 'index.html')}`);
+  const message = await page.waitForSelector('#messageBox[open]').then(() => page.textContent('#messageText'));
+  assert.match(message, /make web-serve[\s\S]*standalone\.html/);
+});
+
 test('no request leaves the page\'s own origin', () => {
   const foreign = requests.filter((url) => !url.startsWith(server.url) && !/^(blob|data|file):/.test(url));
   assert.deepEqual(foreign, []);

@@ -25,21 +25,38 @@ function startWorker() {
   return new Worker('worker.js');
 }
 
-const worker = startWorker();
+const kNoWorker = 'The page cannot start its worker here. Serve the folder (make web-serve) ' +
+    'or open standalone.html, which also works from a file.';
+let worker = null;
+try {
+  worker = startWorker();
+} catch (error) {
+  console.error(error);
+}
 const pending = new Map();
 let nextRequest = 1;
 let busyCount = 0;
 let progressTimer;
 
-worker.onmessage = (event) => {
-  const { id, ...reply } = event.data;
-  const request = pending.get(id);
-  pending.delete(id);
-  if (reply.error) request.reject(new Error(reply.error));
-  else request.resolve(reply);
-};
+if (worker) {
+  worker.onmessage = (event) => {
+    const { id, ...reply } = event.data;
+    const request = pending.get(id);
+    pending.delete(id);
+    if (reply.error) request.reject(new Error(reply.error));
+    else request.resolve(reply);
+  };
+  // A worker script that cannot be loaded (a page opened from a file) fails every request.
+  worker.onerror = (event) => {
+    event.preventDefault();
+    for (const request of pending.values()) request.reject(new Error(kNoWorker));
+    pending.clear();
+    worker = null;
+  };
+}
 
 function ask(kind, args = {}, transfer = []) {
+  if (!worker) return Promise.reject(new Error(kNoWorker));
   const id = nextRequest++;
   return new Promise((resolve, reject) => {
     pending.set(id, { resolve, reject });
@@ -405,7 +422,13 @@ async function start() {
   setUpControls();
   setUpReports();
   setUpPictureMenu();
-  const reply = await ask('start');
+  let reply;
+  try {
+    reply = await ask('start');
+  } catch (error) {
+    await showMessages([error.message]);
+    return;
+  }
   setUpFiles(reply.samples);
   layOut();
   new ResizeObserver(() => layOut()).observe($('Form1Surface'));
