@@ -1,13 +1,13 @@
 #include "app/text_rules.h"
 
-#include "app/number_chars.h"
-
 #include <algorithm>
 #include <cctype>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <limits>
+
+#include "app/number_chars.h"
 
 namespace vantrel {
 namespace {
