@@ -17,6 +17,18 @@ if(EMSCRIPTEN)
   file(CREATE_LINK ${VANTREL_FAST_FLOAT_INCLUDE}/fast_float ${kept}/fast_float SYMBOLIC)
   file(CREATE_LINK ${VANTREL_FMT_INCLUDE}/fmt ${kept}/fmt SYMBOLIC)
   target_include_directories(vantrel_kept_headers SYSTEM INTERFACE ${kept})
+  # The batch tool's JSON library is header-only too; its package is answered from here.
+  find_path(VANTREL_NLOHMANN_JSON_INCLUDE nlohmann/json.hpp NO_CMAKE_FIND_ROOT_PATH
+    HINTS /usr/include /usr/local/include)
+  if(VANTREL_NLOHMANN_JSON_INCLUDE)
+    file(CREATE_LINK ${VANTREL_NLOHMANN_JSON_INCLUDE}/nlohmann ${kept}/nlohmann SYMBOLIC)
+    add_library(vantrel_nlohmann_json INTERFACE)
+    target_include_directories(vantrel_nlohmann_json SYSTEM INTERFACE ${kept})
+    add_library(nlohmann_json::nlohmann_json ALIAS vantrel_nlohmann_json)
+    file(WRITE ${CMAKE_FIND_PACKAGE_REDIRECTS_DIR}/nlohmann_json-config.cmake "")
+    file(WRITE ${CMAKE_FIND_PACKAGE_REDIRECTS_DIR}/nlohmann_json-config-version.cmake
+      "set(PACKAGE_VERSION 3)\nset(PACKAGE_VERSION_COMPATIBLE TRUE)\n")
+  endif()
 else()
   target_include_directories(vantrel_kept_headers SYSTEM INTERFACE ${VANTREL_FAST_FLOAT_INCLUDE}
     ${VANTREL_FMT_INCLUDE})

@@ -2,8 +2,7 @@
 
 #include <variant>
 
-#include "batch/json_writer.h"
-#include "batch/number_format.h"
+#include "batch/json_text.h"
 #include "batch/output_files.h"
 
 #ifdef VANTREL_HAVE_RENDER
@@ -14,27 +13,30 @@
 namespace vantrel::batch {
 namespace {
 
-std::string jsonColor(Rgb color) {
-  return "[" + std::to_string(color.r) + ", " + std::to_string(color.g) + ", " +
-         std::to_string(color.b) + "]";
+FloatJson jsonColor(Rgb color) {
+  return FloatJson::array({color.r, color.g, color.b});
 }
 
 std::string jsonOperation(const ScaleOp& scale) {
-  return "{\"op\": \"scale\", \"x1\": " + jsonNumber(scale.x1) +
-         ", \"y1\": " + jsonNumber(scale.y1) + ", \"x2\": " + jsonNumber(scale.x2) +
-         ", \"y2\": " + jsonNumber(scale.y2) + "}";
+  return jsonText(Json{
+      {"op", "scale"}, {"x1", scale.x1}, {"y1", scale.y1}, {"x2", scale.x2}, {"y2", scale.y2}});
 }
 
 std::string jsonOperation(const LineOp& line) {
-  return "{\"op\": \"line\", \"x1\": " + jsonNumber(line.x1) + ", \"y1\": " + jsonNumber(line.y1) +
-         ", \"x2\": " + jsonNumber(line.x2) + ", \"y2\": " + jsonNumber(line.y2) +
-         ", \"color\": " + (line.color ? jsonColor(*line.color) : std::string("null")) + "}";
+  return jsonText(FloatJson{{"op", "line"},
+                            {"x1", line.x1},
+                            {"y1", line.y1},
+                            {"x2", line.x2},
+                            {"y2", line.y2},
+                            {"color", line.color ? jsonColor(*line.color) : FloatJson()}});
 }
 
 std::string jsonOperation(const CircleOp& circle) {
-  return "{\"op\": \"circle\", \"x\": " + jsonNumber(circle.x) +
-         ", \"y\": " + jsonNumber(circle.y) + ", \"r\": " + jsonNumber(circle.r) +
-         ", \"color\": " + jsonColor(circle.color) + "}";
+  return jsonText(FloatJson{{"op", "circle"},
+                            {"x", circle.x},
+                            {"y", circle.y},
+                            {"r", circle.r},
+                            {"color", jsonColor(circle.color)}});
 }
 
 #ifdef VANTREL_HAVE_RENDER

@@ -1,6 +1,6 @@
 #include "batch/sweep_table.h"
 
-#include "batch/json_writer.h"
+#include "batch/json_text.h"
 #include "batch/number_format.h"
 
 namespace vantrel::batch {
@@ -18,17 +18,8 @@ std::string sweepCsv(const SweepTable& table) {
   return out;
 }
 
-std::string sweepJson(const SweepTable& table) {
-  std::string out = "{\"columns\": [";
-  for (std::size_t i = 0; i < table.columns.size(); ++i) {
-    out += (i > 0 ? ", " : "") + jsonString(table.columns[i]);
-  }
-  out += "], \"rows\": [";
-  for (std::size_t i = 0; i < table.rows.size(); ++i) {
-    out += (i > 0 ? ", " : "") + jsonArray(table.rows[i]);
-  }
-  out += "]}";
-  return out;
+Json sweepJson(const SweepTable& table) {
+  return {{"columns", table.columns}, {"rows", table.rows}};
 }
 
 }  // namespace vantrel::batch

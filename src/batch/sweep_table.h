@@ -3,6 +3,8 @@
 #include <string>
 #include <vector>
 
+#include "batch/json_text.h"
+
 namespace vantrel::batch {
 
 // One row per angle of a polar sweep, numbers at full precision.
@@ -17,6 +19,6 @@ inline const std::vector<std::string> kVortexSweepColumns = {"alfa", "cl", "cm4"
 // The table as CSV: a header row, then one line per row, "\n" line ends.
 std::string sweepCsv(const SweepTable& table);
 // {"columns": [...], "rows": [[...], ...]}
-std::string sweepJson(const SweepTable& table);
+Json sweepJson(const SweepTable& table);
 
 }  // namespace vantrel::batch

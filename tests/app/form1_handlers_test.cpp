@@ -9,18 +9,14 @@
 
 #include "app/headless_controls.h"
 #include "app/messages.h"
+#include "support/session_test.h"
 #include "support/test_airfoil.h"
 
 namespace vantrel {
 namespace {
 
-class Form1HandlersTest : public ::testing::Test {
+class Form1HandlersTest : public test::HandlersTest {
  protected:
-  Form1HandlersTest()
-      : workDir(test::freshFolderForThisTest("handlers_")), handlers(ortak, form, workDir) {
-    handlers.Form_Load();
-  }
-
   void readAirfoil(const std::vector<test::Station>& camber) {
     const std::filesystem::path folder = workDir / "airfoils";
     std::filesystem::create_directories(folder);
@@ -40,11 +36,6 @@ class Form1HandlersTest : public ::testing::Test {
     }
     return true;
   }
-
-  std::filesystem::path workDir;
-  Ortak ortak;
-  HeadlessControls form;
-  Form1Handlers handlers;
 };
 
 TEST_F(Form1HandlersTest, ScrollBarsBeforeAFileOnlyTellTheUser) {
@@ -173,17 +164,6 @@ TEST_F(Form1HandlersTest, ScrollBarsBeforeAnyCoefficientsOnlyMoveTheirText) {
   EXPECT_FALSE(std::filesystem::exists(log()));
   EXPECT_TRUE(form.picture(Picture::Picture_CL).operations().empty());
   EXPECT_TRUE(form.messages().empty());
-}
-
-// A user's whole session on one file: choose it, type an angle, run the lumped vortex method.
-// The coordinate report is the reader's table followed by the method's three blocks.
-TEST_F(Form1HandlersTest, ReadThenLumpedVortexWritesTheWholeCoordinateReport) {
-  const std::filesystem::path cases = std::filesystem::path(VANTREL_TEST_DATA) / "read_then_vortex";
-  ASSERT_TRUE(handlers.File1_Click(cases.string(), "airfoil.nca"));
-  form.setText(TextBox::Text_Alfa, "4");
-  handlers.Mn_LumpVM_Click();
-  EXPECT_TRUE(form.messages().empty());
-  EXPECT_EQ(test::fileBytes(workDir / "Vantrel.txt"), test::fileBytes(cases / "Vantrel.txt"));
 }
 
 // Notes what the results log holds at the moment each message is shown, as a user reading the

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "batch/json_text.h"
 #include "support/test_airfoil.h"
 
 namespace vantrel::batch_test {
@@ -79,6 +80,15 @@ inline ToolRun runTool(const std::filesystem::path& folder, const std::vector<st
   run.err = fileBytes(errFile);
   std::filesystem::remove(errFile);
   return run;
+}
+
+using batch::Json;
+
+// The keys of a JSON object in the order they stand in its text.
+inline std::vector<std::string> keysOf(const Json& object) {
+  std::vector<std::string> keys;
+  for (const auto& [key, value] : object.items()) keys.push_back(key);
+  return keys;
 }
 
 inline std::vector<std::string> lines(const std::string& text) {

@@ -6,47 +6,54 @@
 
 #include "app/headless_controls.h"
 #include "app/ortak.h"
-#include "batch/json_writer.h"
+#include "batch/json_text.h"
 #include "batch/plot_export.h"
 #include "batch/summary_output.h"
 #include "batch/sweep_table.h"
-#include "mini_json.h"
+#include "batch_test_support.h"
 
 namespace vantrel::batch {
 namespace {
 
-TEST(JsonString, EscapesAndKeepsUtf8) {
-  EXPECT_EQ(jsonString("plain"), "\"plain\"");
-  EXPECT_EQ(jsonString("a\"b\\c\nd\te\x01"), "\"a\\\"b\\\\c\\nd\\te\\u0001\"");
-  EXPECT_EQ(jsonString("polinomun derecesi 5 den büyük olamaz"),
+using batch_test::keysOf;
+
+std::string quoted(const std::string& text) {
+  return jsonText(Json(text));
+}
+
+TEST(JsonText, EscapesAndKeepsUtf8) {
+  EXPECT_EQ(quoted("plain"), "\"plain\"");
+  EXPECT_EQ(quoted("a\"b\\c\nd\te\x01"), "\"a\\\"b\\\\c\\nd\\te\\u0001\"");
+  EXPECT_EQ(quoted("polinomun derecesi 5 den büyük olamaz"),
             "\"polinomun derecesi 5 den büyük olamaz\"");
-  EXPECT_EQ(jsonString(" sıfır diyagonal elemanı"), "\" sıfır diyagonal elemanı\"");
+  EXPECT_EQ(quoted(" sıfır diyagonal elemanı"), "\" sıfır diyagonal elemanı\"");
 }
 
-TEST(JsonString, InvalidUtf8BecomesReplacementCharacters) {
+TEST(JsonText, EveryByteThatIsNotUtf8BecomesOneReplacementCharacter) {
   // A Windows-1254 "Ü" and a cut-off two-byte sequence are not UTF-8.
-  EXPECT_EQ(jsonString("x-\xDCst"), "\"x-\\ufffdst\"");
-  EXPECT_EQ(jsonString("end\xC3"), "\"end\\ufffd\"");
-  EXPECT_EQ(jsonString("\xED\xA0\x80"), "\"\\ufffd\\ufffd\\ufffd\"");  // a surrogate
-  const auto parsed = test_json::parse(jsonString("\xFF\xFE ok"));
-  ASSERT_TRUE(parsed);
-  EXPECT_EQ(parsed->text, "\xEF\xBF\xBD\xEF\xBF\xBD ok");
+  const std::string replacement = "\xEF\xBF\xBD";
+  EXPECT_EQ(quoted("x-\xDCst"), "\"x-" + replacement + "st\"");
+  EXPECT_EQ(quoted("end\xC3"), "\"end" + replacement + "\"");
+  EXPECT_EQ(quoted("\xED\xA0\x80"),
+            "\"" + replacement + replacement + replacement + "\"");  // a surrogate
+  EXPECT_EQ(quoted("\xC3\xF0\xAC"), "\"" + replacement + replacement + replacement + "\"");
+  EXPECT_EQ(Json::parse(quoted("\xFF\xFE ok")), replacement + replacement + " ok");
 }
 
-TEST(JsonNumber, ShortestRoundTripWhateverTheLocale) {
+TEST(JsonText, NumbersInShortestRoundTripFormWhateverTheLocale) {
   std::setlocale(LC_NUMERIC, "de_DE.UTF-8");  // a comma locale where installed
-  EXPECT_EQ(jsonNumber(0.1), "0.1");
-  EXPECT_EQ(jsonNumber(-2.0791889219065482), "-2.0791889219065482");
-  EXPECT_EQ(jsonNumber(1e-5), "1e-05");
-  EXPECT_EQ(jsonNumber(3.0), "3");
-  EXPECT_EQ(jsonNumber(0.1f), "0.1");
-  EXPECT_EQ(jsonNumber(std::numeric_limits<double>::quiet_NaN()), "null");
-  EXPECT_EQ(jsonNumber(-std::numeric_limits<double>::infinity()), "null");
-  EXPECT_EQ(jsonArray({0, 0.5, std::nan("")}), "[0,0.5,null]");
+  EXPECT_EQ(jsonText(Json(0.1)), "0.1");
+  EXPECT_EQ(jsonText(Json(-2.0791889219065482)), "-2.0791889219065482");
+  EXPECT_EQ(jsonText(Json(1e-5)), "1e-05");
+  EXPECT_EQ(jsonText(Json(3.0)), "3");
+  EXPECT_EQ(jsonText(Json(-0.0)), "-0");
+  EXPECT_EQ(jsonText(FloatJson(0.1f)), "0.1");
+  EXPECT_EQ(jsonText(Json(std::numeric_limits<double>::quiet_NaN())), "null");
+  EXPECT_EQ(jsonText(Json(-std::numeric_limits<double>::infinity())), "null");
+  EXPECT_EQ(jsonText(Json(std::vector<double>{0, 0.5, std::nan("")})), "[0,0.5,null]");
+  EXPECT_EQ(jsonText(Json{{"n", 2}, {"list", {"a", 1}}}), "{\"n\": 2, \"list\": [\"a\", 1]}");
   std::setlocale(LC_NUMERIC, "C");
-  const auto parsed = test_json::parse(jsonNumber(1e-5));
-  ASSERT_TRUE(parsed);
-  EXPECT_EQ(parsed->number, 1e-5);
+  EXPECT_EQ(Json::parse(jsonText(Json(1e-5))), 1e-5);
 }
 
 TEST(DisplayListJson, ListsTheOperationsSinceClsAsDrawn) {
@@ -56,27 +63,24 @@ TEST(DisplayListJson, ListsTheOperationsSinceClsAsDrawn) {
   picture.Cls();  // keeps the scale: the list starts with it
   picture.Line(0.1, 0.2, 0.3, 1.0 / 3.0, kRed);
   picture.Circle(4, 0.6666577, 0.3, kBlue);
-  const auto parsed = test_json::parse(displayListJson(picture));
-  ASSERT_TRUE(parsed);
-  ASSERT_EQ(parsed->items.size(), 3u);
-  const auto& scale = parsed->items[0];
-  EXPECT_EQ(scale["op"].text, "scale");
-  EXPECT_EQ(scale["y2"].number, -0.15);
-  const auto& line = parsed->items[1];
-  EXPECT_EQ(line.keys(), (std::vector<std::string>{"op", "x1", "y1", "x2", "y2", "color"}));
-  EXPECT_EQ(static_cast<float>(line["y2"].number), static_cast<float>(1.0 / 3.0));
-  EXPECT_EQ(line["color"].items.size(), 3u);
-  EXPECT_EQ(line["color"].items[0].number, 255);
-  const auto& circle = parsed->items[2];
-  EXPECT_EQ(circle.keys(), (std::vector<std::string>{"op", "x", "y", "r", "color"}));
-  EXPECT_EQ(static_cast<float>(circle["r"].number), 0.3f);
+  const Json parsed = Json::parse(displayListJson(picture));
+  ASSERT_EQ(parsed.size(), 3u);
+  const Json& scale = parsed[0];
+  EXPECT_EQ(scale["op"], "scale");
+  EXPECT_EQ(scale["y2"], -0.15);
+  const Json& line = parsed[1];
+  EXPECT_EQ(keysOf(line), (std::vector<std::string>{"op", "x1", "y1", "x2", "y2", "color"}));
+  EXPECT_EQ(line["y2"].get<float>(), static_cast<float>(1.0 / 3.0));
+  EXPECT_EQ(line["color"], Json::array({255, 0, 0}));
+  const Json& circle = parsed[2];
+  EXPECT_EQ(keysOf(circle), (std::vector<std::string>{"op", "x", "y", "r", "color"}));
+  EXPECT_EQ(circle["r"].get<float>(), 0.3f);
 
   PictureBox foreground;
   foreground.Line(0, 0, 1, 0);
-  const auto plain = test_json::parse(displayListJson(foreground));
-  ASSERT_TRUE(plain);
-  ASSERT_EQ(plain->items.size(), 1u);
-  EXPECT_EQ(plain->items[0]["color"].kind, test_json::Value::Kind::Null);
+  const Json plain = Json::parse(displayListJson(foreground));
+  ASSERT_EQ(plain.size(), 1u);
+  EXPECT_TRUE(plain[0]["color"].is_null());
   EXPECT_EQ(displayListJson(PictureBox()), "[]\n");
 }
 
@@ -100,26 +104,24 @@ TEST(Summary, JsonHasExactlyTheAgreedKeys) {
   ortak.xC = {0, 0.5};
   ortak.A = {0.1, std::nan("")};
   SweepTable sweep{kVortexSweepColumns, {{5, 0.548, 0.001}}};
-  const auto parsed = test_json::parse(jsonSummary(controls, ortak, &sweep));
-  ASSERT_TRUE(parsed);
-  EXPECT_EQ(parsed->keys(),
+  const Json parsed = Json::parse(jsonSummary(controls, ortak, &sweep));
+  EXPECT_EQ(keysOf(parsed),
             (std::vector<std::string>{"Text_Alfa0", "Text_CmAC", "Text_CL", "Text_Cmx", "Text_Alfa",
                                       "Text_xM", "Text_N", "Lbl_Airfoil", "Lbl_Degree", "messages",
                                       "state", "sweep"}));
-  EXPECT_EQ((*parsed)["Lbl_Airfoil"].text, "Ş \"quoted\"");
-  const auto& state = (*parsed)["state"];
-  EXPECT_EQ(state.keys(), (std::vector<std::string>{"NPoint", "M", "A", "A0Camber", "Alfa", "Alfa0",
-                                                    "CmAC", "CL", "CLMin", "CLMax", "xU", "yU",
-                                                    "xL", "yL", "xC", "yC", "Theta"}));
-  EXPECT_EQ(state["xC"].items[1].number, 0.5);
-  EXPECT_EQ(state["A"].items[1].kind, test_json::Value::Kind::Null);
-  EXPECT_EQ((*parsed)["sweep"]["columns"].items[2].text, "cm4");
-  EXPECT_EQ((*parsed)["sweep"]["rows"].items[0].items[1].number, 0.548);
+  EXPECT_EQ(parsed["Lbl_Airfoil"], "Ş \"quoted\"");
+  const Json& state = parsed["state"];
+  EXPECT_EQ(keysOf(state), (std::vector<std::string>{"NPoint", "M", "A", "A0Camber", "Alfa",
+                                                     "Alfa0", "CmAC", "CL", "CLMin", "CLMax", "xU",
+                                                     "yU", "xL", "yL", "xC", "yC", "Theta"}));
+  EXPECT_EQ(state["xC"][1], 0.5);
+  EXPECT_TRUE(state["A"][1].is_null());
+  EXPECT_EQ(parsed["sweep"]["columns"][2], "cm4");
+  EXPECT_EQ(parsed["sweep"]["rows"][0][1], 0.548);
 
-  const auto withoutSweep = test_json::parse(jsonSummary(controls, Ortak{}, nullptr));
-  ASSERT_TRUE(withoutSweep);
-  EXPECT_EQ(withoutSweep->find("sweep"), nullptr);
-  EXPECT_TRUE((*withoutSweep)["state"]["A"].items.empty());
+  const Json withoutSweep = Json::parse(jsonSummary(controls, Ortak{}, nullptr));
+  EXPECT_FALSE(withoutSweep.contains("sweep"));
+  EXPECT_EQ(withoutSweep["state"]["A"], Json::array());
 }
 
 TEST(SweepTable, CsvHasAHeaderAndFullPrecision) {

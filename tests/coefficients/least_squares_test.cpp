@@ -9,6 +9,7 @@
 #include "app/headless_controls.h"
 #include "app/messages.h"
 #include "loads/aero_loads.h"
+#include "support/session_test.h"
 #include "support/test_airfoil.h"
 
 namespace vantrel {
@@ -39,7 +40,7 @@ const std::vector<test::Station> kTwelveStationCamber = {
     {0, 0},       {0.05, 0.008}, {0.1, 0.014}, {0.2, 0.021}, {0.3, 0.024}, {0.4, 0.025},
     {0.5, 0.024}, {0.6, 0.021},  {0.7, 0.017}, {0.8, 0.012}, {0.9, 0.006}, {1, 0}};
 
-class LeastSquaresTest : public ::testing::Test {
+class LeastSquaresTest : public test::SessionTest {
  protected:
   void SetUp() override {
     test::fillCamberAirfoil(ortak, test::parabolicCamber({0, 0.25, 0.5, 0.75, 1}));
@@ -52,10 +53,6 @@ class LeastSquaresTest : public ::testing::Test {
   std::vector<std::string> log() const {
     return linesOf(test::fileBytes(session.reportPath("Poly5.txt")));
   }
-
-  Ortak ortak;
-  HeadlessControls form;
-  Session session{ortak, form, test::freshFolderForThisTest("least_squares_")};
 };
 
 TEST_F(LeastSquaresTest, ParabolaWithoutEndConditions) {

@@ -10,6 +10,7 @@
 #include "app/form1_handlers.h"
 #include "app/headless_controls.h"
 #include "app/ortak.h"
+#include "support/session_test.h"
 #include "support/test_airfoil.h"
 
 namespace vantrel {
@@ -32,62 +33,54 @@ std::string seligFile(const std::string& name, int points) {
   return text.str();
 }
 
-class ReadAirfoilFileTest : public ::testing::Test {
+class ReadAirfoilFileTest : public test::HandlersTest {
  protected:
-  void SetUp() override { handlers_.Form_Load(); }
-  void TearDown() override { fs::remove_all(dir_); }
-
   void write(const std::string& fileName, const std::string& text) {
-    test::writeBytes(dir_ / fileName, text);
+    test::writeBytes(workDir / fileName, text);
   }
   bool choose(const std::string& fileName) {
-    return handlers_.File1_Click(dir_.string(), fileName);
+    return handlers.File1_Click(workDir.string(), fileName);
   }
-
-  fs::path dir_ = test::freshFolderForThisTest("any_");
-  Ortak ortak_;
-  HeadlessControls form_;
-  Form1Handlers handlers_{ortak_, form_, dir_};
 };
 
 TEST_F(ReadAirfoilFileTest, BrokenDatFileShowsOneMessageAndKeepsThePreviousState) {
   write("broken.dat", "NACA 0012\r\n1 0\r\n0.5 0.06\r\n0 0\r\nabc 0.1\r\n1 0\r\n");
-  ortak_.AirfoilName = "previous";
-  ortak_.NPoint = 3;
+  ortak.AirfoilName = "previous";
+  ortak.NPoint = 3;
   EXPECT_FALSE(choose("broken.dat"));
-  ASSERT_EQ(form_.messages().size(), 1u);
-  EXPECT_NE(form_.messages()[0].find("\"broken.dat\", line 5: \"abc\""), std::string::npos)
-      << form_.messages()[0];
-  EXPECT_EQ(ortak_.AirfoilName, "previous");
-  EXPECT_EQ(ortak_.NPoint, 3);
-  EXPECT_FALSE(handlers_.FileLoaded());
+  ASSERT_EQ(form.messages().size(), 1u);
+  EXPECT_NE(form.messages()[0].find("\"broken.dat\", line 5: \"abc\""), std::string::npos)
+      << form.messages()[0];
+  EXPECT_EQ(ortak.AirfoilName, "previous");
+  EXPECT_EQ(ortak.NPoint, 3);
+  EXPECT_FALSE(handlers.FileLoaded());
 }
 
 TEST_F(ReadAirfoilFileTest, MissingDatFileShowsOneMessage) {
   EXPECT_FALSE(choose("absent.Dat"));
-  ASSERT_EQ(form_.messages().size(), 1u);
-  EXPECT_EQ(form_.messages()[0], "Cannot read \"absent.Dat\": the file does not exist.");
+  ASSERT_EQ(form.messages().size(), 1u);
+  EXPECT_EQ(form.messages()[0], "Cannot read \"absent.Dat\": the file does not exist.");
 }
 
 TEST_F(ReadAirfoilFileTest, DatFileOfAnyLetterCaseIsConvertedAndRead) {
   write("sym.DAT", seligFile("Symmetric, 12%", 81));
-  ASSERT_TRUE(choose("sym.DAT")) << (form_.messages().empty() ? "" : form_.messages()[0]);
-  EXPECT_TRUE(form_.messages().empty());
-  EXPECT_TRUE(handlers_.FileLoaded());
-  EXPECT_EQ(ortak_.AirfoilName, "Symmetric, 12%");
-  ASSERT_EQ(ortak_.NPoint, 61);
-  EXPECT_EQ(ortak_.xU[1], 0.0);
-  EXPECT_EQ(ortak_.xU[61], 1.0);
+  ASSERT_TRUE(choose("sym.DAT")) << (form.messages().empty() ? "" : form.messages()[0]);
+  EXPECT_TRUE(form.messages().empty());
+  EXPECT_TRUE(handlers.FileLoaded());
+  EXPECT_EQ(ortak.AirfoilName, "Symmetric, 12%");
+  ASSERT_EQ(ortak.NPoint, 61);
+  EXPECT_EQ(ortak.xU[1], 0.0);
+  EXPECT_EQ(ortak.xU[61], 1.0);
   for (int i = 1; i <= 61; ++i) {
-    EXPECT_NEAR(ortak_.yC[static_cast<std::size_t>(i)], 0.0, 1e-12) << i;
+    EXPECT_NEAR(ortak.yC[static_cast<std::size_t>(i)], 0.0, 1e-12) << i;
   }
-  EXPECT_TRUE(fs::exists(dir_ / "Vantrel.txt"));
+  EXPECT_TRUE(fs::exists(workDir / "Vantrel.txt"));
 
   // A broken file afterwards leaves that airfoil loaded.
   write("broken.dat", "");
   EXPECT_FALSE(choose("broken.dat"));
-  EXPECT_TRUE(handlers_.FileLoaded());
-  EXPECT_EQ(ortak_.NPoint, 61);
+  EXPECT_TRUE(handlers.FileLoaded());
+  EXPECT_EQ(ortak.NPoint, 61);
 }
 
 }  // namespace

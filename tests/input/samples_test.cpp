@@ -1,13 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 
-#include "input/nca_parser.h"
 #include "input/naca.h"
-#include "input/reader_fixture.h"
+#include "input/nca_parser.h"
 #include "input/station_file.h"
+#include "support/test_airfoil.h"
 
 namespace vantrel {
 namespace {

@@ -6,6 +6,7 @@
 #include <variant>
 
 #include "app/headless_controls.h"
+#include "support/session_test.h"
 #include "support/test_airfoil.h"
 
 namespace vantrel {
@@ -21,7 +22,7 @@ std::vector<Op> opsOf(const PictureBox& picture) {
 }
 
 // The coefficients of the worked example: A0Camber = 0.01, A(1) = 0.06, A(2) = 0.01.
-class AeroLoadsExample : public ::testing::Test {
+class AeroLoadsExample : public test::SessionTest {
  protected:
   void SetUp() override {
     test::fillCamberAirfoil(ortak, test::parabolicCamber({0, 0.25, 0.5, 0.75, 1}));
@@ -31,10 +32,6 @@ class AeroLoadsExample : public ::testing::Test {
     form.setText(TextBox::Text_Alfa, "2");
     form.setText(TextBox::Text_xM, "0.5");
   }
-
-  Ortak ortak;
-  HeadlessControls form;
-  Session session{ortak, form, test::freshFolderForThisTest("aero_loads_")};
 };
 
 TEST_F(AeroLoadsExample, ZeroLiftAngleAndMomentInBoxesAndLog) {

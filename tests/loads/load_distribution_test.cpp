@@ -5,6 +5,7 @@
 
 #include "app/headless_controls.h"
 #include "loads/aero_loads.h"
+#include "support/session_test.h"
 #include "support/test_airfoil.h"
 
 namespace vantrel {
@@ -32,10 +33,8 @@ Drawn drawnOn(const PictureBox& picture) {
   return drawn;
 }
 
-class LoadDistributionTest : public ::testing::Test {
+class LoadDistributionTest : public test::SessionTest {
  protected:
-  void SetUp() override { ortak.Pi = 4.0 * std::atan(1.0); }
-
   // An uncambered airfoil with stations at `xs`, coefficients A(0)..A(5) with A(0) for `alfa`.
   void uncambered(const std::vector<double>& xs, double alfa) {
     test::fillCamberAirfoil(ortak, test::flatCamber(xs));
@@ -47,10 +46,6 @@ class LoadDistributionTest : public ::testing::Test {
     LoadDistribution(session);
     return drawnOn(form.picture(Picture::Picture_Load));
   }
-
-  Ortak ortak;
-  HeadlessControls form;
-  Session session{ortak, form, test::freshFolder("load_distribution")};
 };
 
 TEST_F(LoadDistributionTest, FlatPlateAtFiveDegrees) {

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "app/headless_controls.h"
+#include "support/session_test.h"
 
 namespace vantrel {
 namespace {
@@ -24,7 +25,7 @@ bool isVerticalGridLine(const LineOp& line) {
   return line.x1 == line.x2 && line.y1 == -0.15f && line.y2 == 0.15f;
 }
 
-class GraphicsTest : public ::testing::Test {
+class GraphicsTest : public test::SessionTest {
  protected:
   // Stations with both surfaces on the camber line given.
   void setCamber(const std::vector<double>& x, const std::vector<double>& y) {
@@ -42,10 +43,6 @@ class GraphicsTest : public ::testing::Test {
   }
   const PictureBox& airfoilBox() const { return form.picture(Picture::Picture_Airfoil); }
   const PictureBox& camberBox() const { return form.picture(Picture::Picture_Camber); }
-
-  Ortak ortak;
-  HeadlessControls form;
-  Session session{ortak, form, {}};
 };
 
 TEST_F(GraphicsTest, AirfoilPlotGridAndContourInOrder) {
