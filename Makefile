@@ -2,6 +2,9 @@
 BUILD ?= build
 SANITIZE_BUILD ?= build-sanitize
 BENCH_BUILD ?= build-bench
+WEB_BUILD ?= build-web
+# Where `make web-serve` listens.
+WEB_PORT ?= 8000
 FUZZ_BUILD ?= build-fuzz
 # How long each fuzz target runs, in seconds.
 FUZZ_SECONDS ?= 60
@@ -11,7 +14,7 @@ CMAKE_FLAGS ?=
 # Extra arguments for the benchmark program, e.g. BENCH_ARGS=--benchmark_repetitions=5
 BENCH_ARGS ?=
 
-.PHONY: all deps configure build run test test-sanitize bench fuzz clean
+.PHONY: all deps configure build run test test-sanitize bench fuzz clean web web-serve bench-web
 
 all: build
 
@@ -54,8 +57,22 @@ fuzz: deps
 	    -artifact_prefix=$(FUZZ_BUILD)/artifacts/$$target- -print_final_stats=1; \
 	done
 
+# The page: the core in WebAssembly (Debian's emscripten), with its HTML, CSS and scripts, in
+# $(WEB_BUILD)/page; page/standalone.html is the same page in one file, for file://.
+web: deps
+	@scripts/build-web $(WEB_BUILD)
+
+web-serve: web
+	@echo "QEB-Vantrel in the browser: http://127.0.0.1:$(WEB_PORT)/  (Ctrl+C stops it)"
+	cd $(WEB_BUILD)/page && python3 -m http.server $(WEB_PORT) --bind 127.0.0.1
+
+# The lumped vortex method at 2000 panels in the page (Debian's chromium) against the native
+# batch tool; prints both times and their ratio.
+bench-web: build web
+	node tests/web/bench_web.js $(BUILD)/src/batch/qeb-vantrel-batch $(WEB_BUILD)/page
+
 run: build
 	@scripts/run-window $(BUILD)
 
 clean:
-	rm -rf $(BUILD) $(SANITIZE_BUILD) $(BENCH_BUILD) $(FUZZ_BUILD)
+	rm -rf $(BUILD) $(SANITIZE_BUILD) $(BENCH_BUILD) $(FUZZ_BUILD) $(WEB_BUILD)

@@ -7,6 +7,8 @@
 #include <cstdio>
 #include <limits>
 
+#include "app/number_chars.h"
+
 namespace vantrel {
 namespace {
 
@@ -148,7 +150,7 @@ double TextToNumber(std::string_view text) {
   const bool negative = number.front() == '-';
   if (number.front() == '+' || number.front() == '-') number.remove_prefix(1);
   double value = 0.0;
-  const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), value);
+  const auto [end, error] = parseDoubleChars(number.data(), number.data() + number.size(), value);
   if (error == std::errc::result_out_of_range) {
     // Too large a magnitude saturates; too small a one is zero.
     const bool tooLarge = number.find_first_of("eE") == std::string_view::npos ||

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <map>
 
+#include "app/number_chars.h"
 #include "batch/sweep_angles.h"
 #include "input/naca.h"
 
@@ -13,7 +14,7 @@ namespace {
 std::optional<double> strictNumber(std::string_view text) {
   if (!text.empty() && text.front() == '+') text.remove_prefix(1);
   double value = 0;
-  const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
+  const auto result = parseDoubleChars(text.data(), text.data() + text.size(), value);
   if (result.ec != std::errc() || result.ptr != text.data() + text.size()) return std::nullopt;
   if (!std::isfinite(value)) return std::nullopt;
   return value;

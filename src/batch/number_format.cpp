@@ -1,25 +1,14 @@
 #include "batch/number_format.h"
 
-#include <array>
-#include <charconv>
+#include "app/number_chars.h"
 
 namespace vantrel::batch {
-namespace {
-
-template <typename Number>
-std::string shortest(Number value) {
-  std::array<char, 64> buffer{};
-  const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
-  return std::string(buffer.data(), result.ptr);
-}
-
-}  // namespace
 
 std::string shortestText(double value) {
-  return shortest(value);
+  return vantrel::shortestText(value);
 }
 std::string shortestText(float value) {
-  return shortest(value);
+  return vantrel::shortestText(value);
 }
 
 }  // namespace vantrel::batch

@@ -57,6 +57,7 @@ struct BaselineSet {
   static constexpr int kTileVectors = 2;
 };
 
+#if defined(__x86_64__) || defined(__i386__)
 struct Avx2Set {
   using Vector = Doubles4;
   using ColumnVector = Doubles4;
@@ -72,6 +73,7 @@ struct Avx512Set {
   static constexpr int kTileRows = 8;
   static constexpr int kTileVectors = 3;
 };
+#endif
 
 // An empty asm the compiler cannot look through: the product must exist as a rounded double
 // before the subtraction, so no fused multiply-add can form even if contraction were allowed.
@@ -79,9 +81,9 @@ struct Avx512Set {
 // target attribute of the function the code is inlined into: a 256- or 512-bit register operand
 // does not compile there, so it goes through memory (slower, the same bits).
 #if defined(__clang__)
-inline constexpr std::size_t kWidestRegisterOperand = 16;
+[[maybe_unused]] inline constexpr std::size_t kWidestRegisterOperand = 16;
 #else
-inline constexpr std::size_t kWidestRegisterOperand = 64;
+[[maybe_unused]] inline constexpr std::size_t kWidestRegisterOperand = 64;
 #endif
 
 template <class Value>
@@ -95,6 +97,10 @@ template <class Value>
     asm("" : "+x"(product));
 #elif defined(__aarch64__)
   asm("" : "+w"(product));
+#elif defined(__wasm__)
+  // WebAssembly has no fused multiply-add (outside relaxed SIMD, which is never enabled here), so
+  // every product is rounded as it stands; a barrier through memory would only halve the speed.
+  (void)product;
 #else
   asm("" : "+m"(product));
 #endif
@@ -108,14 +114,16 @@ template <class Vector>
 [[gnu::always_inline]] inline Vector productWithBroadcast(const double& factor,
                                                           const Vector& quotients) {
   Vector product;
+#if defined(__x86_64__) || defined(__i386__)
   if constexpr (sizeof(Vector) == 64 && sizeof(Vector) <= kWidestRegisterOperand) {
     asm("vmulpd %[factor]%{1to8%}, %[quotients], %[product]"
         : [product] "=v"(product)
         : [quotients] "v"(quotients), [factor] "m"(factor));
-  } else {
-    product = factor * quotients;
-    separatelyRounded(product);
+    return product;
   }
+#endif
+  product = factor * quotients;
+  separatelyRounded(product);
   return product;
 }
 

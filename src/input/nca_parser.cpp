@@ -9,6 +9,7 @@
 #include <system_error>
 
 #include "app/name_text.h"
+#include "app/number_chars.h"
 #include "app/text_rules.h"
 #include "input/camber_line.h"
 
@@ -155,8 +156,8 @@ std::variant<double, NumberProblem> parseNumber(std::string_view item) {
   std::string_view digits = item;
   if (digits.front() == '+') digits.remove_prefix(1);
   double value = 0.0;
-  // from_chars ignores the locale: a point is the separator whatever the window has set.
-  const auto result = std::from_chars(digits.data(), digits.data() + digits.size(), value);
+  // The parse ignores the locale: a point is the separator whatever the window has set.
+  const auto result = parseDoubleChars(digits.data(), digits.data() + digits.size(), value);
   if (result.ec == std::errc::result_out_of_range) {
     const std::size_t exponent = item.find_first_of("eE");
     const bool tiny = exponent != std::string_view::npos && item.find('-', exponent) != item.npos;

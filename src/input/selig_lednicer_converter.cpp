@@ -1,12 +1,12 @@
 #include "input/selig_lednicer_converter.h"
 
-#include <charconv>
 #include <cmath>
 #include <filesystem>
 #include <limits>
 #include <string>
 #include <vector>
 
+#include "app/number_chars.h"
 #include "input/airfoil_normalise.h"
 #include "input/convert_message.h"
 #include "input/monotone_cubic.h"
@@ -19,16 +19,9 @@ namespace {
 constexpr int kMaxStations = 100000;
 constexpr std::string_view kLineEnd = "\r\n";
 
-std::string formatted(double value, std::chars_format format, int precision) {
-  // Room for the largest double written out in full with its decimals.
-  char buffer[std::numeric_limits<double>::max_exponent10 + 64];
-  const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, format, precision);
-  return std::string(buffer, result.ptr);
-}
-
 // Eight decimals, a point whatever the locale, and no "-0.00000000" for a value that rounds to 0.
 std::string coordinate(double value) {
-  std::string text = formatted(value, std::chars_format::fixed, 8);
+  std::string text = fixedText(value, 8);
   if (text.find_first_not_of("-0.") == std::string::npos) text = "0.00000000";
   return text[0] == '-' ? text : " " + text;
 }
@@ -130,7 +123,7 @@ std::variant<std::string, ConvertError> dataFileText(const std::string& name,
 }  // namespace
 
 std::string messageNumber(double value) {
-  return formatted(value == 0 ? 0.0 : value, std::chars_format::general, 6);
+  return generalText(value == 0 ? 0.0 : value, 6);
 }
 
 std::variant<ConvertedFile, ConvertError> convertAirfoil(std::istream& in,

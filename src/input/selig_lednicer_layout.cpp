@@ -10,6 +10,7 @@
 
 #include "app/name_text.h"
 #include "input/convert_message.h"
+#include "app/number_chars.h"
 
 namespace vantrel {
 namespace {
@@ -63,7 +64,7 @@ std::optional<double> parseNumber(std::string_view item) {
   if (item.size() > 1 && item.front() == '+' && item[1] != '-') item.remove_prefix(1);
   double value = 0;
   const char* end = item.data() + item.size();
-  const auto [stop, error] = std::from_chars(item.data(), end, value);
+  const auto [stop, error] = parseDoubleChars(item.data(), end, value);
   if (error != std::errc() || stop != end || !std::isfinite(value)) return std::nullopt;
   return value;
 }

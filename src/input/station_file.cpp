@@ -1,16 +1,14 @@
 #include "input/station_file.h"
 
 #include <algorithm>
-#include <charconv>
+
+#include "app/number_chars.h"
 
 namespace vantrel {
 
 std::string fixedEightDecimals(double value) {
-  char buffer[400];
-  // to_chars ignores the locale, so a window that has set a comma locale still writes a point.
-  const auto result =
-      std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, 8);
-  std::string text(buffer, result.ptr);
+  // Written whatever the locale, so a window that has set a comma locale still writes a point.
+  std::string text = fixedText(value, 8);
   const bool allZero = text.find_first_not_of("-0.") == std::string::npos;
   if (allZero && !text.empty() && text.front() == '-') text.erase(0, 1);
   return text;

@@ -17,6 +17,7 @@
 #include "plot/edge_marker.h"
 #include "plot/overlay.h"
 #include "plot/picture_box.h"
+#include "plot/pixel_shapes.h"
 
 namespace vantrel {
 namespace {
@@ -25,57 +26,26 @@ QColor toQColor(Rgb rgb) {
   return QColor(rgb.r, rgb.g, rgb.b);
 }
 
-bool finitePoint(double x, double y) {
-  return std::isfinite(x) && std::isfinite(y);
+QPen cosmeticPen(Rgb color, double width) {
+  QPen pen(toQColor(color));
+  pen.setCosmetic(true);
+  pen.setWidthF(width);
+  return pen;
 }
 
-class Replay {
- public:
-  Replay(const PictureBox& picture, QPainter& painter, const QRectF& target, double penWidth)
-      : picture_(picture), painter_(painter), target_(target), penWidth_(penWidth) {
-    if (picture.scaleAtCls()) useScale(*picture.scaleAtCls());
-  }
+struct ShapePainter {
+  QPainter& painter;
+  double penWidth;
 
-  void operator()(const ScaleOp& scale) { useScale(scale); }
-
-  void operator()(const LineOp& line) {
-    if (!mapping_) return;
-    const QPointF from = map(line.x1, line.y1);
-    const QPointF to = map(line.x2, line.y2);
-    if (!finitePoint(from.x(), from.y()) || !finitePoint(to.x(), to.y())) return;
-    painter_.setPen(pen(line.color.value_or(picture_.foreColor())));
-    painter_.drawLine(from, to);
+  void operator()(const PixelLine& line) const {
+    painter.setPen(cosmeticPen(line.color, penWidth));
+    painter.drawLine(QPointF(line.x1, line.y1), QPointF(line.x2, line.y2));
   }
-
-  void operator()(const CircleOp& circle) {
-    if (!mapping_) return;
-    const QPointF centre = map(circle.x, circle.y);
-    const double radius = mapping_->radiusInPixels(circle.r);
-    if (!finitePoint(centre.x(), centre.y()) || !std::isfinite(radius)) return;
-    painter_.setPen(pen(circle.color));
-    painter_.setBrush(Qt::NoBrush);
-    painter_.drawEllipse(centre, radius, radius);
+  void operator()(const PixelCircle& circle) const {
+    painter.setPen(cosmeticPen(circle.color, penWidth));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawEllipse(QPointF(circle.x, circle.y), circle.radius, circle.radius);
   }
-
- private:
-  void useScale(const ScaleOp& scale) {
-    mapping_ = PixelMapping::from(scale, target_.width(), target_.height());
-  }
-  QPointF map(double x, double y) const {
-    return {target_.left() + mapping_->column(x), target_.top() + mapping_->row(y)};
-  }
-  QPen pen(Rgb color) const {
-    QPen pen(toQColor(color));
-    pen.setCosmetic(true);
-    pen.setWidthF(penWidth_);
-    return pen;
-  }
-
-  const PictureBox& picture_;
-  QPainter& painter_;
-  QRectF target_;
-  double penWidth_;
-  std::optional<PixelMapping> mapping_;
 };
 
 void paintText(const OverlayText& text, QPainter& painter, const QPointF& offset) {
@@ -100,8 +70,9 @@ void paintPicture(const PictureBox& picture, QPainter& painter, const QRectF& ta
   painter.setClipRect(target);
   painter.fillRect(target, toQColor(picture.backColor()));
   painter.setRenderHint(QPainter::Antialiasing, true);
-  Replay replay(picture, painter, target, layers.penWidth);
-  for (const PlotOp& operation : picture.operations()) std::visit(replay, operation);
+  const PixelArea area{target.left(), target.top(), target.width(), target.height()};
+  const ShapePainter shapePainter{painter, layers.penWidth};
+  for (const PixelShape& shape : pixelShapes(picture, area)) std::visit(shapePainter, shape);
   paintOverlay(operatingPointMarker(picture, target.width(), target.height(), layers.scale),
                painter, target);
   if (layers.axes) {

@@ -1,0 +1,28 @@
+// Puts the page into one HTML file that works from file:// as well: the style sheet and scripts
+// inline, and the worker (module loader, module code in base64, worker script) as an inline
+// script the page starts from a blob.
+// usage: node inline-page.js PAGE_FOLDER OUTPUT_HTML
+'use strict';
+const fs = require('node:fs');
+const path = require('node:path');
+
+const [folder, output] = process.argv.slice(2);
+const read = (name) => fs.readFileSync(path.join(folder, name), 'utf8');
+// Inline scripts must not end their own element early.
+const safe = (code) => code.replace(/<\/script/gi, '<\\/script');
+
+const workerCode = [
+  read('vantrel.js'),
+  `var vantrelWasmBase64 = "${fs.readFileSync(path.join(folder, 'vantrel.wasm')).toString('base64')}";`,
+  read('worker.js'),
+].join('\n');
+
+let html = read('index.html');
+html = html.replace('<link rel="stylesheet" href="page.css">', () => `<style>\n${read('page.css')}</style>`);
+for (const script of ['painter.js', 'scrollbar.js']) {
+  html = html.replace(`<script src="${script}"></script>`, () => `<script>\n${safe(read(script))}</script>`);
+}
+html = html.replace('<script src="page.js"></script>', () =>
+  `<script id="inlineWorker" type="text/js-worker">\n${safe(workerCode)}</script>\n` +
+  `<script>\n${safe(read('page.js'))}</script>`);
+fs.writeFileSync(output, html);

@@ -1,0 +1,106 @@
+// Runs the module off the page's thread, so long work (thousands of panels) leaves the page
+// alive. Requests are taken one at a time, in the order the page sent them.
+'use strict';
+
+if (typeof createVantrelModule === 'undefined') importScripts('vantrel.js');
+
+const kWorkFolder = '/work';
+const kUploadFolder = '/uploads';
+const kReports = ['Vantrel.txt', 'Poly5.txt'];
+
+// The one-file page carries the module's code in base64 beside this script.
+function moduleOptions() {
+  if (typeof vantrelWasmBase64 === 'undefined') return {};
+  return { wasmBinary: Uint8Array.from(atob(vantrelWasmBase64), (c) => c.charCodeAt(0)) };
+}
+
+const ready = createVantrelModule(moduleOptions()).then((module) => {
+  module.FS.mkdir(kWorkFolder);
+  module.FS.mkdir(kUploadFolder);
+  const call = (name, result, types) => module.cwrap(name, result, types);
+  const api = {
+    create: call('vantrel_create', 'number', ['string']),
+    state: call('vantrel_state', 'string', ['number']),
+    act: call('vantrel_act', 'string', ['number', 'string', 'string']),
+    setText: call('vantrel_set_text', null, ['number', 'string', 'string']),
+    select: call('vantrel_select', null, ['number', 'string']),
+    picture: call('vantrel_picture', 'string', ['number', 'string', 'number', 'number']),
+  };
+  return { module, api, session: api.create(kWorkFolder) };
+});
+
+function reportStamps(module) {
+  const stamps = {};
+  for (const name of kReports) {
+    try {
+      const stat = module.FS.stat(`${kWorkFolder}/${name}`);
+      stamps[name] = { size: stat.size, time: Number(stat.mtime) };
+    } catch (missing) {
+      stamps[name] = null;
+    }
+  }
+  return stamps;
+}
+
+function replyWithState({ module }, stateText, extra = {}) {
+  return { state: JSON.parse(stateText), reports: reportStamps(module), ...extra };
+}
+
+// A name for the in-memory file system: the user's name without folders or odd characters.
+function safeName(name) {
+  const base = String(name).split(/[\\/]/).pop() || 'airfoil';
+  return base.replace(/[^\w.\- ]/g, '_').slice(0, 200);
+}
+
+const requests = {
+  start(m) {
+    const samples = m.module.FS.readdir('/samples').filter((n) => /\.(nca|dat)$/i.test(n)).sort();
+    return replyWithState(m, m.api.state(m.session), { samples });
+  },
+  act(m, { handler, argument }) {
+    const started = performance.now();
+    const state = m.api.act(m.session, handler, String(argument ?? ''));
+    return replyWithState(m, state, { elapsed: performance.now() - started });
+  },
+  open(m, { name, bytes }) {
+    const fileName = safeName(name);
+    m.module.FS.writeFile(`${kUploadFolder}/${fileName}`, new Uint8Array(bytes));
+    const state = m.api.act(m.session, 'File1_Click', `${kUploadFolder}/${fileName}`);
+    return replyWithState(m, state);
+  },
+  setText(m, { box, text }) {
+    m.api.setText(m.session, box, text);
+    return {};
+  },
+  select(m, { option }) {
+    m.api.select(m.session, option);
+    return {};
+  },
+  picture(m, { name, width, height }) {
+    return { picture: JSON.parse(m.api.picture(m.session, name, width, height)) };
+  },
+  report(m, { name }) {
+    if (!kReports.includes(name)) return { bytes: null };
+    try {
+      const bytes = m.module.FS.readFile(`${kWorkFolder}/${name}`);
+      return { bytes: bytes.slice().buffer };
+    } catch (missing) {
+      return { bytes: null };
+    }
+  },
+};
+
+let queue = Promise.resolve();
+self.onmessage = (event) => {
+  const { id, kind, ...args } = event.data;
+  queue = queue.then(async () => {
+    try {
+      const m = await ready;
+      const reply = requests[kind](m, args);
+      const transfer = reply.bytes ? [reply.bytes] : [];
+      self.postMessage({ id, ...reply }, transfer);
+    } catch (error) {
+      self.postMessage({ id, error: String(error && error.message || error) });
+    }
+  });
+};

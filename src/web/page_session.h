@@ -1,0 +1,40 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "app/form1_handlers.h"
+#include "app/ortak.h"
+#include "web/page_controls.h"
+
+namespace vantrel::web {
+
+// One page's analysis: the shared state, the page's controls and the window's own handlers.
+// Every call returns the page's new state as JSON (see stateJson).
+class PageSession {
+ public:
+  explicit PageSession(const std::string& workDir);
+
+  // A handler by its name ("Cmnd_LSQM_Click", "HScroll_Alfa_Change", ...) with its one argument
+  // (the scroll value, or "folder/name" of a chosen file); an unknown name changes nothing.
+  std::string act(std::string_view handler, std::string_view argument);
+  // What the user typed or chose: a text box by name, or an option button by name.
+  void setText(std::string_view box, const std::string& text);
+  void select(std::string_view option);
+  // The display list of a picture mapped onto width x height device pixels.
+  std::string pictureJson(std::string_view picture, double width, double height) const;
+  std::string stateJson();
+  // Keeps a reply for the module's caller until the next one.
+  const char* keepReply(std::string text) {
+    reply_ = std::move(text);
+    return reply_.c_str();
+  }
+
+ private:
+  std::string reply_;
+  Ortak ortak_;
+  PageControls controls_;
+  Form1Handlers handlers_;
+};
+
+}  // namespace vantrel::web

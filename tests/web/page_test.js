@@ -1,0 +1,345 @@
+// The page in Debian's chromium, driven by the controls' names as a student would use it; every
+// result is checked against the native batch tool replaying the same actions.
+// usage: node page_test.js NATIVE_BATCH PAGE_FOLDER SAMPLES_FOLDER SCREENSHOT_FOLDER
+'use strict';
+
+const assert = require('node:assert/strict');
+const { spawnSync } = require('node:child_process');
+const fs = require('node:fs');
+const os = require('node:os');
+const path = require('node:path');
+const test = require('node:test');
+const { serve, launch } = require('./browser.js');
+
+const [batchTool, pageFolder, samples, screenshots] = process.argv.slice(2).map((p) => path.resolve(p));
+const kTextBoxes = ['Text_Alfa0', 'Text_CmAC', 'Text_CL', 'Text_Cmx', 'Text_Alfa', 'Text_xM', 'Text_N'];
+const kPictures = ['Picture_Airfoil', 'Picture_Camber', 'Picture_Load', 'Picture_Cmx', 'Picture_CL'];
+const scratch = fs.mkdtempSync(path.join(os.tmpdir(), 'vantrel-page-'));
+
+// --- The batch tool: what the window shows and writes after the same actions ---------------
+
+let batchRuns = 0;
+function batchAfter(actions) {
+  const folder = path.join(scratch, `batch-${++batchRuns}`);
+  const plots = path.join(folder, 'plots');
+  const result = spawnSync(batchTool, ['--workdir', folder, '--json', '--plots', plots, ...actions]);
+  const json = JSON.parse(result.stdout.toString('utf8'));
+  const read = (name) => (fs.existsSync(path.join(folder, name)) ? fs.readFileSync(path.join(folder, name)) : null);
+  return { json, vantrel: read('Vantrel.txt'), poly5: read('Poly5.txt'), plots };
+}
+
+// --- The page -------------------------------------------------------------------------------
+
+let server;
+let browser;
+let page;
+const requests = [];
+
+async function settled() {
+  await page.waitForFunction(() => document.body.dataset.ready === 'true' && document.body.dataset.pending === '0');
+}
+
+async function openPage(url) {
+  page = await browser.context.newPage();
+  page.on('request', (request) => requests.push(request.url()));
+  page.on('pageerror', (error) => assert.fail(`page error: ${error.message}`));
+  await page.goto(url);
+  await settled();
+}
+
+async function menu(...ids) {
+  for (const id of ids) await page.click(`#${id}`);
+  await settled();
+}
+
+async function texts() {
+  const shown = {};
+  for (const box of kTextBoxes) shown[box] = await page.inputValue(`#${box}`);
+  return shown;
+}
+
+async function expectTextsLike(batch, label) {
+  const expected = Object.fromEntries(kTextBoxes.map((box) => [box, batch.json[box]]));
+  assert.deepEqual(await texts(), expected, `${label}: text boxes`);
+  assert.equal(await page.textContent('#Lbl_Airfoil'), batch.json.Lbl_Airfoil, `${label}: airfoil name`);
+}
+
+async function downloaded(buttonId) {
+  const [download] = await Promise.all([page.waitForEvent('download'), page.click(`#${buttonId}`)]);
+  return fs.readFileSync(await download.path());
+}
+
+async function chooseFile(file) {
+  await menu('Mn_Airfoil');
+  await page.setInputFiles('#airfoilFile', file);
+  await settled();
+}
+
+async function messageShown() {
+  await page.waitForSelector('#messageBox[open]');
+  const shown = { title: await page.textContent('#messageTitle'), text: await page.textContent('#messageText') };
+  const buttons = await page.$$eval('#messageBox button', (all) => all.map((b) => b.textContent));
+  assert.deepEqual(buttons, ['OK'], 'the message box has an OK button only');
+  await page.click('#messageOk');
+  await settled();
+  return shown;
+}
+
+// The fraction of pixels whose colour differs by more than `threshold` in some channel, after
+// both pictures are decoded by the browser itself.
+async function differingPixels(pngA, pngB, threshold) {
+  return page.evaluate(async ({ a, b, threshold }) => {
+    const pixels = async (base64) => {
+      const bitmap = await createImageBitmap(await (await fetch(`data:image/png;base64,${base64}`)).blob());
+      const canvas = new OffscreenCanvas(bitmap.width, bitmap.height);
+      const context = canvas.getContext('2d');
+      context.drawImage(bitmap, 0, 0);
+      return { width: bitmap.width, height: bitmap.height, data: context.getImageData(0, 0, bitmap.width, bitmap.height).data };
+    };
+    const [x, y] = [await pixels(a), await pixels(b)];
+    if (x.width !== y.width || x.height !== y.height) return 1;
+    let differing = 0;
+    for (let i = 0; i < x.data.length; i += 4) {
+      const d = Math.max(Math.abs(x.data[i] - y.data[i]), Math.abs(x.data[i + 1] - y.data[i + 1]),
+          Math.abs(x.data[i + 2] - y.data[i + 2]));
+      if (d > threshold) ++differing;
+    }
+    return differing / (x.width * y.height);
+  }, { a: pngA.toString('base64'), b: pngB.toString('base64'), threshold });
+}
+
+async function savedPicture(name, kind) {
+  await page.click(`#${name}`, { button: 'right' });
+  const [download] = await Promise.all([page.waitForEvent('download'), page.click(kind === 'png' ? '#savePng' : '#saveSvg')]);
+  return fs.readFileSync(await download.path());
+}
+
+async function canvasIsPainted(name) {
+  return page.$eval(`#${name}`, (canvas) => {
+    const { data } = canvas.getContext('2d').getImageData(0, 0, canvas.width, canvas.height);
+    let other = 0;
+    for (let i = 0; i < data.length; i += 4) if (data[i + 2] > 100 || data[i + 1] < 200) ++other;
+    return canvas.width > 0 && other > 50;
+  });
+}
+
+test.before(async () => {
+  server = await serve(pageFolder);
+  browser = await launch({ viewport: { width: 1280, height: 900 } });
+  fs.mkdirSync(screenshots, { recursive: true });
+});
+
+test.after(async () => {
+  if (browser) await browser.close();
+  if (server) server.close();
+  fs.rmSync(scratch, { recursive: true, force: true });
+});
+
+test('a scroll bar before any airfoil shows the message and computes nothing', async () => {
+  await openPage(server.url);
+  await page.focus('#HScroll_Alfa');
+  await page.keyboard.press('ArrowRight');
+  assert.deepEqual(await messageShown(), { title: 'QEB-Vantrel', text: 'Open an airfoil data file' });
+  assert.equal(await page.inputValue('#Text_Alfa'), '0');
+});
+
+test('every sample read through the file chooser, as the batch tool reads it', async () => {
+  await openPage(server.url);
+  const sampleFiles = fs.readdirSync(samples).filter((name) => name.endsWith('.nca')).sort();
+  assert.deepEqual(await page.$$eval('#File1 option', (all) => all.map((o) => o.value)), sampleFiles);
+  for (const sample of sampleFiles) {
+    await chooseFile(path.join(samples, sample));
+    const batch = batchAfter(['open', path.join(samples, sample)]);
+    await expectTextsLike(batch, sample);
+    assert.equal(await page.isHidden('#Frame_IOWindow'), true, `${sample}: the file panel closes`);
+    assert.ok((await downloaded('downloadVantrel')).equals(batch.vantrel), `${sample}: Vantrel.txt`);
+  }
+});
+
+test('a whole lesson: least squares at two degrees, both scroll bars, numerical integration, lumped vortex', async () => {
+  await openPage(server.url);
+  const file = path.join(samples, 'naca2412.nca');
+  const actions = ['open', file];
+  await chooseFile(file);
+
+  await menu('Mn_Analysis', 'Mn_Vantrel', 'Mn_Polynomial');
+  await page.fill('#Text_N', '4');
+  await page.check('#Opt_WithOutEnd');
+  await page.click('#Cmnd_LSQM');
+  await settled();
+  actions.push('lsq', '4', 'free');
+  await expectTextsLike(batchAfter(actions), 'degree 4 without end conditions');
+  assert.equal(await page.textContent('#Lbl_Degree'), '4');
+
+  await menu('Mn_Analysis', 'Mn_Vantrel', 'Mn_Polynomial');
+  await page.fill('#Text_N', '2');
+  await page.check('#Opt_WithEnd');
+  await page.click('#Cmnd_LSQM');
+  await settled();
+  actions.push('lsq', '2', 'ends');
+  await expectTextsLike(batchAfter(actions), 'degree 2 with end conditions');
+
+  // Page steps by keyboard, one computation each; then the arrow steps by one.
+  await page.focus('#HScroll_Alfa');
+  for (const value of [110, 120, 130]) {
+    await page.keyboard.press('PageDown');
+    actions.push('alfa-scroll', String(value));
+  }
+  await settled();
+  await page.click('#HScroll_Alfa .arrow.left');
+  await settled();
+  actions.push('alfa-scroll', '129');
+  for (let value = 1; value <= 7; ++value) {
+    await page.click('#HScroll_xM .arrow.right');
+    actions.push('xm-scroll', String(value));
+  }
+  await settled();
+  let batch = batchAfter(actions);
+  await expectTextsLike(batch, 'after the scroll bars');
+  assert.equal(await page.inputValue('#Text_Alfa'), '2.9');
+  assert.equal(await page.inputValue('#Text_xM'), '0.07');
+  assert.ok((await downloaded('downloadPoly5')).equals(batch.poly5), 'Poly5.txt after the scroll bars');
+
+  // A dragged thumb computes once, on release.
+  const thumb = await page.$('#HScroll_Alfa .thumb');
+  const box = await thumb.boundingBox();
+  await page.mouse.move(box.x + box.width / 2, box.y + box.height / 2);
+  await page.mouse.down();
+  await page.mouse.move(box.x + box.width / 2 - 40, box.y + box.height / 2, { steps: 5 });
+  assert.equal(await page.inputValue('#Text_Alfa'), '2.9', 'nothing computes while the thumb is dragged');
+  await page.mouse.up();
+  await settled();
+  const dropped = await page.getAttribute('#HScroll_Alfa', 'aria-valuenow');
+  assert.notEqual(dropped, '129');
+  actions.push('alfa-scroll', dropped);
+  batch = batchAfter(actions);
+  await expectTextsLike(batch, 'after dragging the thumb');
+  assert.ok((await downloaded('downloadPoly5')).equals(batch.poly5), 'Poly5.txt after the drag');
+
+  await menu('Mn_Analysis', 'Mn_Vantrel', 'Mn_Numerical');
+  actions.push('numerical');
+  batch = batchAfter(actions);
+  await expectTextsLike(batch, 'numerical integration');
+  assert.ok((await downloaded('downloadPoly5')).equals(batch.poly5), 'Poly5.txt after numerical integration');
+  for (const name of kPictures) assert.ok(await canvasIsPainted(name), `${name} is painted`);
+  for (const name of kPictures) {
+    const desktop = path.join(batch.plots, `${name}.png`);
+    if (!fs.existsSync(desktop)) {
+      console.log(`# ${name}: no desktop rendering to compare (a batch tool built without the window)`);
+      continue;
+    }
+    const fraction = await differingPixels(await savedPicture(name, 'png'), fs.readFileSync(desktop), 96);
+    console.log(`# ${name}: ${(fraction * 100).toFixed(3)}% of the pixels differ from the desktop painter's`);
+    assert.ok(fraction < 0.01, `${name}: ${(fraction * 100).toFixed(2)}% of the pixels differ from the desktop painter's`);
+  }
+  const svg = (await savedPicture('Picture_CL', 'svg')).toString('utf8');
+  assert.match(svg, /^<\?xml[\s\S]*<svg[\s\S]*<line /);
+
+  await menu('Mn_Analysis', 'Mn_LumpVM');
+  actions.push('vortex');
+  batch = batchAfter(actions);
+  await expectTextsLike(batch, 'lumped vortex method');
+  assert.ok((await downloaded('downloadVantrel')).equals(batch.vantrel), 'Vantrel.txt after the lumped vortex method');
+  await page.screenshot({ path: path.join(screenshots, 'lesson-1280x900.png') });
+
+  await page.click('#viewPoly5');
+  await page.waitForSelector('#reportBox[open]');
+  assert.equal(await page.textContent('#reportText'), new TextDecoder('windows-1254').decode(batch.poly5));
+  await page.click('#reportClose');
+});
+
+test('a dropped file is read, and About stays open beside the window', async () => {
+  await openPage(server.url);
+  await page.click('#Mn_About');
+  assert.equal(await page.isVisible('#About'), true);
+  assert.match(await page.textContent('#About'), /QEB-Vantrel[\s\S]*Last update : November 2009/);
+  const file = path.join(samples, 'naca23012.nca');
+  const transfer = await page.evaluateHandle((bytes) => {
+    const data = new DataTransfer();
+    data.items.add(new File([new Uint8Array(bytes)], 'naca23012.nca'));
+    return data;
+  }, Array.from(fs.readFileSync(file)));
+  await page.dispatchEvent('#Form1', 'drop', { dataTransfer: transfer });
+  await settled();
+  await expectTextsLike(batchAfter(['open', file]), 'dropped file');
+  await menu('Mn_Analysis', 'Mn_Vantrel', 'Mn_Numerical');
+  await expectTextsLike(batchAfter(['open', file, 'numerical']), 'numerical integration with About open');
+  await page.click('#Mn_About');
+  assert.equal(await page.locator('#About').count(), 1, 'choosing About again opens no second one');
+});
+
+test('the degree is capped at 5 with its message', async () => {
+  await openPage(server.url);
+  const file = path.join(samples, 'naca4412.nca');
+  await chooseFile(file);
+  await menu('Mn_Analysis', 'Mn_Vantrel', 'Mn_Polynomial');
+  await page.fill('#Text_N', '7');
+  await page.click('#Cmnd_LSQM');
+  const message = await messageShown();
+  const batch = batchAfter(['open', file, 'lsq', '7']);
+  assert.deepEqual(batch.json.messages, [message.text]);
+  await expectTextsLike(batch, 'degree 7');
+});
+
+test('a bad file shows its message and keeps the previous airfoil and its report', async () => {
+  await openPage(server.url);
+  const good = path.join(samples, 'naca2412.nca');
+  await chooseFile(good);
+  const before = await texts();
+  const reportBefore = await downloaded('downloadVantrel');
+  const bad = path.join(scratch, 'broken.nca');
+  fs.writeFileSync(bad, 'Broken\r\n\r\n\r\n0.0 0.0 0.0 zero\r\n');
+  await chooseFile(bad);
+  const message = await messageShown();
+  const batch = batchAfter(['open', bad]);
+  assert.deepEqual(batch.json.messages, [message.text]);
+  assert.equal(message.title, 'QEB-Vantrel');
+  assert.deepEqual(await texts(), before);
+  assert.equal(await page.textContent('#Lbl_Airfoil'), 'NACA 2412');
+  assert.ok((await downloaded('downloadVantrel')).equals(reportBefore), 'the report of the previous airfoil stays');
+});
+
+test('a small high-density screen: the whole form fits and the pictures are crisp', async () => {
+  const small = await launch({ viewport: { width: 800, height: 600 }, deviceScaleFactor: 2 });
+  try {
+    const smallPage = await small.context.newPage();
+    smallPage.on('request', (request) => requests.push(request.url()));
+    await smallPage.goto(server.url);
+    await smallPage.waitForFunction(() => document.body.dataset.ready === 'true');
+    await smallPage.click('#Mn_Airfoil');
+    await smallPage.selectOption('#File1', 'naca4412.nca');
+    await smallPage.waitForFunction(() => document.body.dataset.pending === '0' && document.body.dataset.fileLoaded === 'true');
+    await smallPage.click('#Mn_Analysis');
+    await smallPage.click('#Mn_Vantrel');
+    await smallPage.click('#Mn_Numerical');
+    await smallPage.waitForFunction(() => document.body.dataset.pending === '0' && document.getElementById('Text_CL').value !== '');
+    const form = await smallPage.$eval('#Form1', (e) => e.getBoundingClientRect().toJSON());
+    assert.ok(form.right <= 800 && form.bottom <= 600, 'the form fits the window');
+    const canvas = await smallPage.$eval('#Picture_CL', (c) => ({ backing: c.width, shown: c.getBoundingClientRect().width }));
+    assert.equal(canvas.backing, Math.round(canvas.shown * 2), 'backing store at the device pixel ratio');
+    await smallPage.screenshot({ path: path.join(screenshots, 'numerical-800x600@2x.png') });
+  } finally {
+    await small.close();
+  }
+});
+
+test('the one-file page works from file://', async () => {
+  await openPage(`file://${path.join(pageFolder, 'standalone.html')}`);
+  await page.click('#Mn_Airfoil');
+  await page.selectOption('#File1', 'parabola.nca');
+  await settled();
+  await menu('Mn_Analysis', 'Mn_LumpVM');
+  await expectTextsLike(batchAfter(['open', path.join(samples, 'parabola.nca'), 'vortex']), 'from file://');
+});
+
+test('the served page opened from a file says what to do instead', async () => {
+  page = await browser.context.newPage();
+  await page.goto(`file://${path.join(pageFolder, 'index.html')}`);
+  const message = await page.waitForSelector('#messageBox[open]').then(() => page.textContent('#messageText'));
+  assert.match(message, /make web-serve[\s\S]*standalone\.html/);
+});
+
+test('no request leaves the page\'s own origin', () => {
+  const foreign = requests.filter((url) => !url.startsWith(server.url) && !/^(blob|data|file):/.test(url));
+  assert.deepEqual(foreign, []);
+});
