@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "app/name_text.h"
+#include "app/number_chars.h"
 #include "plot/log_log_plot.h"
 
 namespace vantrel {
@@ -12,9 +13,7 @@ namespace {
 // "-0" would read as a difference where there is none.
 std::string shortest(double value) {
   if (value == 0.0) value = 0.0;
-  char buffer[32];
-  const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
-  return std::string(buffer, result.ptr);
+  return shortestText(value);
 }
 
 std::string referenceLine(const ConvergenceStudy& study, int quantity) {

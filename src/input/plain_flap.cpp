@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "app/name_text.h"
+#include "app/number_chars.h"
 #include "app/text_rules.h"
 #include "input/camber_line.h"
 #include "input/read_data_file.h"
@@ -24,7 +25,7 @@ std::optional<double> wholeNumber(std::string_view text) {
   text = withoutBlanks(text);
   if (!text.empty() && text.front() == '+') text.remove_prefix(1);
   double value = 0.0;
-  const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
+  const auto result = parseDoubleChars(text.data(), text.data() + text.size(), value);
   if (text.empty() || result.ec != std::errc() || result.ptr != text.data() + text.size() ||
       !std::isfinite(value)) {
     return std::nullopt;
