@@ -70,6 +70,7 @@ bool sameFile(const FileIdentity& a, const FileIdentity& b) {
 }
 
 std::optional<FileIdentity> identityOf(int fd) {
+#ifdef STATX_BTIME
   struct statx status {};
   if (::statx(fd, "", AT_EMPTY_PATH, STATX_INO | STATX_BTIME, &status) != 0) return std::nullopt;
   FileIdentity identity{makedev(status.stx_dev_major, status.stx_dev_minor), status.stx_ino, {}};
@@ -78,6 +79,12 @@ std::optional<FileIdentity> identityOf(int fd) {
         static_cast<long long>(status.stx_btime.tv_sec) * 1000000000LL + status.stx_btime.tv_nsec;
   }
   return identity;
+#else
+  // Without statx (the browser's in-memory file system) the inode alone tells files apart.
+  struct stat status {};
+  if (::fstat(fd, &status) != 0) return std::nullopt;
+  return FileIdentity{status.st_dev, status.st_ino, {}};
+#endif
 }
 
 std::optional<off_t> sizeOf(int fd) {
