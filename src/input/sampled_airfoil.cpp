@@ -71,15 +71,6 @@ std::variant<SampledSource, std::string> ownSource(std::istream& in, const std::
   return source;
 }
 
-MonotoneCubic curveOf(const std::vector<ContourPoint>& surface) {
-  std::vector<double> x, y;
-  for (const auto& point : surface) {
-    x.push_back(point.x);
-    y.push_back(point.y);
-  }
-  return MonotoneCubic(std::move(x), std::move(y));
-}
-
 }  // namespace
 
 std::variant<SampledSource, std::string> sampledSourceOf(const std::string& path, double Pi) {
@@ -94,8 +85,8 @@ std::variant<SampledSource, std::string> sampledSourceOf(const std::string& path
 }
 
 StationTable sampledAtCosineStations(const ChordSurfaces& surfaces, int stations) {
-  const MonotoneCubic upper = curveOf(surfaces.upper);
-  const MonotoneCubic lower = curveOf(surfaces.lower);
+  const MonotoneCubic upper = surfaceCurve(surfaces.upper);
+  const MonotoneCubic lower = surfaceCurve(surfaces.lower);
   const double pi = 4 * std::atan(1.0);
   StationTable table;
   for (int i = 0; i < stations; ++i) {

@@ -35,15 +35,6 @@ std::vector<double> cosineStations(int stations) {
   return x;
 }
 
-MonotoneCubic curveOf(const std::vector<ContourPoint>& surface) {
-  std::vector<double> x, y;
-  for (const auto& point : surface) {
-    x.push_back(point.x);
-    y.push_back(point.y);
-  }
-  return MonotoneCubic(std::move(x), std::move(y));
-}
-
 // Whether the program's reader would take the name for a quoted one: it passes over a byte-order
 // mark and blanks before it looks for the opening quote.
 bool readsAsQuoted(std::string_view name) {
@@ -101,8 +92,8 @@ std::variant<std::string, ConvertError> dataFileText(const std::string& name,
                                                      const std::string& note,
                                                      const ChordSurfaces& surfaces, int stations,
                                                      std::string_view fileLabel) {
-  const MonotoneCubic upper = curveOf(surfaces.upper);
-  const MonotoneCubic lower = curveOf(surfaces.lower);
+  const MonotoneCubic upper = surfaceCurve(surfaces.upper);
+  const MonotoneCubic lower = surfaceCurve(surfaces.lower);
   std::string text = nameItem(name);
   text.append(kLineEnd).append(note).append(kLineEnd);
   text.append("xU yU xL yL").append(kLineEnd);

@@ -9,8 +9,8 @@
 #include <optional>
 
 #include "app/name_text.h"
-#include "input/convert_message.h"
 #include "app/number_chars.h"
+#include "input/convert_message.h"
 
 namespace vantrel {
 namespace {
@@ -354,6 +354,15 @@ std::variant<ForeignContour, ConvertError> readForeignContour(std::istream& in,
   }
   for (const auto& point : points) contour.loop.push_back(toPoint(point));
   return contour;
+}
+
+MonotoneCubic surfaceCurve(const std::vector<ContourPoint>& surface) {
+  std::vector<double> x, y;
+  for (const auto& point : surface) {
+    x.push_back(point.x);
+    y.push_back(point.y);
+  }
+  return MonotoneCubic(std::move(x), std::move(y));
 }
 
 }  // namespace vantrel

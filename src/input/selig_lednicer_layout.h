@@ -7,6 +7,7 @@
 #include <variant>
 #include <vector>
 
+#include "input/monotone_cubic.h"
 #include "input/selig_lednicer_converter.h"
 
 namespace vantrel {
@@ -45,5 +46,8 @@ struct ForeignContour {
 // numbers and the counts; the geometry is checked when the contour is normalised.
 std::variant<ForeignContour, ConvertError> readForeignContour(std::istream& in,
                                                               std::string_view fileLabel);
+
+// One surface, from the leading edge to the trailing edge, as the curve its stations are read from.
+MonotoneCubic surfaceCurve(const std::vector<ContourPoint>& surface);
 
 }  // namespace vantrel
