@@ -83,6 +83,12 @@ Double2 operator/(Double2 a, Double2 b) {
   return quickTwoSum(q1, q2) + q3;
 }
 
+// The whole number nearest v (|v| < 2^51), ties to even, without a library call.
+double nearestWhole(double v) {
+  constexpr double kShift = 0x1.8p52;
+  return (v + kShift) - kShift;
+}
+
 Double2 scaled(Double2 a, int exponent) {
   return {std::ldexp(a.hi, exponent), std::ldexp(a.lo, exponent)};
 }
@@ -122,7 +128,7 @@ struct Reduced {
 
 // Cody and Waite: pi/2 in 25-bit pieces, so k * piece is exact while |k| < 2^28.
 Reduced reduceModerate(double x) {
-  const double k = std::nearbyint(x / kHalfPi.hi);
+  const double k = nearestWhole(x / kHalfPi.hi);
   Double2 r = twoSum(x - k * kHalfPiPieces[0], -k * kHalfPiPieces[1]);
   for (int i = 2; i < 6; ++i) r = r + -k * kHalfPiPieces[i];
   return {r, static_cast<int>(static_cast<long long>(k) & 3)};
@@ -209,6 +215,7 @@ Reduced reduceLarge(double x) {
 }
 
 Reduced reduce(double x) {
+  if (std::fabs(x) <= kHalfPi.hi / 2) return {{x, 0}, 0};
   return std::fabs(x) < 0x1p28 ? reduceModerate(x) : reduceLarge(x);
 }
 
@@ -240,13 +247,50 @@ struct SinCos {
 
 // sin and cos of |r| <= pi/4 from the nearest table angle j/64 and the small rest.
 SinCos sinCosReduced(Double2 r) {
-  const int j = static_cast<int>(std::nearbyint(r.hi * 64));
+  const int j = static_cast<int>(nearestWhole(r.hi * 64));
   const Double2 d = r + static_cast<double>(-j) / 64;
   const Double2 sinD = sinSmall(d);
   const Double2 cosD = cosSmall(d);
   const Double2 sinJ = j < 0 ? -kSinTable[-j] : kSinTable[j];
   const Double2 cosJ = kCosTable[j < 0 ? -j : j];
   return {sinJ * cosD + cosJ * sinD, cosJ * cosD - sinJ * sinD};
+}
+
+// A cheaper first evaluation of sin r or cos r, the series' tails in plain doubles: within
+// 2^-64 of the result. Most results round the same way at both ends of that interval; the rest
+// are evaluated in full.
+double quickSinOrCos(Double2 r, bool cosine) {
+  const int j = static_cast<int>(nearestWhole(r.hi * 64));
+  const Double2 d = r + static_cast<double>(-j) / 64;
+  const double dh = d.hi;
+  const double d2 = dh * dh;
+  const double sinTail = dh * d2 * (-1.0 / 6 + d2 * (1.0 / 120 + d2 * (-1.0 / 5040 + d2 / 362880)));
+  const double cosTail =
+      -(d2 / 2 + dh * d.lo) + d2 * d2 * (1.0 / 24 + d2 * (-1.0 / 720 + d2 / 40320));
+  const Double2 sinJ = j < 0 ? -kSinTable[-j] : kSinTable[j];
+  const Double2 cosJ = kCosTable[j < 0 ? -j : j];
+  Double2 value;
+  if (cosine) {
+    value = (cosJ - twoProduct(sinJ.hi, dh)) +
+            (cosJ.hi * cosTail - sinJ.hi * (d.lo + sinTail) - sinJ.lo * dh);
+  } else {
+    value = (sinJ + twoProduct(cosJ.hi, dh)) +
+            (sinJ.hi * cosTail + cosJ.hi * (d.lo + sinTail) + cosJ.lo * dh);
+  }
+  const double error = 0x1p-64 * std::fabs(value.hi);
+  const double up = value.hi + (value.lo + error);
+  const double down = value.hi + (value.lo - error);
+  if (up == down) return up;
+  const SinCos full = sinCosReduced(r);
+  return (cosine ? full.cos : full.sin).hi;
+}
+
+// sin x, or cos x = sin(x + pi/2).
+double sinOfShifted(double x, int quarterTurns) {
+  const Reduced reduced = reduce(x);
+  const int quadrant = (reduced.quadrant + quarterTurns) % 4;
+  const double value = quickSinOrCos(reduced.r, quadrant % 2 == 1);
+  return quadrant >= 2 ? -value : value;
 }
 
 SinCos sinCos(double x) {
@@ -279,7 +323,7 @@ Double2 atanSmall(Double2 t) {
 
 // atan z for 0 <= z <= 1: atan z = atan c + atan((z - c) / (1 + z c)), c = j/64 nearest z.
 Double2 atanAtMostOne(Double2 z) {
-  const int j = static_cast<int>(std::nearbyint(z.hi * 64));
+  const int j = static_cast<int>(nearestWhole(z.hi * 64));
   const double c = j / 64.0;
   const Double2 t = (z + -c) / (z * c + 1.0);
   return kAtanTable[j] + atanSmall(t);
@@ -296,13 +340,13 @@ Double2 firstQuadrantAngle(Double2 y, Double2 x) {
 double sin(double x) {
   if (!std::isfinite(x)) return x - x;
   if (std::fabs(x) < 0x1p-26) return x;  // x^3/6 is below half a unit of x
-  return sinCos(x).sin.hi;
+  return sinOfShifted(x, 0);
 }
 
 double cos(double x) {
   if (!std::isfinite(x)) return x - x;
   if (std::fabs(x) < 0x1p-27) return 1.0;  // x^2/2 is below half a unit of 1
-  return sinCos(x).cos.hi;
+  return sinOfShifted(x, 1);
 }
 
 double tan(double x) {
