@@ -1,7 +1,7 @@
 // The batch tool built for WebAssembly (as the page's module is) and the native one replay the
-// same actions on every sample and on real airfoil files, and write the same NACA sections.
-// Everything they write must agree byte for byte: reports, standard output, JSON, CSV and display
-// lists, every number to its last bit.
+// same actions on every sample and on real airfoil files, and write the same NACA sections and
+// convergence study. Everything they write must agree byte for byte: reports, standard output,
+// JSON, CSV, display lists and their axes, every number to its last bit.
 // usage: node wasm_matches_native.js NATIVE_BATCH WASM_BATCH_JS SAMPLES_FOLDER AIRFOILS_FOLDER
 'use strict';
 
@@ -13,7 +13,7 @@ const path = require('node:path');
 const test = require('node:test');
 
 const [nativeTool, wasmTool, samples, airfoils] = process.argv.slice(2).map((p) => path.resolve(p));
-const kOutputs = ['--workdir', 'w', '--json', '--plots', 'p', '--csv', 'c'];
+const kOutputs = ['--workdir', 'w', '--json', '--plots', 'p', '--axes', '--csv', 'c'];
 const kActions = [
   ['lsq', '4', 'free'], ['lsq', '7', 'alfa', '3.5'],
   ['lsq', '2', 'ends', 'alfa-scroll', '150', 'xm-scroll', '30'],
@@ -82,6 +82,7 @@ test('real airfoil files', () => {
   }
 });
 
-test('NACA sections', () => {
+test('NACA sections and a convergence study', () => {
   for (const args of kNaca) expectSameOutputs(`naca ${args.join(' ')}`, ['naca', ...args]);
+  expectSameOutputs('converge', ['converge', '4412', '--from', '10', '--to', '320', '--plots', 'p']);
 });
