@@ -30,7 +30,7 @@ const kNoWorker = 'The page cannot start its worker here. Serve the folder (make
 const link = new WorkerLink({
   startWorker,
   failure: kNoWorker,
-  onProgress: (fraction) => showProgress('Computing…', fraction),
+  onProgress: (fraction) => { if (!cancelling) showProgress('Computing…', fraction); },
   onRestore: (fraction) => showProgress('Cancelling…', fraction),
 });
 
@@ -44,10 +44,10 @@ function ask(kind, args = {}, transfer = []) {
 const kQuietStart = 300;
 let progressTimer;
 let progressShown = false;
+let cancelling = false;
 
 // The fraction done, as the desktop's progress dialog shows it; without one, a moving bar.
 function showProgress(caption, fraction) {
-  if (caption === 'Computing…' && $('progressBox').dataset.cancelling) return;
   const bar = $('progressBar');
   if (fraction === undefined) {
     bar.removeAttribute('value');
@@ -65,9 +65,8 @@ function openProgress() {
 }
 
 function cancelWork() {
-  const box = $('progressBox');
-  if (box.dataset.cancelling || !link.cancel()) return;
-  box.dataset.cancelling = 'true';
+  if (cancelling || !link.cancel()) return;
+  cancelling = true;
   $('progressCancel').disabled = true;
   showProgress('Cancelling…', 0);
 }
@@ -88,7 +87,7 @@ async function busy(work, onCancelled) {
     clearTimeout(progressTimer);
     if (progressShown) $('progressBox').close();
     progressShown = false;
-    delete $('progressBox').dataset.cancelling;
+    cancelling = false;
     $('progressCancel').disabled = false;
     delete document.body.dataset.busy;
   }
