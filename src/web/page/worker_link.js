@@ -27,7 +27,7 @@ class WorkerLink {
     this.failure = failure;
     this.onProgress = onProgress;
     this.onRestore = onRestore;
-    this.pending = new Map();  // id -> { message, transfer, resolve, reject }
+    this.pending = new Map();  // id -> { message, resolve, reject }
     this.log = [];  // the requests that changed the session, in the order sent
     this.nextId = 1;
     this.running = null;  // the id of the last handler or file read sent
@@ -59,6 +59,7 @@ class WorkerLink {
   heard({ id, progress, ...reply }) {
     if (id === undefined) {
       if (!this.restoring) this.onProgress(progress);
+      else this.onRestore((this.restoring.done + progress) / this.restoring.ids.size);
       return;
     }
     if (this.restoring && this.restoring.ids.has(id)) {
@@ -98,6 +99,7 @@ class WorkerLink {
     const cancelled = this.pending.get(this.running);
     if (!cancelled || !this.worker) return false;
     this.worker.terminate();
+    this.worker = null;
     this.pending.delete(this.running);
     this.log = this.log.filter((message) => message.id !== this.running);
     this.restore();
