@@ -62,6 +62,8 @@ function openProgress() {
   progressShown = true;
   for (const scrollBar of scrollBars.values()) scrollBar.stopRepeating();
   $('progressBox').showModal();
+  // Cancel does not keep the focus the box gave it, so a key still being typed cancels nothing.
+  $('progressCancel').blur();
 }
 
 function cancelWork() {
