@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "app/correctly_rounded.h"
 #include "app/headless_controls.h"
 #include "app/messages.h"
 #include "app/session.h"
@@ -112,7 +113,7 @@ MethodResult lumpedVortex(const Ortak& ortak, const Controls& form, double xM) {
   }
   // cl = cl(90°)·sin α + cl(0°)·cos α, which vanishes at tan α = −cl(0°)/cl(90°).
   const double Pi = ortak.Pi;
-  result.Alfa0 = std::atan2(-atZero->cl, atRight->cl) * 180 / Pi;
+  result.Alfa0 = cr::atan2(-atZero->cl, atRight->cl) * 180 / Pi;
   const auto atZeroLift = vortexAt(ortak, form, NumberToText(result.Alfa0), message);
   if (!atZeroLift) {
     result.message = message;

@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <memory>
 
+#include "app/correctly_rounded.h"
 #include "app/headless_controls.h"
 #include "app/name_text.h"
 #include "app/session.h"
@@ -148,7 +149,7 @@ std::optional<std::string> refusedStudyRange(int from, int to) {
 std::variant<ConvergenceStudy, StudyRefusal, StudyCancelled> runConvergenceStudy(
     const ConvergenceSettings& settings, const StudyProgress& progress) {
   if (auto refused = refusedStudyRange(settings.from, settings.to)) return StudyRefusal{*refused};
-  const double Pi = 4 * std::atan(1.0);
+  const double Pi = 4 * cr::atan(1.0);
   auto source = sourceOf(settings.source, Pi);
   if (auto* message = std::get_if<std::string>(&source)) return StudyRefusal{*message};
   const StationSource& stations = *std::get<std::unique_ptr<StationSource>>(source);

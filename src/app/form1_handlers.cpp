@@ -6,6 +6,7 @@
 #include <new>
 #include <vector>
 
+#include "app/correctly_rounded.h"
 #include "app/messages.h"
 #include "app/name_text.h"
 #include "app/text_rules.h"
@@ -84,7 +85,7 @@ bool Form1Handlers::guarded(Work&& work) {
 }
 
 void Form1Handlers::Form_Load() {
-  session_.ortak.Pi = 4.0 * std::atan(1.0);
+  session_.ortak.Pi = 4.0 * cr::atan(1.0);
   FileLoaded_ = false;
   session_.form.setFrameVisible(Frame::Frame_LeastSquares, false);
   session_.form.setLabelVisible(Label::Lbl_LSQ, false);

@@ -6,11 +6,12 @@
 #include <set>
 #include <vector>
 
+#include "app/correctly_rounded.h"
 #include "app/text_rules.h"
 #include "coefficients/gauss_e.h"
 #include "loads/results_log.h"
-#include "plot/picture_box.h"
 #include "plot/graphics.h"
+#include "plot/picture_box.h"
 
 namespace vantrel {
 namespace {
@@ -20,7 +21,7 @@ constexpr int kSamples = 20;  // segments of the fitted curve, x = 0 to 1 in ste
 
 // x^n for a whole n >= 0; x^0 is 1, also for x = 0.
 double power(double x, int n) {
-  return n == 0 ? 1.0 : std::pow(x, n);
+  return n == 0 ? 1.0 : cr::pow(x, n);
 }
 
 // The last station that both camber arrays reach.

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "app/correctly_rounded.h"
 #include "app/report_file.h"
 #include "app/text_rules.h"
 #include "loads/results_log.h"
@@ -60,7 +61,7 @@ Intervals intervalsOf(const Ortak& ortak, int stations) {
 double integralOf(int n, const Ortak& ortak, const Intervals& intervals, int stations) {
   double Integral = 0.0;
   for (int I = 1; I <= stations - 1; ++I) {
-    const double CosMean = (std::cos(n * ortak.Theta[I]) + std::cos(n * ortak.Theta[I + 1])) / 2;
+    const double CosMean = (cr::cos(n * ortak.Theta[I]) + cr::cos(n * ortak.Theta[I + 1])) / 2;
     Integral = Integral + intervals.DTheta[I] * (intervals.Slope[I] * CosMean);
   }
   return Integral;

@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 
+#include "app/correctly_rounded.h"
 #include "input/convert_message.h"
 
 namespace vantrel {
@@ -248,7 +249,7 @@ struct Placed {
 };
 
 double distance(const ContourPoint& point, double x, double y) {
-  return std::hypot(point.x - x, point.y - y);
+  return cr::hypot(point.x - x, point.y - y);
 }
 
 // Unit chord or percent of the chord, as most published files are: taken as they stand.
@@ -280,10 +281,10 @@ std::variant<Placed, ConvertError> turnedToChord(const std::vector<ContourPoint>
           checkNoseOnTheLeft(loop, leading, difference(trailing, loop[leading]), fileLabel)) {
     return *error;
   }
-  const double degrees = 45.0 / std::atan(1.0);
+  const double degrees = 45.0 / cr::atan(1.0);
   const ChordFrame frame{loop[leading].x, loop[leading].y,
                          std::ldexp(std::sqrt(dot(chord, chord)), exponent),
-                         std::atan2(chord.y, chord.x) * degrees, false};
+                         cr::atan2(chord.y, chord.x) * degrees, false};
   return Placed{leading, toChordFrame(points, points[leading], chord), frame};
 }
 

@@ -2,13 +2,15 @@
 
 #include <cmath>
 
+#include "app/correctly_rounded.h"
+
 namespace vantrel {
 
 double AngleCoordinate(double xC, double Pi) {
   const double t = 1.0 - 2.0 * xC;
   const double s = std::sqrt(1.0 - t * t);
   if (t == 0.0) return Pi / 2.0;
-  double Theta = std::atan(s / t);
+  double Theta = cr::atan(s / t);
   if (t < 0.0) Theta += Pi;
   return Theta;
 }

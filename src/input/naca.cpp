@@ -4,6 +4,7 @@
 #include <cmath>
 #include <numbers>
 
+#include "app/correctly_rounded.h"
 #include "input/station_file.h"
 
 namespace vantrel {
@@ -136,7 +137,7 @@ double halfThickness(double t, double x) {
 
 // Cosine spacing crowds the stations at both edges, where the contour bends most.
 double cosineStation(int i, int stations) {
-  return (1.0 - std::cos(std::numbers::pi * i / (stations - 1))) / 2.0;
+  return (1.0 - cr::cos(std::numbers::pi * i / (stations - 1))) / 2.0;
 }
 
 }  // namespace
@@ -153,11 +154,11 @@ std::optional<NacaSurfaces> nacaAirfoil(std::string_view designation, int statio
     const MeanLinePoint camber = meanLine(*shape, x);
     const double yt = halfThickness(shape->thickness, x);
     // The thickness stands perpendicular to the mean line.
-    const double angle = std::atan(camber.slope);
-    airfoil.xU.push_back(x - yt * std::sin(angle));
-    airfoil.yU.push_back(camber.y + yt * std::cos(angle));
-    airfoil.xL.push_back(x + yt * std::sin(angle));
-    airfoil.yL.push_back(camber.y - yt * std::cos(angle));
+    const double angle = cr::atan(camber.slope);
+    airfoil.xU.push_back(x - yt * cr::sin(angle));
+    airfoil.yU.push_back(camber.y + yt * cr::cos(angle));
+    airfoil.xL.push_back(x + yt * cr::sin(angle));
+    airfoil.yL.push_back(camber.y - yt * cr::cos(angle));
   }
   return airfoil;
 }

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <numbers>
 
+#include "app/correctly_rounded.h"
 #include "input/naca.h"
 
 namespace vantrel {
@@ -11,13 +12,13 @@ namespace {
 // With x = (1 − cos θ)/2 the slope k·(p − x) is k·(p − 1/2 + cos θ/2). These are the integrals
 // from 0 to θ of (p − 1/2 + cos θ/2)·cos nθ for n = 0, 1, 2; each is 0 at θ = 0.
 double integral0(double p, double theta) {
-  return (p - 0.5) * theta + std::sin(theta) / 2;
+  return (p - 0.5) * theta + cr::sin(theta) / 2;
 }
 double integral1(double p, double theta) {
-  return (p - 0.5) * std::sin(theta) + theta / 4 + std::sin(2 * theta) / 8;
+  return (p - 0.5) * cr::sin(theta) + theta / 4 + cr::sin(2 * theta) / 8;
 }
 double integral2(double p, double theta) {
-  return (p - 0.5) * std::sin(2 * theta) / 2 + std::sin(theta) / 4 + std::sin(3 * theta) / 12;
+  return (p - 0.5) * cr::sin(2 * theta) / 2 + cr::sin(theta) / 4 + cr::sin(3 * theta) / 12;
 }
 
 }  // namespace
@@ -31,7 +32,7 @@ std::optional<ThinAirfoilValues> nacaThinAirfoilValues(std::string_view designat
   const double p = camber->p;
   const double front = 2 * m / (p * p);             // slope factor ahead of p
   const double rear = 2 * m / ((1 - p) * (1 - p));  // and behind it
-  const double thetaP = std::acos(1 - 2 * p);
+  const double thetaP = cr::acos(1 - 2 * p);
   const auto over = [&](double (*integral)(double, double)) {
     return front * integral(p, thetaP) + rear * (integral(p, pi) - integral(p, thetaP));
   };

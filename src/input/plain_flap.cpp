@@ -4,6 +4,7 @@
 #include <charconv>
 #include <cmath>
 
+#include "app/correctly_rounded.h"
 #include "app/name_text.h"
 #include "app/number_chars.h"
 #include "app/text_rules.h"
@@ -76,7 +77,7 @@ std::variant<PlainFlap, std::string> flapFromText(const std::string& hingeText,
 AirfoilData deflectedAirfoil(const AirfoilData& undeflected, const PlainFlap& flap, double Pi) {
   AirfoilData airfoil = undeflected;
   if (flap.DEG == 0.0) return airfoil;
-  const double t = std::tan(flap.DEG * Pi / 180);
+  const double t = cr::tan(flap.DEG * Pi / 180);
   const auto turned = [&](double x, double y) { return x > flap.XH ? y - (x - flap.XH) * t : y; };
   for (int I = 1; I <= airfoil.NPoint; ++I) {
     airfoil.yU[I] = turned(airfoil.xU[I], airfoil.yU[I]);

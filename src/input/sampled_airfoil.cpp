@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "app/correctly_rounded.h"
 #include "input/camber_line.h"
 #include "input/convert_message.h"
 #include "input/monotone_cubic.h"
@@ -87,10 +88,10 @@ std::variant<SampledSource, std::string> sampledSourceOf(const std::string& path
 StationTable sampledAtCosineStations(const ChordSurfaces& surfaces, int stations) {
   const MonotoneCubic upper = surfaceCurve(surfaces.upper);
   const MonotoneCubic lower = surfaceCurve(surfaces.lower);
-  const double pi = 4 * std::atan(1.0);
+  const double pi = 4 * cr::atan(1.0);
   StationTable table;
   for (int i = 0; i < stations; ++i) {
-    const double x = (1 - std::cos(pi * i / (stations - 1))) / 2;
+    const double x = (1 - cr::cos(pi * i / (stations - 1))) / 2;
     table.xU.push_back(x);
     table.yU.push_back(upper(x));
     table.xL.push_back(x);

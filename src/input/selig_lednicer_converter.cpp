@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "app/correctly_rounded.h"
 #include "app/number_chars.h"
 #include "input/airfoil_normalise.h"
 #include "input/convert_message.h"
@@ -27,10 +28,10 @@ std::string coordinate(double value) {
 }
 
 std::vector<double> cosineStations(int stations) {
-  const double pi = 4 * std::atan(1.0);
+  const double pi = 4 * cr::atan(1.0);
   std::vector<double> x(static_cast<std::size_t>(stations));
   for (int i = 0; i < stations; ++i) {
-    x[static_cast<std::size_t>(i)] = (1 - std::cos(pi * i / (stations - 1))) / 2;
+    x[static_cast<std::size_t>(i)] = (1 - cr::cos(pi * i / (stations - 1))) / 2;
   }
   return x;
 }

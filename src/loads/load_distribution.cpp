@@ -4,6 +4,7 @@
 #include <optional>
 #include <vector>
 
+#include "app/correctly_rounded.h"
 #include "loads/aero_loads.h"
 #include "loads/curve_support.h"
 
@@ -25,12 +26,12 @@ double lastSineTerm(const Ortak& ortak) {
 // The load at an interior station, or none where sin Theta is zero (a repeated leading- or
 // trailing-edge point) or the value is not a number a plot can take.
 std::optional<double> stationLoad(const Ortak& ortak, double Theta) {
-  const double sinTheta = std::sin(Theta);
+  const double sinTheta = cr::sin(Theta);
   if (sinTheta == 0.0) return std::nullopt;
-  double load = coefficientOrZero(ortak.A, 0) * (std::cos(Theta) + 1) / sinTheta;
+  double load = coefficientOrZero(ortak.A, 0) * (cr::cos(Theta) + 1) / sinTheta;
   const double lastTerm = lastSineTerm(ortak);
   for (long n = 1; n <= lastTerm; ++n) {
-    load = load + coefficientOrZero(ortak.A, n) * std::sin(static_cast<double>(n) * Theta);
+    load = load + coefficientOrZero(ortak.A, n) * cr::sin(static_cast<double>(n) * Theta);
   }
   load = load * 2;
   if (!std::isfinite(load)) return std::nullopt;

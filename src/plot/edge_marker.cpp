@@ -4,6 +4,7 @@
 #include <cmath>
 #include <variant>
 
+#include "app/correctly_rounded.h"
 #include "plot/axes_layer.h"
 
 namespace vantrel {
@@ -33,7 +34,7 @@ Overlay operatingPointMarker(const PictureBox& picture, double width, double hei
   const double tipY = std::clamp(y, 1.0, height - 1.0);
   const double dx = x - tipX;
   const double dy = y - tipY;
-  const double length = std::hypot(dx, dy);
+  const double length = cr::hypot(dx, dy);
   if (!(length > 0) || !std::isfinite(length)) return overlay;
   const double ux = dx / length;
   const double uy = dy / length;

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "app/correctly_rounded.h"
 #include "app/messages.h"
 #include "app/name_text.h"
 #include "app/text_rules.h"
@@ -54,7 +55,7 @@ struct FreeStream {
 FreeStream freeStreamOf(const Session& session) {
   const double alfa = TextToNumber(session.form.text(TextBox::Text_Alfa));
   const double alfaR = (session.ortak.Pi * alfa) / 180;
-  return {std::cos(alfaR), std::sin(alfaR)};
+  return {cr::cos(alfaR), cr::sin(alfaR)};
 }
 
 // Flow through the panel at control point I induced by a unit vortex J, and in column M + 1 the
