@@ -19,7 +19,7 @@ const workerCode = [
 
 let html = read('index.html');
 html = html.replace('<link rel="stylesheet" href="page.css">', () => `<style>\n${read('page.css')}</style>`);
-for (const script of ['painter.js', 'scrollbar.js']) {
+for (const script of ['painter.js', 'scrollbar.js', 'worker_link.js']) {
   html = html.replace(`<script src="${script}"></script>`, () => `<script>\n${safe(read(script))}</script>`);
 }
 html = html.replace('<script src="page.js"></script>', () =>

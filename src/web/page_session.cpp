@@ -65,6 +65,7 @@ int integerOf(std::string_view text) {
 }  // namespace
 
 PageSession::PageSession(const std::string& workDir) : handlers_(ortak_, controls_, workDir) {
+  handlers_.session().progress = &progress_;
   handlers_.Form_Load();
 }
 

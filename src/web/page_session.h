@@ -6,11 +6,13 @@
 #include "app/form1_handlers.h"
 #include "app/ortak.h"
 #include "web/page_controls.h"
+#include "web/worker_progress.h"
 
 namespace vantrel::web {
 
 // One page's analysis: the shared state, the page's controls and the window's own handlers.
-// Every call returns the page's new state as JSON (see stateJson).
+// Every call returns the page's new state as JSON (see stateJson). Long work reports its progress
+// to the page while it runs (see WorkerProgress).
 class PageSession {
  public:
   explicit PageSession(const std::string& workDir);
@@ -32,6 +34,7 @@ class PageSession {
 
  private:
   std::string reply_;
+  WorkerProgress progress_;
   Ortak ortak_;
   PageControls controls_;
   Form1Handlers handlers_;

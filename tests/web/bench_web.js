@@ -53,7 +53,7 @@ async function pageMilliseconds(airfoil) {
 }
 
 function downloadSize() {
-  const files = ['index.html', 'page.css', 'page.js', 'painter.js', 'scrollbar.js', 'worker.js', 'vantrel.js', 'vantrel.wasm'];
+  const files = ['index.html', 'page.css', 'page.js', 'painter.js', 'scrollbar.js', 'worker_link.js', 'worker.js', 'vantrel.js', 'vantrel.wasm'];
   let raw = 0;
   let compressed = 0;
   for (const name of files) {

@@ -299,6 +299,52 @@ test('a bad file shows its message and keeps the previous airfoil and its report
   assert.ok((await downloaded('downloadVantrel')).equals(reportBefore), 'the report of the previous airfoil stays');
 });
 
+// Starts the lumped vortex method (long on thousands of panels) and waits until the progress box
+// has shown its percentage rise.
+async function longWorkUnderWay() {
+  await page.click('#Mn_Analysis');
+  await page.click('#Mn_LumpVM');
+  const percent = () => page.evaluate(() => document.getElementById('progressBox').open &&
+      Number(document.getElementById('progressText').textContent.match(/^Computing… (\d+)%$/)?.[1] ?? -1));
+  await page.waitForFunction(() => /^Computing… \d+%$/.test(document.getElementById('progressText').textContent));
+  const first = await percent();
+  await page.waitForFunction((shown) => Number(document.getElementById('progressText').textContent.match(/\d+/)) > shown, first);
+  assert.ok((await percent()) < 100, 'the work is still running');
+}
+
+test('Cancel stops long work: everything as before, input sent meanwhile handled once', async () => {
+  await openPage(server.url);
+  const file = path.join(scratch, 'naca2412_4001.nca');
+  fs.writeFileSync(file, spawnSync(batchTool, ['naca', '2412', '--stations', '4001']).stdout);
+  await chooseFile(file);
+  await menu('Mn_Analysis', 'Mn_Vantrel', 'Mn_Numerical');
+  const before = { texts: await texts(), vantrel: await downloaded('downloadVantrel'), poly5: await downloaded('downloadPoly5') };
+
+  await longWorkUnderWay();
+  await page.screenshot({ path: path.join(screenshots, 'progress-1280x900.png') });
+  await page.click('#progressCancel');
+  await settled();
+  assert.equal(await page.isVisible('#progressBox'), false);
+  assert.deepEqual(await texts(), before.texts);
+  assert.ok((await downloaded('downloadVantrel')).equals(before.vantrel), 'Vantrel.txt as before');
+  assert.ok((await downloaded('downloadPoly5')).equals(before.poly5), 'Poly5.txt as before');
+
+  // A degree typed and CALCULATE pressed while the work runs (as in its first moments, before the
+  // box takes the input) come after the Cancel, once, in a session rebuilt as it was.
+  await longWorkUnderWay();
+  await page.evaluate(() => {
+    document.getElementById('Text_N').value = '3';
+    document.getElementById('Text_N').dispatchEvent(new Event('input'));
+    document.getElementById('Cmnd_LSQM').click();
+  });
+  await page.keyboard.press('Escape');
+  await settled();
+  const batch = batchAfter(['open', file, 'numerical', 'lsq', '3']);
+  await expectTextsLike(batch, 'after Cancel');
+  assert.ok((await downloaded('downloadVantrel')).equals(batch.vantrel), 'Vantrel.txt after Cancel');
+  assert.ok((await downloaded('downloadPoly5')).equals(batch.poly5), 'Poly5.txt after Cancel');
+});
+
 test('a small high-density screen: the whole form fits and the pictures are crisp', async () => {
   const small = await launch({ viewport: { width: 800, height: 600 }, deviceScaleFactor: 2 });
   try {

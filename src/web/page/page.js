@@ -27,62 +27,71 @@ function startWorker() {
 
 const kNoWorker = 'The page cannot start its worker here. Serve the folder (make web-serve) ' +
     'or open standalone.html, which also works from a file.';
-let worker = null;
-try {
-  worker = startWorker();
-} catch (error) {
-  console.error(error);
-}
-const pending = new Map();
-let nextRequest = 1;
-let busyCount = 0;
-let progressTimer;
-
-if (worker) {
-  worker.onmessage = (event) => {
-    const { id, ...reply } = event.data;
-    const request = pending.get(id);
-    pending.delete(id);
-    if (reply.error) request.reject(new Error(reply.error));
-    else request.resolve(reply);
-  };
-  // A worker script that cannot be loaded (a page opened from a file) fails every request.
-  worker.onerror = (event) => {
-    event.preventDefault();
-    for (const request of pending.values()) request.reject(new Error(kNoWorker));
-    pending.clear();
-    worker = null;
-  };
-}
+const link = new WorkerLink({
+  startWorker,
+  failure: kNoWorker,
+  onProgress: (fraction) => { if (!cancelling) showProgress('Computing…', fraction); },
+  onRestore: (fraction) => showProgress('Cancelling…', fraction),
+});
 
 function ask(kind, args = {}, transfer = []) {
-  if (!worker) return Promise.reject(new Error(kNoWorker));
-  const id = nextRequest++;
-  return new Promise((resolve, reject) => {
-    pending.set(id, { resolve, reject });
-    worker.postMessage({ id, kind, ...args }, transfer);
-  });
+  return link.ask(kind, args, transfer);
 }
 
-// Long work shows a working sign with the time it has taken; short work shows nothing.
-async function busy(label, work) {
-  if (busyCount++ === 0) {
-    const started = performance.now();
-    progressTimer = setInterval(() => {
-      $('progress').hidden = false;
-      $('progressText').textContent =
-          `${label}: working… ${((performance.now() - started) / 1000).toFixed(1)} s`;
-    }, 200);
+// --- Progress and Cancel --------------------------------------------------------------------
+
+// Work shorter than this ends before the progress box would be worth reading.
+const kQuietStart = 300;
+let progressTimer;
+let progressShown = false;
+let cancelling = false;
+
+// The fraction done, as the desktop's progress dialog shows it; without one, a moving bar.
+function showProgress(caption, fraction) {
+  const bar = $('progressBar');
+  if (fraction === undefined) {
+    bar.removeAttribute('value');
+    $('progressText').textContent = caption;
+  } else {
+    bar.value = fraction;
+    $('progressText').textContent = `${caption} ${Math.floor(fraction * 100)}%`;
   }
+}
+
+function openProgress() {
+  progressShown = true;
+  for (const scrollBar of scrollBars.values()) scrollBar.stopRepeating();
+  $('progressBox').showModal();
+  // Cancel does not keep the focus the box gave it, so a key still being typed cancels nothing.
+  $('progressCancel').blur();
+}
+
+function cancelWork() {
+  if (cancelling || !link.cancel()) return;
+  cancelling = true;
+  $('progressCancel').disabled = true;
+  showProgress('Cancelling…', 0);
+}
+
+// An action's work with the progress box shown once it has run for a moment; a cancelled
+// action leaves the page showing the state it had before.
+async function busy(work, onCancelled) {
+  showProgress('Computing…');
+  progressTimer = setTimeout(openProgress, kQuietStart);
   document.body.dataset.busy = 'true';
   try {
     return await work();
+  } catch (error) {
+    if (!(error instanceof Cancelled)) throw error;
+    if (onCancelled) onCancelled();
+    return await ask('state');
   } finally {
-    if (--busyCount === 0) {
-      clearInterval(progressTimer);
-      $('progress').hidden = true;
-      delete document.body.dataset.busy;
-    }
+    clearTimeout(progressTimer);
+    if (progressShown) $('progressBox').close();
+    progressShown = false;
+    cancelling = false;
+    $('progressCancel').disabled = false;
+    delete document.body.dataset.busy;
   }
 }
 
@@ -230,9 +239,9 @@ function actionShown() {
   document.body.dataset.pending = String(actionsPending);
 }
 
-function perform(label, request) {
+function perform(label, request, onCancelled) {
   document.body.dataset.pending = String(++actionsPending);
-  actionChain = actionChain.then(() => busy(label, request)).then(showState, (error) => {
+  actionChain = actionChain.then(() => busy(request, onCancelled)).then(showState, (error) => {
     console.error(error);
     actionShown();
     return showMessages([`The page could not complete "${label}": ${error.message}`]);
@@ -240,8 +249,8 @@ function perform(label, request) {
   return actionChain;
 }
 
-function handler(name, argument) {
-  return perform(name, () => ask('act', { handler: name, argument }));
+function handler(name, argument, onCancelled) {
+  return perform(name, () => ask('act', { handler: name, argument }), onCancelled);
 }
 
 async function openFile(file) {
@@ -311,8 +320,16 @@ function setUpControls() {
     $(option).addEventListener('change', () => { if ($(option).checked) ask('select', { option }); });
   }
   $('Cmnd_LSQM').addEventListener('click', () => handler('Cmnd_LSQM_Click'));
-  scrollBars.set('HScroll_Alfa', new ScrollBar($('HScroll_Alfa'), (v) => handler('HScroll_Alfa_Change', v)));
-  scrollBars.set('HScroll_xM', new ScrollBar($('HScroll_xM'), (v) => handler('HScroll_xM_Change', v)));
+  for (const name of ['HScroll_Alfa', 'HScroll_xM']) {
+    const bar = new ScrollBar($(name), (value, previous) =>
+      handler(`${name}_Change`, value, () => bar.putBackIfAt(value, previous)));
+    scrollBars.set(name, bar);
+  }
+  $('progressCancel').addEventListener('click', cancelWork);
+  $('progressBox').addEventListener('cancel', (event) => {
+    event.preventDefault();
+    cancelWork();
+  });
   $('messageOk').addEventListener('click', () => $('messageBox').close());
   $('aboutClose').addEventListener('click', () => { $('About').hidden = true; });
 }

@@ -1,6 +1,6 @@
 // A horizontal scroll bar as the window has it: arrows step by 1, the track pages by 10, the
 // keyboard does both; a dragged thumb changes nothing until it is let go at another value.
-// Every settled change calls onChange(value); a held arrow repeats until stopRepeating().
+// Every settled change calls onChange(value, previous); a held arrow repeats until stopRepeating().
 'use strict';
 
 class ScrollBar {
@@ -47,10 +47,18 @@ class ScrollBar {
   set(value) {
     const clamped = Math.min(this.maximum, Math.max(0, Math.round(value)));
     if (clamped === this.value) return false;
+    const previous = this.value;
     this.value = clamped;
     this.showValue(clamped);
-    this.onChange(clamped);
+    this.onChange(clamped, previous);
     return true;
+  }
+
+  // A change whose work was cancelled: the thumb goes back, unless it has moved on since.
+  putBackIfAt(value, previous) {
+    if (this.value !== value) return;
+    this.value = previous;
+    this.showValue(previous);
   }
 
   holdArrow(button, direction) {
@@ -103,7 +111,7 @@ class ScrollBar {
       this.thumb.removeEventListener('pointercancel', release);
       if (dragged !== grabbedValue) {
         this.value = dragged;
-        this.onChange(dragged);
+        this.onChange(dragged, grabbedValue);
       }
     };
     this.thumb.addEventListener('pointermove', move);

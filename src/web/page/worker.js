@@ -1,5 +1,6 @@
 // Runs the module off the page's thread, so long work (thousands of panels) leaves the page
-// alive. Requests are taken one at a time, in the order the page sent them.
+// alive. Requests are taken one at a time, in the order the page sent them; while a handler runs,
+// its progress is posted to the page as { progress: fraction }.
 'use strict';
 
 if (typeof createVantrelModule === 'undefined') importScripts('vantrel.js');
@@ -14,7 +15,8 @@ function moduleOptions() {
   return { wasmBinary: Uint8Array.from(atob(vantrelWasmBase64), (c) => c.charCodeAt(0)) };
 }
 
-const ready = createVantrelModule(moduleOptions()).then((module) => {
+const onProgress = (fraction) => self.postMessage({ progress: fraction });
+const ready = createVantrelModule({ ...moduleOptions(), onProgress }).then((module) => {
   module.FS.mkdir(kWorkFolder);
   module.FS.mkdir(kUploadFolder);
   const call = (name, result, types) => module.cwrap(name, result, types);
@@ -56,6 +58,9 @@ const requests = {
   start(m) {
     const samples = m.module.FS.readdir('/samples').filter((n) => /\.(nca|dat)$/i.test(n)).sort();
     return replyWithState(m, m.api.state(m.session), { samples });
+  },
+  state(m) {
+    return replyWithState(m, m.api.state(m.session));
   },
   act(m, { handler, argument }) {
     const started = performance.now();
