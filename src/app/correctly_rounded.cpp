@@ -256,10 +256,21 @@ SinCos sinCosReduced(Double2 r) {
   return {sinJ * cosD + cosJ * sinD, cosJ * cosD - sinJ * sinD};
 }
 
-// A cheaper first evaluation of sin r or cos r, the series' tails in plain doubles: within
-// 2^-64 of the result. Most results round the same way at both ends of that interval; the rest
-// are evaluated in full.
-double quickSinOrCos(Double2 r, bool cosine) {
+SinCos sinCos(double x);
+
+// A cheaper first evaluation: pi/2 in two 25-bit pieces and a double, then the series' tails in
+// plain doubles. It is within 2^-64 of the result, plus what the shorter pi/2 may cost; most
+// results round the same way at both ends of that interval, and only the rest are evaluated in
+// full.
+bool quickSinOrCos(double x, int quarterTurns, double& result) {
+  if (!(std::fabs(x) < 0x1p28)) return false;
+  double k = 0;
+  Double2 r{x, 0};
+  if (std::fabs(x) > kHalfPi.hi / 2) {
+    k = nearestWhole(x / kHalfPi.hi);
+    r = twoSum(x - k * kHalfPiPieces[0], -k * kHalfPiPieces[1]) + -k * kHalfPiAfterTwoPieces;
+  }
+  const int quadrant = static_cast<int>((static_cast<long long>(k) + quarterTurns) & 3);
   const int j = static_cast<int>(nearestWhole(r.hi * 64));
   const Double2 d = r + static_cast<double>(-j) / 64;
   const double dh = d.hi;
@@ -270,27 +281,27 @@ double quickSinOrCos(Double2 r, bool cosine) {
   const Double2 sinJ = j < 0 ? -kSinTable[-j] : kSinTable[j];
   const Double2 cosJ = kCosTable[j < 0 ? -j : j];
   Double2 value;
-  if (cosine) {
+  if (quadrant % 2 == 1) {
     value = (cosJ - twoProduct(sinJ.hi, dh)) +
             (cosJ.hi * cosTail - sinJ.hi * (d.lo + sinTail) - sinJ.lo * dh);
   } else {
     value = (sinJ + twoProduct(cosJ.hi, dh)) +
             (sinJ.hi * cosTail + cosJ.hi * (d.lo + sinTail) + cosJ.lo * dh);
   }
-  const double error = 0x1p-64 * std::fabs(value.hi);
+  const double error = 0x1p-64 * std::fabs(value.hi) + (std::fabs(k) + 1) * 0x1p-104;
   const double up = value.hi + (value.lo + error);
   const double down = value.hi + (value.lo - error);
-  if (up == down) return up;
-  const SinCos full = sinCosReduced(r);
-  return (cosine ? full.cos : full.sin).hi;
+  if (up != down) return false;
+  result = quadrant >= 2 ? -up : up;
+  return true;
 }
 
 // sin x, or cos x = sin(x + pi/2).
 double sinOfShifted(double x, int quarterTurns) {
-  const Reduced reduced = reduce(x);
-  const int quadrant = (reduced.quadrant + quarterTurns) % 4;
-  const double value = quickSinOrCos(reduced.r, quadrant % 2 == 1);
-  return quadrant >= 2 ? -value : value;
+  double result = 0;
+  if (quickSinOrCos(x, quarterTurns, result)) return result;
+  const SinCos s = sinCos(x);
+  return quarterTurns == 0 ? s.sin.hi : s.cos.hi;
 }
 
 SinCos sinCos(double x) {
