@@ -2,7 +2,7 @@
 
 #include <QBuffer>
 #include <QColor>
-#include <QFileInfo>
+#include <QFile>
 #include <QFont>
 #include <QFontMetricsF>
 #include <QImage>
@@ -12,8 +12,11 @@
 #include <QSvgGenerator>
 #include <algorithm>
 #include <cmath>
+#include <filesystem>
 #include <optional>
+#include <string_view>
 
+#include "app/report_file.h"
 #include "plot/edge_marker.h"
 #include "plot/overlay.h"
 #include "plot/picture_box.h"
@@ -136,33 +139,27 @@ QByteArray pictureSvgBytes(const PictureBox& picture, int width, int height,
   return bytes;
 }
 
-QString savePicturePng(const PictureBox& picture, const QString& fileName, int width, int height,
-                       const PictureLayers& layers) {
-  QImage image(width, height, QImage::Format_RGB32);
-  {
-    QPainter painter(&image);
-    paintPicture(picture, painter, QRectF(0, 0, width, height), layers);
-  }
-  if (!image.save(fileName, "PNG")) {
-    return QStringLiteral("Could not write \"%1\".").arg(QFileInfo(fileName).fileName());
+namespace {
+// Written as the reports are: whole or not at all, never through a symbolic link.
+QString writePictureFile(const QString& fileName, const QByteArray& bytes) {
+  const std::filesystem::path path(QFile::encodeName(fileName).toStdString());
+  if (bytes.isEmpty())
+    return QString::fromStdString(reportFailureMessage(path, "nothing to write"));
+  if (auto reason = replaceFile(path, std::string_view(bytes.constData(), bytes.size()))) {
+    return QString::fromStdString(reportFailureMessage(path, *reason));
   }
   return {};
+}
+}  // namespace
+
+QString savePicturePng(const PictureBox& picture, const QString& fileName, int width, int height,
+                       const PictureLayers& layers) {
+  return writePictureFile(fileName, picturePngBytes(picture, width, height, layers));
 }
 
 QString savePictureSvg(const PictureBox& picture, const QString& fileName, int width, int height,
                        const PictureLayers& layers) {
-  QSvgGenerator generator;
-  generator.setFileName(fileName);
-  generator.setSize(QSize(width, height));
-  generator.setViewBox(QRect(0, 0, width, height));
-  generator.setTitle(QStringLiteral("QEB-Vantrel"));
-  QPainter painter;
-  if (!painter.begin(&generator)) {
-    return QStringLiteral("Could not write \"%1\".").arg(QFileInfo(fileName).fileName());
-  }
-  paintPicture(picture, painter, QRectF(0, 0, width, height), layers);
-  painter.end();
-  return {};
+  return writePictureFile(fileName, pictureSvgBytes(picture, width, height, layers));
 }
 
 }  // namespace vantrel

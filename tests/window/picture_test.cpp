@@ -2,6 +2,7 @@
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QImageReader>
 #include <QMenu>
@@ -119,9 +120,26 @@ class PictureTest : public QObject {
     PictureBox box(kPictureBack);
     const QString name = scratch.filePath("no-such-folder/plot.png");
     const QString error = savePicture(box, {name, PictureFormat::Png}, QSize(100, 50));
-    QVERIFY(error.contains("plot.png"));
+    QCOMPARE(error, QString("Could not write \"plot.png\": No such file or directory."));
     QVERIFY(!savePicture(box, {scratch.filePath("big.png"), PictureFormat::Png}, QSize(0, 50))
                  .isEmpty());
+  }
+
+  // A name that is a symbolic link gets a picture of its own; what the link pointed at stays.
+  void savingOverALinkLeavesItsTargetAlone() {
+    ScratchFolder scratch;
+    PictureBox box(kPictureBack);
+    drawSample(box);
+    const QString target = scratch.filePath("notes.txt");
+    const QString name = scratch.filePath("plot.png");
+    QFile notes(target);
+    QVERIFY(notes.open(QIODevice::WriteOnly) && notes.write("keep") == 4);
+    notes.close();
+    QVERIFY(QFile::link(target, name));
+    QCOMPARE(savePicture(box, {name, PictureFormat::Png}, QSize(80, 40)), QString());
+    QCOMPARE(readFileBytes(target), QByteArray("keep"));
+    QVERIFY(!QFileInfo(name).isSymLink());
+    QCOMPARE(QImage(name).size(), QSize(80, 40));
   }
 
   void copiesToTheClipboard() {
