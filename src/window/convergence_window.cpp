@@ -13,9 +13,11 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 #include <cmath>
+#include <filesystem>
 
 #include "app/convergence_table.h"
 #include "app/name_text.h"
+#include "app/report_file.h"
 #include "app/text_rules.h"
 #include "plot/log_log_plot.h"
 #include "window/picture_export.h"
@@ -211,10 +213,10 @@ void ConvergenceWindow::showStudy() {
 
 QString ConvergenceWindow::saveTable(const QString& fileName) const {
   if (!study_) return QString();
-  QFile file(fileName);
-  const QByteArray bytes = QByteArray::fromStdString(ConvergenceCsv(*study_));
-  if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.flush()) {
-    return QStringLiteral("Could not write \"%1\".").arg(fileName);
+  // Written as the reports are: whole or not at all, never through a symbolic link.
+  const std::filesystem::path path(QFile::encodeName(fileName).toStdString());
+  if (auto reason = replaceFile(path, ConvergenceCsv(*study_))) {
+    return QString::fromStdString(reportFailureMessage(path, *reason));
   }
   return QString();
 }
