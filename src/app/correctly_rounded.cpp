@@ -219,25 +219,22 @@ Reduced reduce(double x) {
   return std::fabs(x) < 0x1p28 ? reduceModerate(x) : reduceLarge(x);
 }
 
+// c[n] s^(n/2) - c[n-2] s^(n/2 - 1) + ... down to c[0] or c[1], by Horner's rule in s = x^2:
+// the even or odd terms of a Taylor series whose signs alternate, divided by x for the odd ones.
+Double2 alternatingSeries(const Double2* coefficients, int highest, Double2 square) {
+  const auto term = [&](int n) { return (n / 2) % 2 == 0 ? coefficients[n] : -coefficients[n]; };
+  Double2 sum = term(highest);
+  for (int n = highest - 2; n >= 0; n -= 2) sum = sum * square + term(n);
+  return sum;
+}
+
 // Taylor series of sin and cos for |d| <= 1/128: terms to d^13 and d^12 reach 2^-110.
 Double2 sinSmall(Double2 d) {
-  const Double2 d2 = d * d;
-  Double2 sum = kInverseFactorial[13];
-  for (int n = 11; n >= 1; n -= 2) {
-    const Double2 term = ((n / 2) % 2 == 0) ? kInverseFactorial[n] : -kInverseFactorial[n];
-    sum = sum * d2 + term;
-  }
-  return sum * d;
+  return alternatingSeries(kInverseFactorial, 13, d * d) * d;
 }
 
 Double2 cosSmall(Double2 d) {
-  const Double2 d2 = d * d;
-  Double2 sum = kInverseFactorial[12];
-  for (int n = 10; n >= 0; n -= 2) {
-    const Double2 term = ((n / 2) % 2 == 0) ? kInverseFactorial[n] : -kInverseFactorial[n];
-    sum = sum * d2 + term;
-  }
-  return sum;
+  return alternatingSeries(kInverseFactorial, 12, d * d);
 }
 
 struct SinCos {
@@ -323,13 +320,7 @@ SinCos sinCos(double x) {
 
 // Taylor series of atan for |t| <= 1/128: terms to t^17 reach 2^-110.
 Double2 atanSmall(Double2 t) {
-  const Double2 t2 = t * t;
-  Double2 sum = kInverse[17];
-  for (int n = 15; n >= 1; n -= 2) {
-    const Double2 term = ((n / 2) % 2 == 0) ? kInverse[n] : -kInverse[n];
-    sum = sum * t2 + term;
-  }
-  return sum * t;
+  return alternatingSeries(kInverse, 17, t * t) * t;
 }
 
 // atan z for 0 <= z <= 1: atan z = atan c + atan((z - c) / (1 + z c)), c = j/64 nearest z.
