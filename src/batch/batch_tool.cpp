@@ -81,7 +81,7 @@ int runActions(const RunCommand& command, std::ostream& out, std::ostream& err) 
   // A progress line only where a person watches it: never into a file or a pipe.
   std::optional<TerminalProgress> progress;
   if (&err == &std::cerr && standardErrorIsTerminal()) {
-    progress.emplace(err);
+    progress.emplace(err, progressQuietStart());
     runner.setProgress(&*progress);
   }
   bool ok = replay(runner, command.actions, err, progress ? &*progress : nullptr);

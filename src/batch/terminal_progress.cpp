@@ -3,19 +3,22 @@
 #include <unistd.h>
 
 #include <cmath>
+#include <cstdlib>
 #include <string>
+
+#ifdef __EMSCRIPTEN__
+#include <emscripten.h>
+#endif
 
 namespace vantrel::batch {
 namespace {
 
-// Work shorter than this ends before a line would be worth reading.
-constexpr std::chrono::milliseconds kQuietStart{300};
 constexpr const char* kLinePrefix = "\rqeb-vantrel-batch: working, ";
 
 }  // namespace
 
 bool TerminalProgress::proceed(double fractionDone) {
-  if (Clock::now() - actionStart_ < kQuietStart) return true;
+  if (Clock::now() - actionStart_ < quietStart_) return true;
   const int percent = static_cast<int>(std::floor(100 * fractionDone));
   if (percent != shownPercent_) {
     shownPercent_ = percent;
@@ -36,8 +39,29 @@ void TerminalProgress::finishAction() {
   shownPercent_ = -1;
 }
 
+#ifdef __EMSCRIPTEN__
+// The C library of the WebAssembly build calls every standard stream a terminal, pipes and files
+// included; node knows what the stream really is.
+bool standardErrorIsTerminal() {
+  // clang-format off
+  return EM_ASM_INT({
+    return (typeof process === 'object' && process.stderr && process.stderr.isTTY) ? 1 : 0;
+  }) == 1;
+  // clang-format on
+}
+#else
 bool standardErrorIsTerminal() {
   return isatty(STDERR_FILENO) == 1;
+}
+#endif
+
+std::chrono::milliseconds progressQuietStart() {
+  const char* setting = std::getenv("VANTREL_PROGRESS_DELAY_MS");
+  if (setting == nullptr || *setting == '\0') return kDefaultQuietStart;
+  char* end = nullptr;
+  const long milliseconds = std::strtol(setting, &end, 10);
+  if (*end != '\0' || milliseconds < 0) return kDefaultQuietStart;
+  return std::chrono::milliseconds(milliseconds);
 }
 
 }  // namespace vantrel::batch

@@ -11,7 +11,8 @@ namespace vantrel::batch {
 // a moment, rewritten in place as the percentage grows, and wiped when the action ends.
 class TerminalProgress : public Progress {
  public:
-  explicit TerminalProgress(std::ostream& terminal) : terminal_(terminal) {}
+  TerminalProgress(std::ostream& terminal, std::chrono::milliseconds quietStart)
+      : terminal_(terminal), quietStart_(quietStart) {}
 
   bool proceed(double fractionDone) override;
   // Marks the start of an action; wipes the line of the previous one.
@@ -22,11 +23,19 @@ class TerminalProgress : public Progress {
   using Clock = std::chrono::steady_clock;
 
   std::ostream& terminal_;
+  std::chrono::milliseconds quietStart_;
   Clock::time_point actionStart_ = Clock::now();
   int shownPercent_ = -1;
 };
 
+// Work shorter than this ends before a progress line would be worth reading.
+constexpr std::chrono::milliseconds kDefaultQuietStart{300};
+
 // Whether standard error is a terminal a person watches.
 bool standardErrorIsTerminal();
+
+// How long an action runs before its progress line shows: VANTREL_PROGRESS_DELAY_MS when it
+// holds a whole number of milliseconds, else the default.
+std::chrono::milliseconds progressQuietStart();
 
 }  // namespace vantrel::batch

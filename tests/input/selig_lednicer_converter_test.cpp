@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <chrono>
 #include <cmath>
 #include <sstream>
 #include <string>
@@ -515,24 +514,22 @@ TEST(ConvertToDataFile, UnitChordFileIsTakenAsItStands) {
   }
 }
 
-// A million points convert in a second or two; the bound only catches a search that grows with
-// the square of the count. The instrumented build of the sanitizers runs the conversion tens of
-// times slower, so there a tenth of the points, still far beyond what a quadratic search finishes.
+// A dense file converts to the same airfoil as one of ordinary size. How fast it converts is the
+// converter benchmark's to measure; a search that grows with the square of the count would keep
+// this test from ever finishing. The instrumented build of the sanitizers runs tens of times
+// slower, so there a tenth of the points.
 #if defined(__SANITIZE_ADDRESS__)
 constexpr int kDensePointsPerSurface = 50000;
 #else
 constexpr int kDensePointsPerSurface = 500000;
 #endif
 
-TEST(ConvertToDataFile, AMillionPointsConvertInSeconds) {
+TEST(ConvertToDataFile, AMillionPointsConvert) {
   const std::string file = test::seligNaca2412Text(kDensePointsPerSurface);
-  const auto start = std::chrono::steady_clock::now();
   std::istringstream in(file);
   const auto converted = convertAirfoil(in, "dense.dat");
-  const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
   ASSERT_TRUE(std::holds_alternative<ConvertedFile>(converted))
       << std::get<ConvertError>(converted).message;
-  EXPECT_LT(took.count(), 30.0);
   const Converted out = parseOutput(std::get<ConvertedFile>(converted).text);
   // The same airfoil as a file of ordinary size, but for how finely the nose is resolved.
   expectSameStations(out, convert(test::seligNaca2412Text(2000), kDefaultStations), 1e-4);

@@ -52,6 +52,9 @@ async function launch(options = {}) {
     args: ['--headless', '--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
       '--disable-background-networking', '--disable-component-update', '--disable-sync'],
   });
+  // Every wait is for an event of the page, however slowly a loaded machine brings it; ctest's
+  // timeout is the one bound.
+  context.setDefaultTimeout(0);
   const close = async () => {
     await context.close();
     fs.rmSync(profile, { recursive: true, force: true });

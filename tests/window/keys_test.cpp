@@ -109,10 +109,10 @@ class KeysTest : public QObject {
     QCOMPARE(m.Mn_View->title(), QString("&View"));
     QCOMPARE(m.Mn_About->text(), QString("A&bout"));
     QTest::keyClick(&form, Qt::Key_A, Qt::AltModifier);
-    QTRY_VERIFY(form.widgets().Frame_IOWindow->isVisible());
+    QTRY_VERIFY_WITH_TIMEOUT(form.widgets().Frame_IOWindow->isVisible(), 60000);
 
     QTest::keyClick(&form, Qt::Key_Q, Qt::ControlModifier);
-    QTRY_VERIFY(!form.isVisible());
+    QTRY_VERIFY_WITH_TIMEOUT(!form.isVisible(), 60000);
   }
 
   void axesAndValuesAreOffAtFirstAndRemembered() {

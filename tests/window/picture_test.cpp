@@ -75,7 +75,7 @@ class PictureTest : public QObject {
     form.menu().Mn_Polynomial->trigger();
     form.Mn_Numerical_Click();  // with no airfoil it only tells
     QCOMPARE(log.messages(), QStringList{"Open an airfoil data file"});
-    QTRY_VERIFY(hasRedAround(widget->grab().toImage(), widget->height() / 2));
+    QTRY_VERIFY_WITH_TIMEOUT(hasRedAround(widget->grab().toImage(), widget->height() / 2), 60000);
   }
 
   void formatFollowsNameOrFilter() {

@@ -96,7 +96,7 @@ class ScrollBarTest : public QObject {
     QCOMPARE(w.Text_Alfa->text(), QString("5"));
     QVERIFY(w.Text_CL->text() != clAtZero);
     // The lift plot on screen moved its operating point with the angle.
-    QTRY_VERIFY(w.Picture_CL->grab().toImage() != before);
+    QTRY_VERIFY_WITH_TIMEOUT(w.Picture_CL->grab().toImage() != before, 60000);
   }
 
  private:
