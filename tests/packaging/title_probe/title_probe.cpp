@@ -46,7 +46,8 @@ class TitleProbePlugin : public QGenericPlugin {
   QObject* create(const QString& key, const QString& specification) override {
     Q_UNUSED(key);
     Q_UNUSED(specification);
-    auto* probe = new TitleProbe(QCoreApplication::instance());
+    // Without a parent: the application deletes the objects its generic plugins create.
+    auto* probe = new TitleProbe;
     QCoreApplication::instance()->installEventFilter(probe);
     return probe;
   }
