@@ -14,7 +14,8 @@ CMAKE_FLAGS ?=
 # Extra arguments for the benchmark program, e.g. BENCH_ARGS=--benchmark_repetitions=5
 BENCH_ARGS ?=
 
-.PHONY: all deps configure build run test test-sanitize bench fuzz clean web web-serve bench-web
+.PHONY: all deps configure build run test test-sanitize bench fuzz clean web web-serve bench-web \
+  package web-dist
 
 all: build
 
@@ -62,6 +63,10 @@ fuzz: deps
 web: deps
 	@scripts/build-web $(WEB_BUILD)
 
+# The page as one archive a static web server serves as it is: $(WEB_BUILD)/qeb-vantrel-web-*.zip
+web-dist: web
+	cmake --build $(WEB_BUILD) --target vantrel_web_dist
+
 web-serve: web
 	@echo "QEB-Vantrel in the browser: http://127.0.0.1:$(WEB_PORT)/  (Ctrl+C stops it)"
 	cd $(WEB_BUILD)/page && python3 -m http.server $(WEB_PORT) --bind 127.0.0.1
@@ -70,6 +75,10 @@ web-serve: web
 # batch tool; prints both times and their ratio.
 bench-web: build web
 	node tests/web/bench_web.js $(BUILD)/src/batch/qeb-vantrel-batch $(WEB_BUILD)/page
+
+# The Debian package (CPack's DEB generator) of what `cmake --install` installs, in $(BUILD).
+package: build
+	cd $(BUILD) && cpack -G DEB
 
 run: build
 	@scripts/run-window $(BUILD)
