@@ -59,7 +59,12 @@ FreeStream freeStreamOf(const Session& session) {
 }
 
 // Flow through the panel at control point I induced by a unit vortex J, and in column M + 1 the
-// free stream's share with its sign changed; R(I) keeps that right-hand side.
+// free stream's share with its sign changed; R(I) keeps that right-hand side. The panel's normal
+// is (SinP, CosP) (SinP is the negative of the slope's sine), and a lifting vortex induces
+// (dy, -dx) / (2 pi r^2) at the control point, so the flow across the panel from vortex J is
+// -(CosP dx - SinP dy) / (2 pi r^2). The description's "+" before SinP flips the term that couples
+// the vortex's height offset with the panel's slope: equal on a flat plate, it converges to a
+// wrong lift on every cambered line (issue 26).
 // Returns nothing when the progress asked to stop.
 std::optional<Matrix> influenceSystem(const VortexPanels& panels, double Pi, FreeStream stream,
                                       std::vector<double>& R, Progress* progress) {
@@ -77,7 +82,7 @@ std::optional<Matrix> influenceSystem(const VortexPanels& panels, double Pi, Fre
       const double dx = panels.xCP[I] - panels.xV[J];
       const double dy = panels.yCP[I] - panels.yV[J];
       const double r2 = dx * dx + dy * dy;
-      row[J] = (panels.CosP[I] * dx + panels.SinP[I] * dy) / 2 / r2 / Pi;
+      row[J] = (panels.CosP[I] * dx - panels.SinP[I] * dy) / 2 / r2 / Pi;
     }
     R[I] = panels.CosP[I] * stream.sa + panels.SinP[I] * stream.ca;
     row[M + 1] = R[I];

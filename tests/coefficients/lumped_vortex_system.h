@@ -33,7 +33,7 @@ inline Matrix influenceMatrix(const Ortak& ortak, double alfaDegrees) {
       const double dx = panels.xCP[I] - panels.xV[J];
       const double dy = panels.yCP[I] - panels.yV[J];
       const double r2 = dx * dx + dy * dy;
-      K(I, J) = (panels.CosP[I] * dx + panels.SinP[I] * dy) / 2 / r2 / ortak.Pi;
+      K(I, J) = (panels.CosP[I] * dx - panels.SinP[I] * dy) / 2 / r2 / ortak.Pi;
     }
     K(I, M + 1) = panels.CosP[I] * sa + panels.SinP[I] * ca;
   }
