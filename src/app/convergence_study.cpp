@@ -139,10 +139,15 @@ std::optional<std::string> refusedStudyRange(int from, int to) {
     return "The study starts at 1 to " + std::to_string(kMostPanels) + " panels, not " +
            std::to_string(from) + ".";
   }
-  if (to < from || to > kMostPanels) {
-    return "The study ends at " + std::to_string(from) + " to " + std::to_string(kMostPanels) +
-           " panels, not " + std::to_string(to) + ".";
+  // Ending before it starts, the study is told where it may end: at its start or later.
+  const std::string ends = from == kMostPanels ? "at " + std::to_string(kMostPanels) + " panels"
+                                               : "at " + std::to_string(from) + " to " +
+                                                     std::to_string(kMostPanels) + " panels";
+  if (to < from) {
+    return "The study ends at " + std::to_string(to) + " panels, before it starts at " +
+           std::to_string(from) + "; it must end " + ends + ".";
   }
+  if (to > kMostPanels) return "The study ends " + ends + ", not " + std::to_string(to) + ".";
   return std::nullopt;
 }
 

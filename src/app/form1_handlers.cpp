@@ -140,9 +140,15 @@ void Form1Handlers::Cmnd_LSQM_Click() {
     form.showMessage(kOpenAirfoilMessage);
     return;
   }
-  const double typed = TextToNumber(form.text(TextBox::Text_N));
+  const std::string typedText = form.text(TextBox::Text_N);
+  const double typed = TextToNumber(typedText);
   const bool capped = typed > 5;
   const double degree = capped ? 5 : typed;
+  // "-1e400" reads as the lowest double: the message quotes what was typed, not its 309 digits.
+  if (!capped && TextNumberBeyondDoubles(typedText)) {
+    form.showMessage(notAWholeDegreeMessage(LeadingNumberText(typedText)));
+    return;
+  }
   if (auto reason = refusedDegree(session.ortak, degree)) {
     if (capped) form.showMessage(kDegreeCapMessage);
     form.showMessage(*reason);

@@ -109,7 +109,10 @@ std::string quotedForMessage(std::string_view bytes, std::size_t maxCharacters) 
     if (characters == maxCharacters) return shown + "...";
     const std::size_t length = utf8SequenceLength(text, i);
     const unsigned char lead = static_cast<unsigned char>(text[i]);
-    if (lead < 0x20 || lead == 0x7F) {
+    // C0 controls, DEL and the C1 controls U+0080..U+009F (U+009B starts an escape sequence in
+    // many terminals as ESC [ does).
+    const bool c1 = length == 2 && lead == 0xC2 && static_cast<unsigned char>(text[i + 1]) < 0xA0;
+    if (lead < 0x20 || lead == 0x7F || c1) {
       shown += '?';
     } else {
       shown.append(text, i, length);

@@ -6,6 +6,7 @@
 #include <cerrno>
 #include <variant>
 
+#include "app/name_text.h"
 #include "app/temporary_file.h"
 
 namespace vantrel {
@@ -145,7 +146,8 @@ std::optional<std::string> appendToReport(ReportVersion& version, const std::fil
 }
 
 std::string reportFailureMessage(const std::filesystem::path& path, const std::string& reason) {
-  return "Could not write \"" + path.filename().string() + "\": " + reason + ".";
+  return "Could not write \"" + quotedForMessage(path.filename().string(), 200) + "\": " + reason +
+         ".";
 }
 
 }  // namespace vantrel

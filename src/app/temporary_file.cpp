@@ -33,12 +33,29 @@ bool lockWithoutWaiting(int fd) {
   return ::flock(fd, LOCK_EX | LOCK_NB) == 0;
 }
 
+// Whether a lock taken on `held` keeps others out: a second, independent opening of the same file
+// must then fail to take it. Under node (the WebAssembly build) flock succeeds and does nothing,
+// so every file would look abandoned, and one run would delete another's live temporary.
+bool locksExclude(const std::filesystem::path& candidate, const struct stat& held) {
+  Descriptor second(::open(candidate.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK));
+  if (!second.isOpen()) return false;
+  struct stat opened {};
+  if (::fstat(second.get(), &opened) != 0 || opened.st_dev != held.st_dev ||
+      opened.st_ino != held.st_ino) {
+    return false;
+  }
+  return !lockWithoutWaiting(second.get());
+}
+
 void removeIfAbandoned(const std::filesystem::path& candidate) {
   Descriptor file(::open(candidate.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK));
   if (!file.isOpen()) return;
   struct stat opened {};
   if (::fstat(file.get(), &opened) != 0 || !S_ISREG(opened.st_mode)) return;
   if (!lockWithoutWaiting(file.get())) return;  // a live writer still holds it
+  // Without locks that exclude, a live writer's file cannot be told from an abandoned one: it
+  // stays (a killed run's file is then left behind, which costs only its bytes).
+  if (!locksExclude(candidate, opened)) return;
   struct stat named {};
   if (::lstat(candidate.c_str(), &named) != 0) return;
   if (named.st_dev == opened.st_dev && named.st_ino == opened.st_ino) ::unlink(candidate.c_str());

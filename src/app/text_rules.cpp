@@ -140,24 +140,51 @@ std::string shortestPlain(const Fixed& fixed) {
 
 }  // namespace
 
-double TextToNumber(std::string_view text) {
+namespace {
+
+// The number at the start of a text box as typed ("-1e400"), without the blanks before it.
+std::string_view leadingNumber(std::string_view text) {
   const std::size_t start = text.find_first_not_of(" \t");
-  if (start == std::string_view::npos) return 0.0;
+  if (start == std::string_view::npos) return {};
   text.remove_prefix(start);
-  const std::size_t length = numericPrefixLength(text);
-  if (length == 0) return 0.0;
-  std::string_view number = text.substr(0, length);
+  return text.substr(0, numericPrefixLength(text));
+}
+
+struct TypedNumber {
+  double value = 0.0;
+  bool beyondDoubles = false;  // the magnitude typed exceeds the largest double
+};
+
+TypedNumber typedNumber(std::string_view text) {
+  std::string_view number = leadingNumber(text);
+  if (number.empty()) return {};
   const bool negative = number.front() == '-';
   if (number.front() == '+' || number.front() == '-') number.remove_prefix(1);
-  double value = 0.0;
-  const auto [end, error] = parseDoubleChars(number.data(), number.data() + number.size(), value);
+  TypedNumber typed;
+  const auto [end, error] =
+      parseDoubleChars(number.data(), number.data() + number.size(), typed.value);
   if (error == std::errc::result_out_of_range) {
     // Too large a magnitude saturates; too small a one is zero.
-    const bool tooLarge = number.find_first_of("eE") == std::string_view::npos ||
+    typed.beyondDoubles = number.find_first_of("eE") == std::string_view::npos ||
                           number[number.find_first_of("eE") + 1] != '-';
-    value = tooLarge ? std::numeric_limits<double>::max() : 0.0;
+    typed.value = typed.beyondDoubles ? std::numeric_limits<double>::max() : 0.0;
   }
-  return negative ? -value : value;
+  if (negative) typed.value = -typed.value;
+  return typed;
+}
+
+}  // namespace
+
+double TextToNumber(std::string_view text) {
+  return typedNumber(text).value;
+}
+
+bool TextNumberBeyondDoubles(std::string_view text) {
+  return typedNumber(text).beyondDoubles;
+}
+
+std::string LeadingNumberText(std::string_view text) {
+  return std::string(leadingNumber(text));
 }
 
 std::string NumberToText(double value, int decimals) {

@@ -9,6 +9,13 @@ namespace vantrel {
 // optional point and fraction, and an optional exponent. Text without such a start counts as 0.
 double TextToNumber(std::string_view text);
 
+// Whether that number's magnitude lies beyond the largest double ("1e999"), which TextToNumber
+// gives as the largest double: a value the user did not type.
+bool TextNumberBeyondDoubles(std::string_view text);
+
+// That number as typed ("-1e400"), for a message that must not quote 309 digits.
+std::string LeadingNumberText(std::string_view text);
+
 // A result for a text box: rounded to `decimals` places (a tie to the even digit), then written
 // in its shortest plain form ("-0.0393", "0.345", "3"; never "-0").
 std::string NumberToText(double value, int decimals);

@@ -6,6 +6,7 @@
 
 #include "app/name_text.h"
 #include "input/naca.h"
+#include "input/read_data_file.h"
 #include "input/selig_lednicer_converter.h"
 
 namespace vantrel::batch {
@@ -16,17 +17,12 @@ std::string cannotRead(const std::string& label, const std::string& reason) {
   return "Cannot read \"" + quotedForMessage(label, 200) + "\": " + reason + ".";
 }
 
-std::string fileLabelOf(const std::string& path) {
-  const std::filesystem::path file(path);
-  return file.has_filename() ? file.filename().string() : path;
-}
-
 }  // namespace
 
 int runNaca(const NacaCommand& command, std::ostream& out, std::ostream& err) {
   const auto airfoil = nacaAirfoil(command.designation, command.stations);
   if (!airfoil) {
-    err << "qeb-vantrel-batch: naca: \"" << command.designation
+    err << "qeb-vantrel-batch: naca: \"" << quotedForMessage(command.designation, 200)
         << "\" is not a NACA 4- or 5-digit designation this generator covers\n";
     return 1;
   }
@@ -36,21 +32,12 @@ int runNaca(const NacaCommand& command, std::ostream& out, std::ostream& err) {
 }
 
 int runConvert(const ConvertCommand& command, std::ostream& out, std::ostream& err) {
-  const std::string label = fileLabelOf(command.file);
-  std::error_code statusError;
-  const auto status = std::filesystem::status(command.file, statusError);
+  // The same reader and checks as `open`: a pipe, a device or a file beyond the cap is refused
+  // before a byte is read.
   std::ifstream in;
-  if (status.type() == std::filesystem::file_type::directory) {
-    err << "qeb-vantrel-batch: convert: " << cannotRead(label, "it is a folder, not a file")
-        << "\n";
-    return 1;
-  }
-  in.open(command.file, std::ios::binary);
-  if (!in) {
-    const bool missing = status.type() == std::filesystem::file_type::not_found;
-    err << "qeb-vantrel-batch: convert: "
-        << cannotRead(label, missing ? "the file does not exist" : "the file cannot be opened")
-        << "\n";
+  std::string label;
+  if (auto refused = openAirfoilForReading(command.file, in, label)) {
+    err << "qeb-vantrel-batch: convert: " << *refused << "\n";
     return 1;
   }
   try {

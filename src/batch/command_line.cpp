@@ -4,6 +4,7 @@
 #include <cmath>
 #include <map>
 
+#include "app/name_text.h"
 #include "app/number_chars.h"
 #include "batch/sweep_angles.h"
 #include "input/naca.h"
@@ -44,6 +45,12 @@ class ArgumentReader {
   const std::vector<std::string>& arguments_;
   std::size_t next_ = 0;
 };
+
+// A word of the command line as a message quotes it: control characters as "?", so that an escape
+// sequence reaches the terminal as text.
+std::string shown(const std::string& word) {
+  return "\"" + quotedForMessage(word, 200) + "\"";
+}
 
 UsageError missing(const std::string& action, const std::string& what) {
   return {action + ": missing " + what};
@@ -97,7 +104,7 @@ std::optional<UsageError> completeAction(Action& action, const std::string& name
       const auto value = strictInteger(values[0], 0, highest);
       if (!value) {
         return UsageError{name + ": VALUE must be a whole number from 0 to " +
-                          std::to_string(highest) + ", not \"" + values[0] + "\""};
+                          std::to_string(highest) + ", not " + shown(values[0])};
       }
       action.value = *value;
       return std::nullopt;
@@ -135,7 +142,7 @@ std::optional<UsageError> readOption(const std::string& option, ArgumentReader& 
     return std::nullopt;
   }
   if (option != "--workdir" && option != "--plots" && option != "--csv") {
-    return UsageError{"unknown option \"" + option + "\""};
+    return UsageError{"unknown option " + shown(option)};
   }
   const auto folder = reader.take();
   if (!folder || folder->empty()) return UsageError{option + ": missing DIR"};
@@ -155,7 +162,7 @@ Command parseRun(ArgumentReader& reader) {
       continue;
     }
     const auto found = actionNames().find(word);
-    if (found == actionNames().end()) return UsageError{"unknown action \"" + word + "\""};
+    if (found == actionNames().end()) return UsageError{"unknown action " + shown(word)};
     std::vector<std::string> values;
     for (int i = 0; i < found->second.argumentCount; ++i) {
       auto value = reader.take();
@@ -191,7 +198,7 @@ Command parseGenerator(ArgumentReader& reader, const std::string& command, Gener
   generator = Generator{*subject, generator.stations};
   while (!reader.done()) {
     const std::string word = *reader.take();
-    if (word != "--stations") return UsageError{command + ": unexpected \"" + word + "\""};
+    if (word != "--stations") return UsageError{command + ": unexpected " + shown(word)};
     const auto count = reader.take();
     const auto stations = count ? strictInteger(*count, 2, mostStations) : std::nullopt;
     if (!stations) {
@@ -212,7 +219,8 @@ Command parseConverge(ArgumentReader& reader) {
   while (!reader.done()) {
     const std::string option = *reader.take();
     const auto value = reader.take();
-    if (option == "--plots" && value && !value->empty()) {
+    if (option == "--plots") {
+      if (!value || value->empty()) return UsageError{"converge: --plots: missing DIR"};
       converge.plotsDir = std::filesystem::path(*value);
     } else if (option == "--alfa") {
       const auto alfa = value ? strictNumber(*value) : std::nullopt;
@@ -223,7 +231,7 @@ Command parseConverge(ArgumentReader& reader) {
       if (!count) return UsageError{"converge: " + option + " needs a whole number of panels"};
       (option == "--from" ? converge.from : converge.to) = *count;
     } else {
-      return UsageError{"converge: unexpected \"" + option + "\""};
+      return UsageError{"converge: unexpected " + shown(option)};
     }
   }
   return converge;

@@ -151,11 +151,12 @@ void closedFormCoefficients(Ortak& ortak, const std::vector<double>& CPoly) {
 
 }  // namespace
 
+std::string notAWholeDegreeMessage(const std::string& shown) {
+  return "The degree of the polynomial must be a whole number from 0 to 5, not " + shown + ".";
+}
+
 std::optional<std::string> refusedDegree(const Ortak& ortak, double degree) {
-  if (!isWholeDegree(degree)) {
-    return "The degree of the polynomial must be a whole number from 0 to 5, not " +
-           NumberToText(degree) + ".";
-  }
+  if (!isWholeDegree(degree)) return notAWholeDegreeMessage(NumberToText(degree));
   const std::size_t stations = distinctCamberX(ortak);
   if (degree >= static_cast<double>(stations)) {
     const int needed = static_cast<int>(degree) + 1;

@@ -304,8 +304,21 @@ std::optional<std::string> reversedOrder(const AirfoilData& airfoil) {
          "); list them from the leading edge (x = 0) to the trailing edge (x = 1)";
 }
 
+// A camber line needs two stations: with fewer, every method would show zeros as if they were
+// results.
+constexpr std::size_t kLeastStations = 2;
+
+std::string tooFewStations(std::size_t stations) {
+  return "the file holds " + std::to_string(stations) + (stations == 1 ? " station" : " stations") +
+         "; an airfoil needs at least " + std::to_string(kLeastStations);
+}
+
 std::variant<AirfoilData, ReadFailure> buildAirfoil(std::string name, const StationNumbers& read,
                                                     std::string_view fileLabel, double Pi) {
+  if (read.stationLines.size() < kLeastStations) {
+    if (read.decimalComma) return decimalCommaFailure(fileLabel, *read.decimalComma);
+    return failure(fileLabel, tooFewStations(read.stationLines.size()));
+  }
   AirfoilData airfoil;
   airfoil.AirfoilName = std::move(name);
   airfoil.NPoint = static_cast<int>(read.stationLines.size());

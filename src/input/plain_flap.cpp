@@ -46,6 +46,13 @@ std::string degreeSign(const std::string& name) {
   return beyondAscii && bytesToUtf8(name) == name ? "\xC2\xB0" : "\xB0";
 }
 
+// A hinge or deflection as the airfoil's name gives it: the text boxes' 15 digits, unless those
+// would name another number (a hinge at 0.9999999999999999 is not "at 1").
+std::string nameNumber(double value) {
+  std::string text = NumberToText(value);
+  return TextToNumber(text) == value ? text : shortestText(value);
+}
+
 void formCamberLine(AirfoilData& airfoil, double Pi) {
   for (int I = 1; I <= airfoil.NPoint; ++I) {
     airfoil.yC[I] = (airfoil.yU[I] + airfoil.yL[I]) / 2;
@@ -84,8 +91,8 @@ AirfoilData deflectedAirfoil(const AirfoilData& undeflected, const PlainFlap& fl
     airfoil.yL[I] = turned(airfoil.xL[I], airfoil.yL[I]);
   }
   formCamberLine(airfoil, Pi);
-  airfoil.AirfoilName += ", flap " + NumberToText(flap.DEG) + degreeSign(undeflected.AirfoilName) +
-                         " at " + NumberToText(flap.XH);
+  airfoil.AirfoilName += ", flap " + nameNumber(flap.DEG) + degreeSign(undeflected.AirfoilName) +
+                         " at " + nameNumber(flap.XH);
   return airfoil;
 }
 

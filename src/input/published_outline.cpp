@@ -79,6 +79,47 @@ std::optional<ClosedLoop> closedToTheTrailingEdge(const std::vector<ContourPoint
   return closed;
 }
 
+// Whether the points are one airfoil's outline as the converter takes it, closed to the trailing
+// edge where a surface stops one point short of it.
+bool isOutline(const std::vector<ContourPoint>& loop, std::string_view fileLabel) {
+  if (std::holds_alternative<ChordSurfaces>(normaliseToChord(loop, fileLabel))) return true;
+  const auto closed = loop.size() > 5 ? closedToTheTrailingEdge(loop) : std::nullopt;
+  return closed && std::holds_alternative<ChordSurfaces>(normaliseToChord(closed->loop, fileLabel));
+}
+
+// Where a second element (a flap, a slat) starts when the file gives its points straight after
+// the first one, with no name line between them: the loop has passed its nose and come back to
+// its first point, at least three points follow that are not all one point (padding), and the
+// loop up to there is an airfoil of its own.
+std::optional<std::size_t> secondOutlineStart(const std::vector<ContourPoint>& loop,
+                                              std::string_view fileLabel) {
+  constexpr double kNearTheStart = 0.02;  // of the chord, as for a surface stopping short
+  constexpr std::size_t kLeastPoints = 3;
+  if (loop.size() < 6) return std::nullopt;
+  std::size_t nose = 0;
+  double left = loop[0].x, right = loop[0].x;
+  for (std::size_t j = 1; j + kLeastPoints < loop.size(); ++j) {
+    if (loop[j].x < loop[nose].x) nose = j;
+    left = std::min(left, loop[j].x);
+    right = std::max(right, loop[j].x);
+    const double near = kNearTheStart * (right - left);
+    const auto isNear = [&](std::size_t k) {
+      return squaredDistance(loop[k], loop.front()) <= near * near;
+    };
+    if (nose == 0 || nose >= j || !isNear(j)) continue;
+    while (j + 1 + kLeastPoints <= loop.size() && isNear(j + 1)) ++j;  // the nearest of the run
+    const std::size_t start = j + 1;
+    const bool padding = std::all_of(loop.begin() + static_cast<std::ptrdiff_t>(start), loop.end(),
+                                     [&](const auto& p) { return samePoint(p, loop[start]); });
+    if (loop.size() - start < kLeastPoints || padding) return std::nullopt;
+    const std::vector<ContourPoint> first(loop.begin(),
+                                          loop.begin() + static_cast<std::ptrdiff_t>(start));
+    if (isOutline(first, fileLabel)) return start;
+    return std::nullopt;
+  }
+  return std::nullopt;
+}
+
 }  // namespace
 
 std::variant<ChordSurfaces, ConvertError> publishedOutline(const ForeignContour& contour,
@@ -102,6 +143,13 @@ std::variant<ChordSurfaces, ConvertError> publishedOutline(const ForeignContour&
     }
   }
   if (std::holds_alternative<ConvertError>(surfaces)) {
+    // A flap or slat given straight after the airfoil would otherwise be told as a point
+    // outside the chord.
+    if (const auto second = secondOutlineStart(loop, fileLabel)) {
+      return ConvertError{convertingFile(fileLabel) + ", line " +
+                          std::to_string(loop[*second].line) +
+                          " starts a second outline; only single-element airfoils can be read."};
+    }
     const auto stray = pastTheClosing(loop);
     const auto end = loop.begin() + static_cast<std::ptrdiff_t>(stray.value_or(0));
     if (stray &&

@@ -75,14 +75,12 @@ void writeCoordinateReport(Session& session) {
 
 }  // namespace
 
-bool openAirfoilFile(Session& session, const std::string& path, std::ifstream& in,
-                     std::string& fileLabel) {
+std::optional<std::string> openAirfoilForReading(const std::string& path, std::ifstream& in,
+                                                 std::string& fileLabel) {
   const std::filesystem::path file(path);
   fileLabel = file.has_filename() ? file.filename().string() : path;
   if (auto refused = refusedKindOrSize(file)) {
-    session.form.showMessage("Cannot read \"" + quotedForMessage(fileLabel, 200) +
-                             "\": " + *refused + ".");
-    return false;
+    return "Cannot read \"" + quotedForMessage(fileLabel, 200) + "\": " + *refused + ".";
   }
   errno = 0;
   std::error_code statusError;
@@ -91,8 +89,16 @@ bool openAirfoilFile(Session& session, const std::string& path, std::ifstream& i
   if (!isFolder) in.open(file, std::ios::binary);
   if (isFolder || !in) {
     const int openError = errno;
-    session.form.showMessage("Cannot read \"" + quotedForMessage(fileLabel, 200) +
-                             "\": " + cannotOpenReason(file, openError) + ".");
+    return "Cannot read \"" + quotedForMessage(fileLabel, 200) +
+           "\": " + cannotOpenReason(file, openError) + ".";
+  }
+  return std::nullopt;
+}
+
+bool openAirfoilFile(Session& session, const std::string& path, std::ifstream& in,
+                     std::string& fileLabel) {
+  if (auto refused = openAirfoilForReading(path, in, fileLabel)) {
+    session.form.showMessage(*refused);
     return false;
   }
   return true;

@@ -2,6 +2,7 @@
 
 #include <fstream>
 #include <istream>
+#include <optional>
 #include <string>
 
 #include "app/session.h"
@@ -13,6 +14,13 @@ namespace vantrel {
 // writes the coordinate report. On any failure it shows one message naming the file and the
 // place, changes nothing and returns false.
 bool ReadDataFile(Session& session, const std::string& DataFile);
+
+// Opens an airfoil file for reading after the checks every reader makes, the window's, `convert`'s
+// and the convergence study's alike: a folder, a device, a pipe or a socket and a file larger
+// than 64 MB are refused before a byte is read. On failure, the message that says why; `fileLabel`
+// gets the name messages use: the file name alone.
+std::optional<std::string> openAirfoilForReading(const std::string& path, std::ifstream& in,
+                                                 std::string& fileLabel);
 
 // Opens an airfoil file for reading. On failure shows why ("Cannot read "f.nca": the file does not
 // exist.") and returns false. `fileLabel` gets the name messages use: the file name alone.

@@ -21,11 +21,6 @@ bool hasExtension(const std::string& path, const char* extension) {
   return found == extension;
 }
 
-std::string fileLabelOf(const std::string& path) {
-  const std::filesystem::path file(path);
-  return file.has_filename() ? file.filename().string() : path;
-}
-
 std::variant<SampledSource, std::string> foreignSource(std::istream& in, const std::string& label) {
   auto read = readForeignContour(in, label);
   if (auto* error = std::get_if<ConvertError>(&read)) return std::move(error->message);
@@ -75,12 +70,9 @@ std::variant<SampledSource, std::string> ownSource(std::istream& in, const std::
 }  // namespace
 
 std::variant<SampledSource, std::string> sampledSourceOf(const std::string& path, double Pi) {
-  std::string label = fileLabelOf(path);
-  std::error_code error;
-  std::ifstream in(path, std::ios::binary);
-  if (!in || std::filesystem::is_directory(path, error)) {
-    return "Cannot read \"" + quotedForMessage(label, 200) + "\": the file cannot be opened.";
-  }
+  std::string label;
+  std::ifstream in;
+  if (auto refused = openAirfoilForReading(path, in, label)) return std::move(*refused);
   if (hasExtension(path, ".dat")) return foreignSource(in, label);
   return ownSource(in, label, Pi);
 }

@@ -15,48 +15,62 @@
 namespace vantrel {
 namespace {
 
-struct TextLine {
-  std::string text;
-  int number = 0;
-};
-
-// Lines end with CR LF, LF or a lone CR: files travel between systems.
-std::vector<TextLine> splitLines(const std::string& content) {
-  std::vector<TextLine> lines;
-  std::string current;
-  int number = 1;
-  for (std::size_t i = 0; i < content.size(); ++i) {
-    const char c = content[i];
-    if (c != '\r' && c != '\n') {
-      current += c;
-      continue;
-    }
-    if (c == '\r' && i + 1 < content.size() && content[i + 1] == '\n') ++i;
-    lines.push_back({std::move(current), number++});
-    current.clear();
-  }
-  if (!current.empty()) lines.push_back({std::move(current), number});
-  return lines;
-}
-
 bool isSeparator(char c) {
   return c == ' ' || c == '\t' || c == ',';
 }
 
-std::vector<std::string_view> splitItems(std::string_view text) {
+// A line that holds no item: only blanks, tabs and commas, or nothing.
+bool isBlank(std::string_view text) {
+  return std::all_of(text.begin(), text.end(), isSeparator);
+}
+
+// A line that holds an item, a view into the file's text. Blank lines are not kept, only noted
+// on the line after them: a file of an outline and 64 MiB of line ends costs what its points cost.
+struct TextLine {
+  std::string_view text;
+  int number = 0;
+  bool blankBefore = false;  // a blank line stands between this line and the one kept before it
+};
+
+// Lines end with CR LF, LF or a lone CR: files travel between systems.
+std::vector<TextLine> splitLines(std::string_view content) {
+  std::vector<TextLine> lines;
+  int number = 1;
+  bool blankBefore = false;
+  std::size_t start = 0;
+  const auto endLine = [&](std::size_t end) {
+    const std::string_view text = content.substr(start, end - start);
+    if (isBlank(text)) {
+      blankBefore = true;
+    } else {
+      lines.push_back({text, number, blankBefore});
+      blankBefore = false;
+    }
+  };
+  for (std::size_t i = 0; i < content.size(); ++i) {
+    const char c = content[i];
+    if (c != '\r' && c != '\n') continue;
+    endLine(i);
+    if (c == '\r' && i + 1 < content.size() && content[i + 1] == '\n') ++i;
+    ++number;
+    start = i + 1;
+  }
+  if (start < content.size()) endLine(content.size());
+  return lines;
+}
+
+// The items of a line, at most `most` of them: a line of a million numbers is not kept whole.
+std::vector<std::string_view> splitItems(std::string_view text,
+                                         std::size_t most = static_cast<std::size_t>(-1)) {
   std::vector<std::string_view> items;
   std::size_t i = 0;
-  while (i < text.size()) {
+  while (i < text.size() && items.size() < most) {
     while (i < text.size() && isSeparator(text[i])) ++i;
     const std::size_t start = i;
     while (i < text.size() && !isSeparator(text[i])) ++i;
     if (i > start) items.push_back(text.substr(start, i - start));
   }
   return items;
-}
-
-bool isBlank(std::string_view text) {
-  return splitItems(text).empty();
 }
 
 // Decimal or exponent notation with a point, whatever the process locale.
@@ -89,7 +103,7 @@ bool hasDecimalComma(std::string_view word) {
 std::string decimalCommaHint(std::string_view text) {
   std::vector<std::string_view> words;
   std::size_t i = 0;
-  while (i < text.size()) {
+  while (i < text.size() && words.size() < 3) {
     while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
     const std::size_t start = i;
     while (i < text.size() && text[i] != ' ' && text[i] != '\t') ++i;
@@ -101,23 +115,30 @@ std::string decimalCommaHint(std::string_view text) {
 }
 
 std::variant<DataLine, ConvertError> parsePair(const TextLine& line, std::string_view fileLabel) {
-  const auto items = splitItems(line.text);
-  for (const auto item : items) {
+  std::size_t count = 0;
+  for (std::size_t i = 0; i < line.text.size();) {
+    while (i < line.text.size() && isSeparator(line.text[i])) ++i;
+    const std::size_t start = i;
+    while (i < line.text.size() && !isSeparator(line.text[i])) ++i;
+    if (i == start) continue;
+    ++count;
+    const std::string_view item = line.text.substr(start, i - start);
     if (!parseNumber(item)) {
       return lineError(fileLabel, line.number,
                        "\"" + quotedForMessage(item) + "\" is not a number");
     }
   }
-  if (items.size() != 2) {
-    return lineError(fileLabel, line.number,
-                     "expected two numbers (x y), found " + std::to_string(items.size()) +
-                         decimalCommaHint(line.text));
+  const auto items = splitItems(line.text, 2);
+  if (count != 2) {
+    return lineError(
+        fileLabel, line.number,
+        "expected two numbers (x y), found " + std::to_string(count) + decimalCommaHint(line.text));
   }
   return DataLine{*parseNumber(items[0]), *parseNumber(items[1]), line.number, 0};
 }
 
 bool readsAsPair(const TextLine& line) {
-  const auto items = splitItems(line.text);
+  const auto items = splitItems(line.text, 3);
   return items.size() == 2 && parseNumber(items[0]) && parseNumber(items[1]);
 }
 
@@ -163,10 +184,7 @@ ParsedData parseData(const std::vector<TextLine>& lines, std::size_t first,
   int block = 0;
   bool gap = false;
   for (std::size_t i = first; i < lines.size(); ++i) {
-    if (isBlank(lines[i].text)) {
-      gap = !data.points.empty();
-      continue;
-    }
+    if (lines[i].blankBefore && !data.points.empty()) gap = true;
     if (!readsAsPair(lines[i])) {
       data.textAfter = TextAfterCoordinates{lines[i].number, pairFault(lines[i], fileLabel),
                                             pairsFollow(lines, i + 1)};
@@ -174,7 +192,7 @@ ParsedData parseData(const std::vector<TextLine>& lines, std::size_t first,
     }
     if (gap) ++block;
     gap = false;
-    const auto items = splitItems(lines[i].text);
+    const auto items = splitItems(lines[i].text, 2);
     data.points.push_back({*parseNumber(items[0]), *parseNumber(items[1]), lines[i].number, block});
   }
   return data;
@@ -321,9 +339,8 @@ std::variant<ForeignContour, ConvertError> readForeignContour(std::istream& in,
   if (auto error = checkPlainText(content, fileLabel)) return *error;
   dropEndOfFileMark(content);
   const auto lines = splitLines(content);
-  std::size_t nameLine = 0;
-  while (nameLine < lines.size() && isBlank(lines[nameLine].text)) ++nameLine;
-  if (nameLine == lines.size()) return fileError(fileLabel, "the file is empty");
+  const std::size_t nameLine = 0;  // blank lines are not kept
+  if (lines.empty()) return fileError(fileLabel, "the file is empty");
 
   ForeignContour contour;
   // A file that starts with a coordinate pair has no name line; the file's name stands in.

@@ -30,6 +30,11 @@ std::string notFiniteMessage(std::string_view input, TextBox box, std::string_vi
          " coefficient would not be a finite number.";
 }
 
+std::string camberTooLargeMessage(std::string_view result) {
+  return "The camber line of this airfoil is too large: the " + std::string(result) +
+         " coefficient would not be a finite number.";
+}
+
 void CalcAeroLoads(Session& session) {
   Ortak& ortak = session.ortak;
   const double A1 = coefficientOrZero(ortak.A, 1);
@@ -45,8 +50,12 @@ void CalcAeroLoads(Session& session) {
   const double AlfaR = ortak.Pi * Alfa / 180;
   const double A0 = ortak.A.empty() ? 0.0 : AlfaR - ortak.A0Camber;
   if (!std::isfinite(liftCoefficient(ortak.Pi, A0, A1))) {
+    // The angle is to blame only when the airfoil's own lift, at zero angle, is a number.
+    const bool camberToBlame =
+        std::isfinite(AlfaR) && !std::isfinite(liftCoefficient(ortak.Pi, -ortak.A0Camber, A1));
     session.form.showMessage(
-        notFiniteMessage("angle of attack", TextBox::Text_Alfa, "lift", session));
+        camberToBlame ? camberTooLargeMessage("lift")
+                      : notFiniteMessage("angle of attack", TextBox::Text_Alfa, "lift", session));
     return;
   }
   ortak.Alfa = Alfa;

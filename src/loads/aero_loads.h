@@ -14,6 +14,9 @@ namespace vantrel {
 void CalcAeroLoads(Session& session);
 std::string notFiniteMessage(std::string_view input, TextBox box, std::string_view result,
                              const Session& session);
+// The same when the airfoil, not the input, is to blame: a camber line so large (ordinates of
+// 1e300) that the result would not be finite at any usual angle or reference point.
+std::string camberTooLargeMessage(std::string_view result);
 void LiftCurve(Session& session);
 void MomentCurve(Session& session);
 void LoadDistribution(Session& session);

@@ -1,4 +1,5 @@
 #include <cmath>
+#include <string>
 
 #include "app/text_rules.h"
 #include "loads/aero_loads.h"
@@ -10,11 +11,18 @@ void MomentCurve(Session& session) {
   const Ortak& ortak = session.ortak;
   const double CmAC = ortak.CmAC;
 
-  const double xM = TextToNumber(session.form.text(TextBox::Text_xM));
+  const std::string typed = session.form.text(TextBox::Text_xM);
+  const double xM = TextToNumber(typed);
   const double Cmx = CmAC + (xM - 0.25) * ortak.CL;
-  if (!std::isfinite(Cmx)) {
+  // "1e999" reads as the largest double, a point the user did not choose: refused as the angle is.
+  if (!std::isfinite(Cmx) || TextNumberBeyondDoubles(typed)) {
+    // The point is to blame only when the moments about the chord's ends are numbers.
+    const bool camberToBlame = std::abs(xM) <= 1.0 || !std::isfinite(CmAC - 0.25 * ortak.CL) ||
+                               !std::isfinite(CmAC + 0.75 * ortak.CL);
     session.form.showMessage(
-        notFiniteMessage("reference point", TextBox::Text_xM, "moment", session));
+        camberToBlame && !TextNumberBeyondDoubles(typed)
+            ? camberTooLargeMessage("moment")
+            : notFiniteMessage("reference point", TextBox::Text_xM, "moment", session));
     return;
   }
   session.form.setText(TextBox::Text_Cmx, NumberToText(Cmx, 3));

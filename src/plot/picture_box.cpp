@@ -56,6 +56,11 @@ std::optional<PixelMapping> PixelMapping::from(const ScaleOp& scale, double widt
   mapping.y1_ = scale.y1;
   mapping.columnsPerUnit_ = width / spanX;
   mapping.rowsPerUnit_ = height / spanY;
+  // A span so small (subnormal loads of subnormal ordinates) that a pixel holds no finite part of
+  // it maps every point to infinity: nothing can be drawn, and no "inf" may reach an SVG.
+  if (!std::isfinite(mapping.columnsPerUnit_) || !std::isfinite(mapping.rowsPerUnit_)) {
+    return std::nullopt;
+  }
   return mapping;
 }
 

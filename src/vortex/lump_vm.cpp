@@ -4,6 +4,7 @@
 #include <cmath>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "app/correctly_rounded.h"
@@ -38,12 +39,27 @@ std::string zeroLengthPanelMessage(int I) {
          "method needs distinct neighbouring stations.";
 }
 
+std::string panelTooLongMessage(int I) {
+  return "The lumped vortex method cannot use this camber line: its y values are so large that "
+         "the panel between camber stations " +
+         std::to_string(I) + " and " + std::to_string(I + 1) + " has no finite length.";
+}
+
+std::string noFiniteInfluenceMessage(int I, int J) {
+  return "The lumped vortex method cannot use this camber line: the vortex of panel " +
+         std::to_string(J) + " has no finite influence at the control point of panel " +
+         std::to_string(I) + " (its y values are too large, or the two points coincide).";
+}
+
 // Why the method cannot run on this camber line, or nothing when it can.
 std::optional<std::string> refusal(const Ortak& ortak, const VortexPanels& panels, int stations) {
   if (ortak.xC.empty()) return std::string(kOpenAirfoilMessage);
   if (stations < 2) return tooFewStationsMessage(stations);
   if (stations - 1 > kMostPanels) return tooManyPanelsMessage(stations - 1);
   if (auto I = firstZeroLengthPanel(panels)) return zeroLengthPanelMessage(*I);
+  // Ordinates scaled by 1e300 square to infinity: the panel would have no direction and the
+  // report would print "Infinity".
+  if (auto I = firstPanelWithoutFiniteLength(panels)) return panelTooLongMessage(*I);
   return std::nullopt;
 }
 
@@ -65,9 +81,11 @@ FreeStream freeStreamOf(const Session& session) {
 // -(CosP dx - SinP dy) / (2 pi r^2). The description's "+" before SinP flips the term that couples
 // the vortex's height offset with the panel's slope: equal on a flat plate, it converges to a
 // wrong lift on every cambered line (issue 26).
-// Returns nothing when the progress asked to stop.
+// Returns nothing when the progress asked to stop. `unusable` gets the first (I, J) whose
+// influence is not a finite number.
 std::optional<Matrix> influenceSystem(const VortexPanels& panels, double Pi, FreeStream stream,
-                                      std::vector<double>& R, Progress* progress) {
+                                      std::vector<double>& R, Progress* progress,
+                                      std::optional<std::pair<int, int>>& unusable) {
   const int M = panels.M;
   Matrix K(M + 1, M + 2);
   R.assign(static_cast<std::size_t>(M) + 1, 0.0);
@@ -83,6 +101,7 @@ std::optional<Matrix> influenceSystem(const VortexPanels& panels, double Pi, Fre
       const double dy = panels.yCP[I] - panels.yV[J];
       const double r2 = dx * dx + dy * dy;
       row[J] = (panels.CosP[I] * dx - panels.SinP[I] * dy) / 2 / r2 / Pi;
+      if (!unusable && !std::isfinite(row[J])) unusable = std::pair{I, J};
     }
     R[I] = panels.CosP[I] * stream.sa + panels.SinP[I] * stream.ca;
     row[M + 1] = R[I];
@@ -144,8 +163,13 @@ VortexRun LumpedVortex(Session& session) {
   // the state, the boxes and the report as they were.
   std::vector<double> R;
   ProgressSpan building(session.progress, 0.0, kShareOfBuilding);
-  std::optional<Matrix> K = influenceSystem(panels, ortak.Pi, stream, R, &building);
+  std::optional<std::pair<int, int>> unusable;
+  std::optional<Matrix> K = influenceSystem(panels, ortak.Pi, stream, R, &building, unusable);
   if (!K) return VortexRun::Stopped;
+  if (unusable) {
+    session.form.showMessage(noFiniteInfluenceMessage(unusable->first, unusable->second));
+    return VortexRun::Refused;
+  }
   ReportText blocks = panelBlock(ortak, panels);
   // The matrix is shown as built, before the solver reduces it; beyond 38 panels it is left out.
   if (M <= 38) blocks.append(influenceBlock(*K, R, M));

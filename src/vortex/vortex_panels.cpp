@@ -42,4 +42,11 @@ std::optional<int> firstZeroLengthPanel(const VortexPanels& panels) {
   return std::nullopt;
 }
 
+std::optional<int> firstPanelWithoutFiniteLength(const VortexPanels& panels) {
+  for (int I = 1; I <= panels.M; ++I) {
+    if (!std::isfinite(panels.ds[I])) return I;
+  }
+  return std::nullopt;
+}
+
 }  // namespace vantrel

@@ -27,4 +27,8 @@ VortexPanels panelsOf(const Ortak& ortak, int M);
 // The first panel without length (its direction and its vortex's influence are undefined).
 std::optional<int> firstZeroLengthPanel(const VortexPanels& panels);
 
+// The first panel whose length is no finite number (ordinates so large that their squares
+// overflow): it has no direction either.
+std::optional<int> firstPanelWithoutFiniteLength(const VortexPanels& panels);
+
 }  // namespace vantrel

@@ -98,8 +98,13 @@ TEST(ConvergenceStudy, RefusesWhatItCannotStudy) {
       {{"9999x", 4, 10, 20},
        "\"9999x\" is neither a NACA designation the generator covers nor an airfoil file."},
       {{"2412", 4, 0, 20}, "The study starts at 1 to 9999 panels, not 0."},
-      {{"2412", 4, 40, 20}, "The study ends at 40 to 9999 panels, not 20."},
-      {{"2412", 4, 10, 10000}, "The study ends at 10 to 9999 panels, not 10000."}};
+      {{"2412", 4, 40, 20},
+       "The study ends at 20 panels, before it starts at 40; it must end at 40 to 9999 panels."},
+      {{"2412", 4, 10, 10000}, "The study ends at 10 to 9999 panels, not 10000."},
+      // It used to say "ends at 9999 to 9999 panels" (issue 26).
+      {{"2412", 4, 9999, 2560},
+       "The study ends at 2560 panels, before it starts at 9999; it must end at 9999 panels."},
+      {{"2412", 4, 9999, 10000}, "The study ends at 9999 panels, not 10000."}};
   for (const auto& [settings, message] : refusals) {
     const auto result = runConvergenceStudy(settings);
     ASSERT_TRUE(std::holds_alternative<StudyRefusal>(result)) << message;

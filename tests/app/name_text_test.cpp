@@ -30,5 +30,13 @@ TEST(QuotedForMessage, HidesControlCharactersAndCutsLongPieces) {
   EXPECT_EQ(quotedForMessage("\xDE\xDE\xDE", 2), "\xC5\x9E\xC5\x9E...");
 }
 
+// U+009B starts an escape sequence in many terminals, as ESC [ does (issue 26).
+TEST(QuotedForMessage, HidesTheC1ControlsAndDelToo) {
+  EXPECT_EQ(quotedForMessage("\xC2\x9B"
+                             "31m\x7F"),
+            "?31m?");
+  EXPECT_EQ(quotedForMessage("\xC2\x80\xC2\x9F\xC2\xA0\xC2\xB0"), "??\xC2\xA0\xC2\xB0");
+}
+
 }  // namespace
 }  // namespace vantrel

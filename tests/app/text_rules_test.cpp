@@ -29,6 +29,17 @@ TEST(TextToNumber, HugeAndTinyExponentsStayFinite) {
   EXPECT_EQ(TextToNumber("1e-999"), 0.0);
 }
 
+// "xm 1e999" was used as the largest double while "alfa 1e999" was refused (issue 26).
+TEST(TextToNumber, TellsANumberBeyondEveryDoubleAndQuotesItAsTyped) {
+  EXPECT_TRUE(TextNumberBeyondDoubles(" 1e999"));
+  EXPECT_TRUE(TextNumberBeyondDoubles("-1e400abc"));
+  EXPECT_FALSE(TextNumberBeyondDoubles("1e-999"));
+  EXPECT_FALSE(TextNumberBeyondDoubles("1.7976931348623157e308"));
+  EXPECT_FALSE(TextNumberBeyondDoubles("abc"));
+  EXPECT_EQ(LeadingNumberText("  -1e400 degrees"), "-1e400");
+  EXPECT_EQ(LeadingNumberText("abc"), "");
+}
+
 TEST(NumberToText, RoundsTiesToEvenOnTheReadableDecimal) {
   EXPECT_EQ(NumberToText(0.125, 2), "0.12");
   EXPECT_EQ(NumberToText(0.375, 2), "0.38");

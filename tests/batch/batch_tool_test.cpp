@@ -1,8 +1,12 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <algorithm>
 #include <cmath>
 #include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
 
 #include "batch_test_support.h"
 
@@ -234,6 +238,251 @@ TEST(BatchTool, ConvertSaysWhatItPassedOverAndWhyItRefuses) {
   EXPECT_EQ(flap.err,
             "qeb-vantrel-batch: convert: Cannot convert \"e387-flap.dat\", line 62 starts a "
             "second outline; only single-element airfoils can be read.\n");
+}
+
+// Hostile inputs, round three (issue 26): each case failed before, by hanging, by reading what it
+// should refuse, or by a message that did not say what is true.
+struct HostileRun {
+  std::string label;
+  std::vector<std::string> args;
+  int status;
+  std::string errHas;  // empty: the error output must be empty
+  std::string errLacks = {};
+  std::string outHas = {};
+};
+
+class HostileInputs : public ::testing::Test {
+ protected:
+  HostileInputs() {
+    const ToolRun naca = runTool(folder.path(), {"naca", "2412"});
+    test::writeBytes(folder / "naca2412.nca", naca.out);
+    test::writeBytes(folder / "one.nca", "ONE\r\nh1\r\nh2\r\n0.5 0.01 0.5 -0.01\r\n");
+    test::writeBytes(folder / "none.nca", "NONE\r\nh1\r\nh2\r\n");
+    // NACA 2412 with every ordinate times 1e300.
+    std::string huge;
+    std::size_t lineNumber = 0;
+    for (const std::string& line : lines(naca.out)) {
+      if (++lineNumber <= 3) {  // the name and the two lines the reader skips
+        huge += line + "\n";
+        continue;
+      }
+      std::istringstream numbers(line);
+      double xU = 0, yU = 0, xL = 0, yL = 0;
+      if (!(numbers >> xU >> yU >> xL >> yL)) {
+        huge += line + "\n";
+        continue;
+      }
+      std::ostringstream scaled;
+      scaled.precision(17);
+      scaled << xU << " " << yU * 1e300 << " " << xL << " " << yL * 1e300 << "\n";
+      huge += scaled.str();
+    }
+    test::writeBytes(folder / "y_huge.nca", huge);
+    // A two-element file whose flap follows the airfoil with no name line, or after a blank line.
+    const std::filesystem::path airfoils = std::filesystem::path(VANTREL_TEST_DATA) / "airfoils";
+    std::string flap = test::fileBytes(airfoils / "handmade" / "e387-flap.dat");
+    const std::size_t name = flap.find("Flap\n");
+    test::writeBytes(folder / "flap-joined.dat", flap.substr(0, name) + flap.substr(name + 5));
+    test::writeBytes(folder / "flap-blank.dat",
+                     flap.substr(0, name) + "\n" + flap.substr(name + 5));
+    std::filesystem::create_directory(folder / "folder.nca");
+    ::mkfifo((folder / "pipe.dat").c_str(), 0600);
+    ::mkfifo((folder / "pipe.nca").c_str(), 0600);
+    std::filesystem::create_symlink(folder / "nowhere", folder / "dangling");
+    // Over the 64 MB cap, without writing its bytes (a sparse file).
+    { std::ofstream(folder / "big.dat").put('x'); }
+    std::filesystem::resize_file(folder / "big.dat", 65u * 1024 * 1024);
+    std::filesystem::copy_file(folder / "big.dat", folder / "big.nca");
+  }
+
+  void check(const HostileRun& expected) {
+    SCOPED_TRACE(expected.label);
+    const ToolRun run = runTool(folder.path(), expected.args, 60);
+    EXPECT_EQ(run.status, expected.status) << run.err;
+    if (expected.errHas.empty()) {
+      EXPECT_EQ(run.err, "");
+    } else {
+      EXPECT_NE(run.err.find(expected.errHas), std::string::npos) << run.err;
+    }
+    if (!expected.errLacks.empty()) {
+      EXPECT_EQ(run.err.find(expected.errLacks), std::string::npos) << run.err;
+    }
+    if (!expected.outHas.empty()) {
+      EXPECT_NE(run.out.find(expected.outHas), std::string::npos) << run.out;
+    }
+  }
+
+  TempFolder folder;
+};
+
+TEST_F(HostileInputs, EveryReaderMakesTheChecksOfOpen) {
+  const std::string notRegular = "it is not a regular file but a device, a pipe or a socket.";
+  const std::string tooBig = "the file holds 65 MB, more than the 64 MB";
+  for (const HostileRun& expected : std::vector<HostileRun>{
+           {"convert of a FIFO", {"convert", "pipe.dat"}, 1, "\"pipe.dat\": " + notRegular},
+           {"converge of a FIFO", {"converge", "pipe.nca"}, 1, "\"pipe.nca\": " + notRegular},
+           {"convert of /dev/zero", {"convert", "/dev/zero"}, 1, "\"zero\": " + notRegular},
+           {"converge of /dev/zero", {"converge", "/dev/zero"}, 1, "\"zero\": " + notRegular},
+           {"convert beyond the cap", {"convert", "big.dat"}, 1, tooBig},
+           {"converge beyond the cap", {"converge", "big.nca"}, 1, tooBig},
+           {"converge of a folder",
+            {"converge", "folder.nca"},
+            1,
+            "Cannot read \"folder.nca\": it is a folder, not a file.",
+            "cannot be opened"},
+       }) {
+    check(expected);
+  }
+}
+
+TEST_F(HostileInputs, RefusedWithAMessageThatSaysWhatIsTrue) {
+  for (const HostileRun& expected : std::vector<HostileRun>{
+           {"no station",
+            {"open", "none.nca", "numerical"},
+            1,
+            "Cannot read \"none.nca\": the file holds 0 stations; an airfoil needs at least 2."},
+           {"one station",
+            {"open", "one.nca", "numerical"},
+            1,
+            "Cannot read \"one.nca\": the file holds 1 station; an airfoil needs at least 2."},
+           {"xm 1e999 as alfa 1e999",
+            {"open", "naca2412.nca", "xm", "1e999", "lsq", "3"},
+            1,
+            "The reference point \"1e999\" is too large: the moment coefficient would not be a "
+            "finite number."},
+           {"lumped vortex on ordinates times 1e300",
+            {"open", "y_huge.nca", "vortex"},
+            1,
+            "the panel between camber stations 1 and 2 has no finite length",
+            "sıfır"},
+           {"converge on ordinates times 1e300",
+            {"converge", "y_huge.nca"},
+            1,
+            "At 10 panels: The lumped vortex method cannot use this camber line: its y values are "
+            "so large",
+            "angle of attack"},
+           {"a flap after the airfoil",
+            {"convert", "flap-joined.dat"},
+            1,
+            "Cannot convert \"flap-joined.dat\", line 62 starts a second outline"},
+           {"a flap after a blank line",
+            {"convert", "flap-blank.dat"},
+            1,
+            "Cannot convert \"flap-blank.dat\", line 63 starts a second outline"},
+           {"a sweep of 21 angles",
+            {"open", "naca2412.nca", "lsq", "3", "sweep", "-1e308", "1e308", "1e307"},
+            1,
+            "The angle of attack",
+            "more than 100000 angles"},
+           {"a dangling --workdir link",
+            {"--workdir", "dangling", "numerical"},
+            1,
+            "--workdir: could not create \"dangling\": it is a symbolic link to",
+            "File exists"},
+           {"converge from 9999",
+            {"converge", "2412", "--from", "9999"},
+            1,
+            "The study ends at 2560 panels, before it starts at 9999; it must end at 9999 panels.",
+            "9999 to 9999"},
+           {"converge --plots \"\"",
+            {"converge", "2412", "--plots", ""},
+            2,
+            "converge: --plots: missing DIR",
+            "unexpected"},
+           {"lsq -1e400",
+            {"open", "naca2412.nca", "lsq", "-1e400"},
+            1,
+            "The degree of the polynomial must be a whole number from 0 to 5, not -1e400.",
+            "179769313"},
+       }) {
+    check(expected);
+  }
+  // The flap's name says where its hinge is.
+  const ToolRun flap =
+      runTool(folder.path(), {"open", "naca2412.nca", "flap", "0.9999999999999999", "45"});
+  EXPECT_EQ(flap.status, 0) << flap.err;
+  EXPECT_NE(flap.out.find(" at 0.9999999999999999"), std::string::npos) << flap.out;
+}
+
+// Ordinates all subnormal: the load's scale spans less than a pixel's worth of any finite number.
+TEST_F(HostileInputs, NoInfinityReachesAPicture) {
+  std::string tiny;
+  std::size_t lineNumber = 0;
+  for (const std::string& line : lines(test::fileBytes(folder / "naca2412.nca"))) {
+    std::istringstream numbers(line);
+    double xU = 0, yU = 0, xL = 0, yL = 0;
+    if (++lineNumber <= 3 || !(numbers >> xU >> yU >> xL >> yL)) {
+      tiny += line + "\n";
+      continue;
+    }
+    std::ostringstream scaled;
+    scaled.precision(17);
+    scaled << xU << " " << yU * 1e-310 << " " << xL << " " << yL * 1e-310 << "\n";
+    tiny += scaled.str();
+  }
+  test::writeBytes(folder / "tiny.nca", tiny);
+  const ToolRun run =
+      runTool(folder.path(), {"--plots", "p", "--axes", "open", "tiny.nca", "numerical"});
+  EXPECT_EQ(run.status, 0) << run.err;
+  for (const auto& entry : std::filesystem::directory_iterator(folder / "p")) {
+    if (entry.path().extension() != ".svg") continue;
+    SCOPED_TRACE(entry.path().filename().string());
+    const std::string svg = test::fileBytes(entry.path());
+    EXPECT_EQ(svg.find("inf"), std::string::npos);
+    EXPECT_EQ(svg.find("nan"), std::string::npos);
+  }
+}
+
+// A sweep whose step cannot move its angle used to run for ever (71 MB of "Poly5.txt" a minute).
+TEST_F(HostileInputs, SweepAnglesAreDistinctAndCounted) {
+  const ToolRun same = runTool(
+      folder.path(), {"open", "naca2412.nca", "lsq", "3", "sweep", "1e22", "1e22", "1"}, 60);
+  EXPECT_EQ(same.status, 0) << same.err;
+  EXPECT_EQ(lines(same.out).size(), 2u) << same.out;  // the heading and one angle
+  const ToolRun tiny = runTool(
+      folder.path(), {"open", "naca2412.nca", "lsq", "3", "sweep", "1e22", "2e22", "1"}, 60);
+  EXPECT_EQ(tiny.status, 2);
+  EXPECT_NE(tiny.err.find("sweep: a STEP of 1 is too small to change an angle of 2e+22"),
+            std::string::npos)
+      << tiny.err;
+}
+
+// The cost of a file follows its points: an outline and 60 MiB of line ends read at once.
+TEST_F(HostileInputs, LineEndsCostNothing) {
+  const std::filesystem::path airfoils = std::filesystem::path(VANTREL_TEST_DATA) / "airfoils";
+  std::string outline = test::fileBytes(airfoils / "e387.dat");
+  {
+    std::ofstream file(folder / "padded.dat", std::ios::binary);
+    file << outline;
+    const std::string ends(1024 * 1024, '\n');
+    for (int i = 0; i < 60; ++i) file << ends;
+  }
+  const ToolRun run = runTool(folder.path(), {"open", "padded.dat", "numerical"}, 20);
+  EXPECT_EQ(run.status, 0) << run.err;
+}
+
+// Names reach standard error with their control characters shown as "?": an escape sequence in
+// a folder's or a file's name cannot drive the terminal.
+TEST_F(HostileInputs, ControlCharactersInNamesAreShownEscaped) {
+  test::writeBytes(folder / "file", "a file where a folder should be");
+  for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
+           {"--workdir", "file/\x1B[2J", "numerical"},
+           {"--plots", "file/\x1B]0;title\x07", "open", "naca2412.nca"},
+           {"open", "\x1B[31mred.nca"},
+           {"\x1B[31mred"},
+           {"converge", "2412", "--\x1B[31m"},
+           {"naca", "\x1B[31m"},
+           {"convert",
+            "\xC2\x9B"
+            "31m.dat"},
+       }) {
+    SCOPED_TRACE(args.front());
+    const ToolRun run = runTool(folder.path(), args);
+    EXPECT_NE(run.status, 0);
+    EXPECT_FALSE(run.err.empty());
+    EXPECT_EQ(run.err.find('\x1B'), std::string::npos) << run.err;
+    EXPECT_EQ(run.err.find("\xC2\x9B"), std::string::npos) << run.err;
+  }
 }
 
 }  // namespace

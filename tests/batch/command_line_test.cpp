@@ -126,5 +126,29 @@ TEST(SweepAngles, EndsAtTheLastAngleDespiteRounding) {
   EXPECT_TRUE(sweepAngles(0, 1, 0).empty());
 }
 
+// A step that cannot move FROM used to loop for ever; TO - FROM beyond every double used to count
+// "more than 100000 angles" for 21 (issue 26).
+TEST(SweepAngles, EveryAngleIsDistinctAndTheCountHolds) {
+  EXPECT_EQ(sweepAngles(1e22, 1e22, 1), std::vector<double>{1e22});
+  EXPECT_EQ(sweepAngles(-1e22, -1e22, -1), std::vector<double>{-1e22});
+  const auto wide = sweepAngles(-1e308, 1e308, 1e307);
+  ASSERT_EQ(wide.size(), 21u);
+  EXPECT_EQ(wide.front(), -1e308);
+  EXPECT_EQ(wide[10], 0.0);
+  EXPECT_EQ(wide.back(), 1e308);
+  EXPECT_FALSE(refusedSweep(-1e308, 1e308, 1e307));
+  EXPECT_EQ(sweepAngles(1e308, -1e308, -1e307).size(), 21u);
+  // Steps below the spacing of the numbers give each angle once.
+  const auto close = sweepAngles(1e22, 1.0000000000000004e22, 1e6);
+  ASSERT_FALSE(close.empty());
+  EXPECT_LE(close.size(), 3u);
+  for (std::size_t i = 1; i < close.size(); ++i) EXPECT_LT(close[i - 1], close[i]);
+  EXPECT_EQ(*refusedSweep(0, 1e22, 1e-9),
+            "sweep: a STEP of 1e-09 is too small to change an angle of 1e+22, and the sweep would "
+            "repeat the same angles; use a larger STEP");
+  EXPECT_EQ(*refusedSweep(0, 1e9, 1e-3), "sweep: more than 100000 angles");
+  EXPECT_EQ(*refusedSweep(0, 1e-200, -1e-200), "sweep: STEP must lead from FROM towards TO");
+}
+
 }  // namespace
 }  // namespace vantrel::batch

@@ -36,14 +36,18 @@ const std::string kStationsOnePerLine =
     "0.25 0.0654 0.25 -0.0412\r\n"
     "1 0 1 0\r\n";
 
+const std::string kTwoStations = "0 0 0 0\r\n1 0 1 0\r\n";
+
 TEST(AirfoilReaderName, NameItemRules) {
-  EXPECT_EQ(parsed("NACA 2412\r\na\r\nb\r\n").AirfoilName, "NACA 2412");
-  EXPECT_EQ(parsed("   \tLeading blanks\r\na\r\nb\r\n").AirfoilName, "Leading blanks");
-  EXPECT_EQ(parsed("\"Quoted, with comma\"\r\na\r\nb\r\n").AirfoilName, "Quoted, with comma");
-  EXPECT_EQ(parsed("\"Quoted\" and dropped\r\na\r\nb\r\n").AirfoilName, "Quoted");
-  EXPECT_EQ(parsed(",\r\nb\r\n").AirfoilName, "");
-  EXPECT_EQ(parsed("\xEF\xBB\xBFWith mark\r\na\r\nb\r\n").AirfoilName, "With mark");
-  EXPECT_EQ(parsed("Kanat \xDE\xFD\r\na\r\nb\r\n").AirfoilName, "Kanat \xDE\xFD");
+  EXPECT_EQ(parsed("NACA 2412\r\na\r\nb\r\n" + kTwoStations).AirfoilName, "NACA 2412");
+  EXPECT_EQ(parsed("   \tLeading blanks\r\na\r\nb\r\n" + kTwoStations).AirfoilName,
+            "Leading blanks");
+  EXPECT_EQ(parsed("\"Quoted, with comma\"\r\na\r\nb\r\n" + kTwoStations).AirfoilName,
+            "Quoted, with comma");
+  EXPECT_EQ(parsed("\"Quoted\" and dropped\r\na\r\nb\r\n" + kTwoStations).AirfoilName, "Quoted");
+  EXPECT_EQ(parsed(",\r\nb\r\n" + kTwoStations).AirfoilName, "");
+  EXPECT_EQ(parsed("\xEF\xBB\xBFWith mark\r\na\r\nb\r\n" + kTwoStations).AirfoilName, "With mark");
+  EXPECT_EQ(parsed("Kanat \xDE\xFD\r\na\r\nb\r\n" + kTwoStations).AirfoilName, "Kanat \xDE\xFD");
 }
 
 TEST(AirfoilReaderName, UnquotedCommaEndsTheNameAndTheRestIsTheFirstSkippedLine) {
@@ -103,14 +107,24 @@ TEST(AirfoilReaderStations, ArraysRunFromIndexZeroWithTheCamberLine) {
   EXPECT_EQ(airfoil.Theta[3], kPi);
 }
 
-TEST(AirfoilReaderStations, NoNumbersAfterTheHeaderGivesNoStations) {
-  for (const std::string text :
-       {"Wing\r\nh1\r\nh2\r\n", "Wing\r\nh1\r\nh2", "Wing\r\nh1\r\n\r\n \t\r\n"}) {
-    const AirfoilData airfoil = parsed(text);
-    EXPECT_EQ(airfoil.NPoint, 0);
-    EXPECT_EQ(airfoil.xU.size(), 1u);
-    EXPECT_EQ(airfoil.Theta.size(), 1u);
+// With no station, or one, every method used to show zeros as if they were results (issue 26).
+TEST(AirfoilReaderStations, FewerThanTwoStationsAreRefusedNamingTheCount) {
+  const struct {
+    std::string text;
+    std::string message;
+  } cases[] = {
+      {"Wing\r\nh1\r\nh2\r\n", "the file holds 0 stations; an airfoil needs at least 2."},
+      {"Wing\r\nh1\r\nh2", "the file holds 0 stations; an airfoil needs at least 2."},
+      {"Wing\r\nh1\r\n\r\n \t\r\n", "the file holds 0 stations; an airfoil needs at least 2."},
+      {"Wing\r\nh1\r\nh2\r\n0 0 0 0\r\n", "the file holds 1 station; an airfoil needs at least 2."},
+      {"Wing\r\nh1\r\nh2\r\n0.5 0.1 0.5 -0.1",
+       "the file holds 1 station; an airfoil needs at least 2."},
+  };
+  for (const auto& refused : cases) {
+    SCOPED_TRACE(refused.text);
+    EXPECT_EQ(failureOf(refused.text), "Cannot read \"wing.nca\": " + refused.message);
   }
+  EXPECT_EQ(parsed("Wing\r\nh1\r\nh2\r\n0 0 0 0\r\n1 0 1 0\r\n").NPoint, 2);
 }
 
 TEST(AirfoilReaderFailures, FileEndingTooEarly) {
@@ -159,7 +173,7 @@ TEST(AirfoilReaderFailures, ItemsThatAreNotNumbers) {
 }
 
 TEST(AirfoilReaderFailures, TinyNumbersUnderflowToZero) {
-  const AirfoilData airfoil = parsed("Wing\r\nh1\r\nh2\r\n0.5 1e-999 0.5 -1e-999\r\n");
+  const AirfoilData airfoil = parsed("Wing\r\nh1\r\nh2\r\n0.5 1e-999 0.5 -1e-999\r\n1 0 1 0\r\n");
   EXPECT_EQ(airfoil.yU[1], 0.0);
   EXPECT_EQ(airfoil.yL[1], 0.0);
 }
@@ -168,12 +182,12 @@ TEST(AirfoilReaderFailures, CamberOutsideTheChord) {
   EXPECT_EQ(failureOf("Wing\r\nh1\r\nh2\r\n0 0 0 0\r\n1.2 0 1.2 0\r\n"),
             "Cannot read \"wing.nca\": station 2 (line 5) has its camber x at 1.2, outside the "
             "chord (0 to 1).");
-  EXPECT_EQ(failureOf("Wing\r\nh1\r\nh2\r\n-0.002 0 0 0\r\n"),
+  EXPECT_EQ(failureOf("Wing\r\nh1\r\nh2\r\n-0.002 0 0 0\r\n1 0 1 0\r\n"),
             "Cannot read \"wing.nca\": station 1 (line 4) has its camber x at -0.001, outside the "
             "chord (0 to 1).");
   // Each surface may leave the chord as long as their mean stays on it.
-  EXPECT_EQ(parsed("Wing\r\nh1\r\nh2\r\n-0.002 0 0.002 0\r\n").xC[1], 0.0);
-  EXPECT_EQ(failureOf("Wing\r\nh1\r\nh2\r\n0.5 1e308 0.5 1e308\r\n"),
+  EXPECT_EQ(parsed("Wing\r\nh1\r\nh2\r\n-0.002 0 0.002 0\r\n1 0 1 0\r\n").xC[1], 0.0);
+  EXPECT_EQ(failureOf("Wing\r\nh1\r\nh2\r\n0.5 1e308 0.5 1e308\r\n1 0 1 0\r\n"),
             "Cannot read \"wing.nca\": station 1 (line 4) has y values too large to use.");
 }
 

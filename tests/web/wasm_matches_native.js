@@ -86,3 +86,17 @@ test('NACA sections and a convergence study', () => {
   for (const args of kNaca) expectSameOutputs(`naca ${args.join(' ')}`, ['naca', ...args]);
   expectSameOutputs('converge', ['converge', '4412', '--from', '10', '--to', '320', '--plots', 'p']);
 });
+
+// Under node flock succeeds and does nothing, so the WebAssembly build cannot tell another run's
+// live temporary from one a killed run left: it must leave it alone. (It used to delete it, and
+// the other run then failed with "Could not write "Vantrel.txt": No such file or directory".)
+test('a WebAssembly run leaves the temporaries of other runs alone', () => {
+  const folder = path.join(scratch, 'temporaries');
+  fs.mkdirSync(folder, { recursive: true });
+  const live = path.join(folder, '.Vantrel.txt.tmp-Abc123');
+  fs.writeFileSync(live, 'another run is writing this');
+  const args = ['--workdir', '.', 'open', path.join(samples, 'naca2412.nca')];
+  assert.equal(run(wasmTool, args, folder), 0);
+  assert.ok(fs.existsSync(live), 'the other run\'s temporary is still there');
+  assert.ok(fs.readFileSync(path.join(folder, 'Vantrel.txt')).length > 0);
+});

@@ -113,7 +113,9 @@ class LessonsTest : public QObject {
 
     study->Text_To->setText("5");
     QTest::mouseClick(study->Cmnd_Run, Qt::LeftButton);
-    QCOMPARE(window_->log.messages(), QStringList("The study ends at 10 to 9999 panels, not 5."));
+    QCOMPARE(window_->log.messages(),
+             QStringList("The study ends at 5 panels, before it starts at 10; it "
+                         "must end at 10 to 9999 panels."));
     QCOMPARE(study->table()->rowCount(), 3);  // the last table stays
   }
 
