@@ -78,9 +78,9 @@ FreeStream freeStreamOf(const Session& session) {
 // free stream's share with its sign changed; R(I) keeps that right-hand side. The panel's normal
 // is (SinP, CosP) (SinP is the negative of the slope's sine), and a lifting vortex induces
 // (dy, -dx) / (2 pi r^2) at the control point, so the flow across the panel from vortex J is
-// -(CosP dx - SinP dy) / (2 pi r^2). The description's "+" before SinP flips the term that couples
-// the vortex's height offset with the panel's slope: equal on a flat plate, it converges to a
-// wrong lift on every cambered line (issue 26).
+// -(CosP dx - SinP dy) / (2 pi r^2). A "+" before SinP would flip the term that couples the
+// vortex's height offset with the panel's slope: the same on a flat plate, but converging to a
+// wrong lift on every cambered line.
 // Returns nothing when the progress asked to stop. `unusable` gets the first (I, J) whose
 // influence is not a finite number.
 std::optional<Matrix> influenceSystem(const VortexPanels& panels, double Pi, FreeStream stream,

@@ -101,7 +101,7 @@ TEST(ConvergenceStudy, RefusesWhatItCannotStudy) {
       {{"2412", 4, 40, 20},
        "The study ends at 20 panels, before it starts at 40; it must end at 40 to 9999 panels."},
       {{"2412", 4, 10, 10000}, "The study ends at 10 to 9999 panels, not 10000."},
-      // It used to say "ends at 9999 to 9999 panels" (issue 26).
+      // Never "ends at 9999 to 9999 panels": the range left is one number.
       {{"2412", 4, 9999, 2560},
        "The study ends at 2560 panels, before it starts at 9999; it must end at 9999 panels."},
       {{"2412", 4, 9999, 10000}, "The study ends at 9999 panels, not 10000."}};

@@ -30,7 +30,7 @@ TEST(QuotedForMessage, HidesControlCharactersAndCutsLongPieces) {
   EXPECT_EQ(quotedForMessage("\xDE\xDE\xDE", 2), "\xC5\x9E\xC5\x9E...");
 }
 
-// U+009B starts an escape sequence in many terminals, as ESC [ does (issue 26).
+// U+009B starts an escape sequence in many terminals, as ESC [ does.
 TEST(QuotedForMessage, HidesTheC1ControlsAndDelToo) {
   EXPECT_EQ(quotedForMessage("\xC2\x9B"
                              "31m\x7F"),

@@ -29,7 +29,7 @@ TEST(TextToNumber, HugeAndTinyExponentsStayFinite) {
   EXPECT_EQ(TextToNumber("1e-999"), 0.0);
 }
 
-// "xm 1e999" was used as the largest double while "alfa 1e999" was refused (issue 26).
+// "xm 1e999" is refused as "alfa 1e999" is, never taken for the largest double.
 TEST(TextToNumber, TellsANumberBeyondEveryDoubleAndQuotesItAsTyped) {
   EXPECT_TRUE(TextNumberBeyondDoubles(" 1e999"));
   EXPECT_TRUE(TextNumberBeyondDoubles("-1e400abc"));

@@ -240,8 +240,8 @@ TEST(BatchTool, ConvertSaysWhatItPassedOverAndWhyItRefuses) {
             "second outline; only single-element airfoils can be read.\n");
 }
 
-// Hostile inputs, round three (issue 26): each case failed before, by hanging, by reading what it
-// should refuse, or by a message that did not say what is true.
+// Hostile inputs: each case could hang, read what it should refuse, or give a message that does
+// not say what is true.
 struct HostileRun {
   std::string label;
   std::vector<std::string> args;

@@ -126,8 +126,8 @@ TEST(SweepAngles, EndsAtTheLastAngleDespiteRounding) {
   EXPECT_TRUE(sweepAngles(0, 1, 0).empty());
 }
 
-// A step that cannot move FROM used to loop for ever; TO - FROM beyond every double used to count
-// "more than 100000 angles" for 21 (issue 26).
+// A step that cannot move FROM must not loop for ever, and TO - FROM beyond every double must not
+// count "more than 100000 angles" for 21.
 TEST(SweepAngles, EveryAngleIsDistinctAndTheCountHolds) {
   EXPECT_EQ(sweepAngles(1e22, 1e22, 1), std::vector<double>{1e22});
   EXPECT_EQ(sweepAngles(-1e22, -1e22, -1), std::vector<double>{-1e22});

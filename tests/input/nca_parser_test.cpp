@@ -107,7 +107,7 @@ TEST(AirfoilReaderStations, ArraysRunFromIndexZeroWithTheCamberLine) {
   EXPECT_EQ(airfoil.Theta[3], kPi);
 }
 
-// With no station, or one, every method used to show zeros as if they were results (issue 26).
+// With no station, or one, every method would show zeros as if they were results.
 TEST(AirfoilReaderStations, FewerThanTwoStationsAreRefusedNamingTheCount) {
   const struct {
     std::string text;

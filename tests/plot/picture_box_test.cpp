@@ -25,7 +25,7 @@ TEST(PixelMapping, DegenerateScaleGivesNoMapping) {
   const double infinity = std::numeric_limits<double>::infinity();
   EXPECT_FALSE(PixelMapping::from(ScaleOp{-0.1, infinity, 1.1, -0.001}, 400, 100));
   // The load of an airfoil whose ordinates are all subnormal: a pixel per 1e-313 is infinitely
-  // many per unit, and "inf" used to reach the SVG (issue 26).
+  // many per unit, and "inf" must never reach the SVG.
   EXPECT_FALSE(
       PixelMapping::from(ScaleOp{-0.1, 1.7626179081575e-311, 1.1, -2.277653458698e-311}, 802, 338));
 }

@@ -74,8 +74,8 @@ TEST_F(LumpedVortexTest, FlatPlatePanelsRunAlongTheChord) {
   EXPECT_EQ(occurrences(report, "   0.0872\r\n"), 4u);
 }
 
-// The description gives cl = 0.240 from its "+" sign of the SinP term; the sound sign gives 0.239
-// (thin airfoil theory: 4 pi 0.02 = 0.251, reached as the panels grow; issue 26).
+// The sound sign of the SinP term gives 0.239 on 20 panels (a "+" there gives 0.240); thin airfoil
+// theory's 4 pi 0.02 = 0.251 is reached as the panels grow.
 TEST_F(LumpedVortexTest, ParabolicCamberAtZeroDegrees) {
   parabolaOn(21);
   run("0");
@@ -193,7 +193,7 @@ TEST_F(LumpedVortexTest, UnwritableReportIsNamedOnceAndTheResultsStillShow) {
 // unit chord), from the Joukowski map: CL = 2 pi sin(alfa + beta) / cos beta, tan beta = 2 f.
 // The lumped vortex method on cosine-spaced stations of the arc converges to it at first order.
 // The sign of the term that couples a vortex's height offset with the panel's slope decides this:
-// with the "+" of the description the method converged to 1.963 instead of 1.692 at f = 0.1, 4°.
+// with a "+" before SinP the method would converge to 1.963 instead of 1.692 at f = 0.1, 4°.
 struct CircularArcCase {
   double camber;
   double alfaDegrees;
@@ -237,7 +237,7 @@ TEST_P(CircularArcTest, LiftConvergesToTheExactLiftAsPanelsDouble) {
     }
     previousError = error;
   }
-  // 400 panels lie close to the exact lift (the "+" of the description missed it by 0.27 at
+  // 400 panels lie close to the exact lift (a "+" before SinP misses it by 0.27 at
   // f = 0.1, 4° and by 5 at f = 0.2).
   EXPECT_LT(previousError, 0.003 * (1 + std::abs(exact))) << "exact " << exact;
   EXPECT_TRUE(form.messages().empty());
