@@ -7,10 +7,10 @@
 #include <string>
 #include <system_error>
 
-#include "app/headless_controls.h"
-#include "app/ortak.h"
-#include "app/session.h"
-#include "coefficients/lumped_vortex_system.h"
+#include "state/headless_controls.h"
+#include "state/ortak.h"
+#include "state/session.h"
+#include "vortex/lumped_vortex_system.h"
 #include "loads/aero_loads.h"
 #include "support/test_airfoil.h"
 #include "vortex/lump_vm.h"

@@ -2,21 +2,14 @@
 # Run from ctest, or by hand: cmake -DSOURCE_DIR=src -P cmake/check_layering.cmake
 #
 # The core's layers, bottom first: a file may include its own layer and the layers below it.
-# src/app holds the bottom (the shared state) and the top (the window model) of the core.
 cmake_minimum_required(VERSION 3.25)
-set(layers app_state plot input loads coefficients vortex app_top)
+set(layers numerics text reports surface state plot input loads coefficients vortex app lessons)
 # Above the core: these may include anything the core offers, the core nothing of theirs.
 set(shells window batch web render)
 
 function(layer_of path out)  # path under src/, e.g. "loads/aero_loads.h"
-  if(path MATCHES "^app/(form1_handlers|headless_controls|compare_methods|convergence_study|convergence_table)\\.")
-    set(${out} app_top PARENT_SCOPE)
-  elseif(path MATCHES "^app/")
-    set(${out} app_state PARENT_SCOPE)
-  else()
-    string(REGEX REPLACE "/.*" "" folder "${path}")
-    set(${out} ${folder} PARENT_SCOPE)
-  endif()
+  string(REGEX REPLACE "/.*" "" folder "${path}")
+  set(${out} ${folder} PARENT_SCOPE)
 endfunction()
 
 get_filename_component(SOURCE_DIR "${SOURCE_DIR}" ABSOLUTE)

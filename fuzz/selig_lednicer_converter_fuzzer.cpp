@@ -9,9 +9,9 @@
 #include <string>
 #include <variant>
 
-#include "app/headless_controls.h"
-#include "app/ortak.h"
-#include "app/session.h"
+#include "state/headless_controls.h"
+#include "state/ortak.h"
+#include "state/session.h"
 #include "input/nca_parser.h"
 #include "input/selig_lednicer_converter.h"
 

@@ -9,7 +9,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/text_rules.h"
+#include "text/text_rules.h"
 
 namespace {
 

@@ -6,17 +6,17 @@
 #include <new>
 #include <vector>
 
-#include "app/correctly_rounded.h"
-#include "app/messages.h"
-#include "app/name_text.h"
-#include "app/text_rules.h"
+#include "numerics/correctly_rounded.h"
+#include "state/messages.h"
+#include "text/name_text.h"
+#include "text/text_rules.h"
 #include "coefficients/least_squares.h"
 #include "coefficients/numerical.h"
 #include "input/plain_flap.h"
 #include "input/read_by_file_type.h"
 #include "loads/aero_loads.h"
 #include "loads/results_log.h"
-#include "plot/picture_box.h"
+#include "surface/picture_box.h"
 #include "vortex/lump_vm.h"
 
 namespace vantrel {

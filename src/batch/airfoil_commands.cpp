@@ -4,7 +4,7 @@
 #include <fstream>
 #include <ios>
 
-#include "app/name_text.h"
+#include "text/name_text.h"
 #include "input/naca.h"
 #include "input/selig_lednicer_converter.h"
 

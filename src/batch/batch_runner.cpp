@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
-#include "app/messages.h"
-#include "app/text_rules.h"
-#include "app/vortex_result.h"
+#include "state/messages.h"
+#include "text/text_rules.h"
+#include "state/vortex_result.h"
 #include "batch/sweep_angles.h"
 #include "batch/sweep_budget.h"
 #include "loads/aero_loads.h"

@@ -5,10 +5,10 @@
 #include <string>
 #include <vector>
 
-#include "app/compare_methods.h"
+#include "lessons/compare_methods.h"
 #include "app/form1_handlers.h"
-#include "app/headless_controls.h"
-#include "app/ortak.h"
+#include "state/headless_controls.h"
+#include "state/ortak.h"
 #include "batch/command_line.h"
 #include "batch/sweep_table.h"
 

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <map>
 
-#include "app/number_chars.h"
+#include "text/number_chars.h"
 #include "batch/sweep_angles.h"
 #include "input/naca.h"
 

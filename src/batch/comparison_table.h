@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "app/compare_methods.h"
+#include "lessons/compare_methods.h"
 #include "batch/json_text.h"
 
 namespace vantrel::batch {

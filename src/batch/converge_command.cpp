@@ -1,6 +1,6 @@
 #include "batch/converge_command.h"
 
-#include "app/convergence_table.h"
+#include "lessons/convergence_table.h"
 #include "batch/batch_tool.h"
 #include "batch/output_files.h"
 #include "batch/plot_export.h"

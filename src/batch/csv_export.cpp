@@ -5,7 +5,7 @@
 
 #include "batch/number_format.h"
 #include "batch/output_files.h"
-#include "plot/picture_box.h"
+#include "surface/picture_box.h"
 
 namespace vantrel::batch {
 namespace {

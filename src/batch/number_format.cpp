@@ -1,6 +1,6 @@
 #include "batch/number_format.h"
 
-#include "app/number_chars.h"
+#include "text/number_chars.h"
 
 namespace vantrel::batch {
 

@@ -2,7 +2,7 @@
 
 #include <system_error>
 
-#include "app/report_file.h"
+#include "reports/report_file.h"
 
 namespace vantrel::batch {
 

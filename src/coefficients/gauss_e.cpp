@@ -2,7 +2,7 @@
 
 #include <cstddef>
 
-#include "app/messages.h"
+#include "state/messages.h"
 #include "coefficients/gauss_kernel.h"
 
 namespace vantrel {

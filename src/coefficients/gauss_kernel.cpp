@@ -24,7 +24,7 @@
 #include <memory>
 #include <new>
 
-#include "app/progress.h"
+#include "state/progress.h"
 #include "coefficients/processor_features.h"
 
 // The vector types below never cross a function boundary by value outside their own instruction

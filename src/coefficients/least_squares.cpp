@@ -6,12 +6,12 @@
 #include <set>
 #include <vector>
 
-#include "app/correctly_rounded.h"
-#include "app/text_rules.h"
+#include "numerics/correctly_rounded.h"
+#include "text/text_rules.h"
 #include "coefficients/gauss_e.h"
 #include "loads/results_log.h"
 #include "plot/graphics.h"
-#include "plot/picture_box.h"
+#include "surface/picture_box.h"
 
 namespace vantrel {
 namespace {

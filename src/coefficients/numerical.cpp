@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "app/correctly_rounded.h"
-#include "app/report_file.h"
-#include "app/text_rules.h"
+#include "numerics/correctly_rounded.h"
+#include "reports/report_file.h"
+#include "text/text_rules.h"
 #include "loads/results_log.h"
 
 namespace vantrel {

@@ -6,7 +6,7 @@
 #include <optional>
 #include <string>
 
-#include "app/correctly_rounded.h"
+#include "numerics/correctly_rounded.h"
 #include "input/convert_message.h"
 
 namespace vantrel {

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "app/correctly_rounded.h"
+#include "numerics/correctly_rounded.h"
 
 namespace vantrel {
 

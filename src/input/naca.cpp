@@ -4,7 +4,7 @@
 #include <cmath>
 #include <numbers>
 
-#include "app/correctly_rounded.h"
+#include "numerics/correctly_rounded.h"
 #include "input/station_file.h"
 
 namespace vantrel {

@@ -3,7 +3,7 @@
 #include <cmath>
 #include <numbers>
 
-#include "app/correctly_rounded.h"
+#include "numerics/correctly_rounded.h"
 #include "input/naca.h"
 
 namespace vantrel {

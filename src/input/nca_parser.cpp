@@ -8,9 +8,9 @@
 #include <optional>
 #include <system_error>
 
-#include "app/name_text.h"
-#include "app/number_chars.h"
-#include "app/text_rules.h"
+#include "text/name_text.h"
+#include "text/number_chars.h"
+#include "text/text_rules.h"
 #include "input/camber_line.h"
 
 namespace vantrel {

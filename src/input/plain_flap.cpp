@@ -4,10 +4,10 @@
 #include <charconv>
 #include <cmath>
 
-#include "app/correctly_rounded.h"
-#include "app/name_text.h"
-#include "app/number_chars.h"
-#include "app/text_rules.h"
+#include "numerics/correctly_rounded.h"
+#include "text/name_text.h"
+#include "text/number_chars.h"
+#include "text/text_rules.h"
 #include "input/camber_line.h"
 #include "input/read_data_file.h"
 

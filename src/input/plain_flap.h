@@ -4,7 +4,7 @@
 #include <string>
 #include <variant>
 
-#include "app/session.h"
+#include "state/session.h"
 #include "input/nca_parser.h"
 
 namespace vantrel {

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "app/session.h"
+#include "state/session.h"
 
 namespace vantrel {
 

@@ -7,8 +7,8 @@
 #include <optional>
 #include <string>
 
-#include "app/name_text.h"
-#include "app/report_file.h"
+#include "text/name_text.h"
+#include "reports/report_file.h"
 #include "input/coordinate_report.h"
 #include "input/nca_parser.h"
 #include "plot/graphics.h"

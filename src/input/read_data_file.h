@@ -4,7 +4,7 @@
 #include <istream>
 #include <string>
 
-#include "app/session.h"
+#include "state/session.h"
 #include "input/nca_parser.h"
 
 namespace vantrel {

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "app/correctly_rounded.h"
-#include "app/number_chars.h"
+#include "numerics/correctly_rounded.h"
+#include "text/number_chars.h"
 #include "input/airfoil_normalise.h"
 #include "input/convert_message.h"
 #include "input/monotone_cubic.h"

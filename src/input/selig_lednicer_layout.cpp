@@ -8,8 +8,8 @@
 #include <iterator>
 #include <optional>
 
-#include "app/name_text.h"
-#include "app/number_chars.h"
+#include "text/name_text.h"
+#include "text/number_chars.h"
 #include "input/convert_message.h"
 
 namespace vantrel {

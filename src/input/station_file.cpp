@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "app/number_chars.h"
+#include "text/number_chars.h"
 
 namespace vantrel {
 

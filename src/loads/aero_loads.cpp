@@ -3,8 +3,8 @@
 #include <cmath>
 #include <string>
 
-#include "app/name_text.h"
-#include "app/text_rules.h"
+#include "text/name_text.h"
+#include "text/text_rules.h"
 #include "loads/curve_support.h"
 #include "loads/results_log.h"
 

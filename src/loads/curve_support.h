@@ -4,7 +4,7 @@
 #include <cstddef>
 #include <vector>
 
-#include "plot/picture_box.h"
+#include "surface/picture_box.h"
 
 namespace vantrel {
 

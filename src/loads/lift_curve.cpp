@@ -1,4 +1,4 @@
-#include "app/text_rules.h"
+#include "text/text_rules.h"
 #include "loads/aero_loads.h"
 #include "loads/curve_support.h"
 

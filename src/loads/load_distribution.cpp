@@ -4,7 +4,7 @@
 #include <optional>
 #include <vector>
 
-#include "app/correctly_rounded.h"
+#include "numerics/correctly_rounded.h"
 #include "loads/aero_loads.h"
 #include "loads/curve_support.h"
 

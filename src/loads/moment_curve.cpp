@@ -1,6 +1,6 @@
 #include <cmath>
 
-#include "app/text_rules.h"
+#include "text/text_rules.h"
 #include "loads/aero_loads.h"
 #include "loads/curve_support.h"
 

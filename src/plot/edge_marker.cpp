@@ -4,7 +4,7 @@
 #include <cmath>
 #include <variant>
 
-#include "app/correctly_rounded.h"
+#include "numerics/correctly_rounded.h"
 #include "plot/axes_layer.h"
 
 namespace vantrel {

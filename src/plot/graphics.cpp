@@ -1,9 +1,9 @@
-#include "plot/picture_box.h"
+#include "surface/picture_box.h"
 #include "plot/graphics.h"
 
 #include <algorithm>
 
-#include "app/name_text.h"
+#include "text/name_text.h"
 
 namespace vantrel {
 namespace {

@@ -6,10 +6,10 @@
 #include <string>
 #include <vector>
 
-#include "app/correctly_rounded.h"
-#include "app/messages.h"
-#include "app/name_text.h"
-#include "app/text_rules.h"
+#include "numerics/correctly_rounded.h"
+#include "state/messages.h"
+#include "text/name_text.h"
+#include "text/text_rules.h"
 #include "coefficients/gauss_e.h"
 #include "vortex/vortex_panels.h"
 #include "vortex/vortex_report.h"

@@ -2,9 +2,9 @@
 
 #include <vector>
 
-#include "app/ortak.h"
-#include "app/report_file.h"
-#include "app/session.h"
+#include "state/ortak.h"
+#include "reports/report_file.h"
+#include "state/session.h"
 #include "coefficients/gauss_e.h"
 #include "vortex/vortex_panels.h"
 

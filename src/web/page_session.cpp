@@ -3,8 +3,8 @@
 #include <charconv>
 #include <optional>
 
-#include "app/number_chars.h"
-#include "plot/pixel_shapes.h"
+#include "text/number_chars.h"
+#include "surface/pixel_shapes.h"
 
 namespace vantrel::web {
 namespace {

@@ -15,10 +15,10 @@
 #include <cmath>
 #include <filesystem>
 
-#include "app/convergence_table.h"
-#include "app/name_text.h"
-#include "app/report_file.h"
-#include "app/text_rules.h"
+#include "lessons/convergence_table.h"
+#include "text/name_text.h"
+#include "reports/report_file.h"
+#include "text/text_rules.h"
 #include "plot/log_log_plot.h"
 #include "window/picture_export.h"
 #include "window/picture_widget.h"

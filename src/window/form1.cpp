@@ -22,7 +22,7 @@
 #include <algorithm>
 #include <filesystem>
 
-#include "app/initial_state.h"
+#include "state/initial_state.h"
 #include "plot/axes_layer.h"
 #include "window/about.h"
 #include "window/busy_work.h"

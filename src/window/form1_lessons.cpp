@@ -1,10 +1,10 @@
 // The main window's lesson commands: a plain flap, the methods side by side, the convergence study.
 #include <QFile>
 
-#include "app/compare_methods.h"
-#include "app/messages.h"
-#include "app/name_text.h"
-#include "app/text_rules.h"
+#include "lessons/compare_methods.h"
+#include "state/messages.h"
+#include "text/name_text.h"
+#include "text/text_rules.h"
 #include "input/plain_flap.h"
 #include "window/compare_window.h"
 #include "window/convergence_window.h"

@@ -14,7 +14,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "plot/picture_box.h"
+#include "surface/picture_box.h"
 #include "render/picture_painter.h"
 
 namespace vantrel {

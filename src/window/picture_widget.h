@@ -4,7 +4,7 @@
 #include <QWidget>
 
 #include "plot/axes_layer.h"
-#include "plot/picture_box.h"
+#include "surface/picture_box.h"
 #include "render/picture_painter.h"
 
 namespace vantrel {

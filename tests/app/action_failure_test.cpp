@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "app/form1_handlers.h"
-#include "app/headless_controls.h"
-#include "app/messages.h"
+#include "state/headless_controls.h"
+#include "state/messages.h"
 #include "support/test_airfoil.h"
 
 namespace vantrel {

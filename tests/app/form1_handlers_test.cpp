@@ -7,8 +7,8 @@
 #include <optional>
 #include <utility>
 
-#include "app/headless_controls.h"
-#include "app/messages.h"
+#include "state/headless_controls.h"
+#include "state/messages.h"
 #include "support/session_test.h"
 #include "support/test_airfoil.h"
 

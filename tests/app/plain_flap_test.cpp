@@ -5,9 +5,9 @@
 #include <string>
 
 #include "app/form1_handlers.h"
-#include "app/headless_controls.h"
-#include "app/messages.h"
-#include "app/text_rules.h"
+#include "state/headless_controls.h"
+#include "state/messages.h"
+#include "text/text_rules.h"
 #include "input/naca.h"
 #include "support/state_snapshot.h"
 #include "support/test_airfoil.h"

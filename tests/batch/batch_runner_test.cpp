@@ -4,7 +4,7 @@
 
 #include <cmath>
 
-#include "app/messages.h"
+#include "state/messages.h"
 #include "batch/csv_export.h"
 #include "batch_test_support.h"
 

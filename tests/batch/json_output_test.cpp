@@ -4,8 +4,8 @@
 #include <cmath>
 #include <limits>
 
-#include "app/headless_controls.h"
-#include "app/ortak.h"
+#include "state/headless_controls.h"
+#include "state/ortak.h"
 #include "batch/json_text.h"
 #include "batch/plot_export.h"
 #include "batch/summary_output.h"

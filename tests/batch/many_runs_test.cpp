@@ -10,7 +10,7 @@
 #include <thread>
 #include <vector>
 
-#include "app/temporary_file.h"
+#include "reports/temporary_file.h"
 #include "batch_test_support.h"
 #include "support/small_file_system.h"
 

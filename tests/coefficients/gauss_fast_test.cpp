@@ -10,12 +10,12 @@
 #include <string>
 #include <vector>
 
-#include "app/headless_controls.h"
-#include "app/messages.h"
+#include "state/headless_controls.h"
+#include "state/messages.h"
 #include "coefficients/gauss_e.h"
 #include "coefficients/gauss_kernel.h"
 #include "coefficients/literal_gauss.h"
-#include "coefficients/lumped_vortex_system.h"
+#include "vortex/lumped_vortex_system.h"
 #include "support/test_airfoil.h"
 
 namespace vantrel {

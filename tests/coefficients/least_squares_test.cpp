@@ -6,8 +6,8 @@
 #include <sstream>
 #include <variant>
 
-#include "app/headless_controls.h"
-#include "app/messages.h"
+#include "state/headless_controls.h"
+#include "state/messages.h"
 #include "loads/aero_loads.h"
 #include "support/session_test.h"
 #include "support/test_airfoil.h"

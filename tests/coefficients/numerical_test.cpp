@@ -7,7 +7,7 @@
 #include <string>
 
 #include "app/form1_handlers.h"
-#include "app/headless_controls.h"
+#include "state/headless_controls.h"
 #include "support/session_test.h"
 #include "support/test_airfoil.h"
 

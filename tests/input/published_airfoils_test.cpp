@@ -10,9 +10,9 @@
 #include <string>
 #include <vector>
 
-#include "app/headless_controls.h"
-#include "app/ortak.h"
-#include "app/session.h"
+#include "state/headless_controls.h"
+#include "state/ortak.h"
+#include "state/session.h"
 #include "input/read_by_file_type.h"
 #include "input/selig_lednicer_converter.h"
 #include "support/test_airfoil.h"

@@ -3,7 +3,7 @@
 #include <cmath>
 #include <variant>
 
-#include "app/headless_controls.h"
+#include "state/headless_controls.h"
 #include "loads/aero_loads.h"
 #include "support/session_test.h"
 #include "support/test_airfoil.h"

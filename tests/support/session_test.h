@@ -8,9 +8,9 @@
 #include <string>
 
 #include "app/form1_handlers.h"
-#include "app/headless_controls.h"
-#include "app/ortak.h"
-#include "app/session.h"
+#include "state/headless_controls.h"
+#include "state/ortak.h"
+#include "state/session.h"
 #include "support/test_airfoil.h"
 
 namespace vantrel::test {

@@ -4,7 +4,7 @@
 #include <variant>
 #include <vector>
 
-#include "plot/picture_box.h"
+#include "surface/picture_box.h"
 #include "support/test_airfoil.h"
 
 namespace vantrel::test {

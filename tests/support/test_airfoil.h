@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "app/ortak.h"
+#include "state/ortak.h"
 
 // Airfoils and files for tests: an airfoil put straight into the shared state from its camber
 // line, the text of an airfoil data file, and byte-exact file and text helpers.

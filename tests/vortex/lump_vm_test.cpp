@@ -8,9 +8,9 @@
 #include <string>
 
 #include "app/form1_handlers.h"
-#include "app/headless_controls.h"
-#include "app/initial_state.h"
-#include "app/messages.h"
+#include "state/headless_controls.h"
+#include "state/initial_state.h"
+#include "state/messages.h"
 #include "support/session_test.h"
 #include "support/test_airfoil.h"
 
