@@ -9,7 +9,7 @@
 
 #include "state/headless_controls.h"
 #include "state/messages.h"
-#include "support/session_test.h"
+#include "app/handlers_test.h"
 #include "support/test_airfoil.h"
 
 namespace vantrel {
@@ -319,6 +319,13 @@ TEST_F(Form1HandlersTest, NumericalIntegrationWithoutAnAirfoilOnlyTells) {
   EXPECT_EQ(ortak.M, 0.0);
   EXPECT_TRUE(nothingDrawn());
   EXPECT_FALSE(std::filesystem::exists(log()));
+}
+
+TEST_F(Form1HandlersTest, LumpedVortexWithoutAnAirfoilOnlyTells) {
+  handlers.Mn_LumpVM_Click();
+  ASSERT_EQ(form.messages().size(), 1u);
+  EXPECT_EQ(form.messages()[0], kOpenAirfoilMessage);
+  EXPECT_FALSE(std::filesystem::exists(workDir / "Vantrel.txt"));
 }
 
 TEST_F(Form1HandlersTest, EnterAppliesTheTypedNumberAsTheScrollBarWould) {

@@ -10,7 +10,7 @@
 #include "app/form1_handlers.h"
 #include "state/headless_controls.h"
 #include "state/ortak.h"
-#include "support/session_test.h"
+#include "app/handlers_test.h"
 #include "input/selig_lednicer_converter.h"
 #include "support/test_airfoil.h"
 

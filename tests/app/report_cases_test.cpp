@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "coefficients/numerical.h"
-#include "support/session_test.h"
+#include "app/handlers_test.h"
 #include "vortex/lump_vm.h"
 
 // Every folder under tests/data is one case: its airfoil file, an `actions` file, and the reports

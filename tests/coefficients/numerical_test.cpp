@@ -6,7 +6,6 @@
 #include <filesystem>
 #include <string>
 
-#include "app/form1_handlers.h"
 #include "state/headless_controls.h"
 #include "support/session_test.h"
 #include "support/test_airfoil.h"

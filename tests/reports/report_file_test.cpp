@@ -11,7 +11,7 @@
 
 #include "reports/temporary_file.h"
 #include "support/small_file_system.h"
-#include "support/test_airfoil.h"
+#include "support/test_files.h"
 
 namespace vantrel {
 namespace {

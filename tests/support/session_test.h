@@ -7,7 +7,6 @@
 #include <filesystem>
 #include <string>
 
-#include "app/form1_handlers.h"
 #include "state/headless_controls.h"
 #include "state/ortak.h"
 #include "state/session.h"
@@ -41,14 +40,6 @@ class SessionTest : public ::testing::Test {
   Ortak ortak;
   HeadlessControls form;
   Session session{ortak, form, workDir};
-};
-
-// The window model over the same session, loaded as the window loads it.
-class HandlersTest : public SessionTest {
- protected:
-  HandlersTest() { handlers.Form_Load(); }
-
-  Form1Handlers handlers{ortak, form, workDir};
 };
 
 }  // namespace vantrel::test

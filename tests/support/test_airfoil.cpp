@@ -76,32 +76,6 @@ std::string airfoilFileText(const std::string& name, const std::vector<Station>&
   return text;
 }
 
-std::filesystem::path freshFolder(const std::string& name) {
-  const std::filesystem::path folder =
-      std::filesystem::temp_directory_path() / "vantrel_tests" / name;
-  std::filesystem::remove_all(folder);
-  std::filesystem::create_directories(folder);
-  return folder;
-}
-
-std::string fileBytes(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream bytes;
-  bytes << in.rdbuf();
-  return bytes.str();
-}
-
-void writeBytes(const std::filesystem::path& path, const std::string& bytes) {
-  std::ofstream out(path, std::ios::binary);
-  out << bytes;
-}
-
-std::size_t occurrences(const std::string& text, const std::string& part) {
-  std::size_t count = 0;
-  for (auto at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) ++count;
-  return count;
-}
-
 std::string seligNaca2412Text(int pointsPerSurface) {
   const double pi = 4 * std::atan(1.0);
   const double m = 0.02, p = 0.4, t = 0.12;

@@ -1,16 +1,15 @@
 #pragma once
 
-#include <gtest/gtest.h>
-
 #include <filesystem>
 #include <functional>
 #include <string>
 #include <vector>
 
 #include "state/ortak.h"
+#include "support/test_files.h"
 
-// Airfoils and files for tests: an airfoil put straight into the shared state from its camber
-// line, the text of an airfoil data file, and byte-exact file and text helpers.
+// Airfoils for tests: an airfoil put straight into the shared state from its camber line and the
+// text of an airfoil data file (the file helpers come with them).
 namespace vantrel::test {
 
 struct Station {
@@ -48,19 +47,5 @@ std::string airfoilFileText(const std::string& name, const std::vector<Station>&
 // laid off normal to the mean line as the NACA definition has it: a nose sampled as densely as
 // the count makes it.
 std::string seligNaca2412Text(int pointsPerSurface);
-
-// A fresh, empty folder under the system's temporary folder.
-std::filesystem::path freshFolder(const std::string& name);
-// The same, named `prefix` followed by the running test's name.
-inline std::filesystem::path freshFolderForThisTest(const std::string& prefix) {
-  return freshFolder(prefix + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-}
-
-// A missing file reads as no bytes.
-std::string fileBytes(const std::filesystem::path& path);
-void writeBytes(const std::filesystem::path& path, const std::string& bytes);
-
-// How many times `part` stands in `text`, overlapping runs counted.
-std::size_t occurrences(const std::string& text, const std::string& part);
 
 }  // namespace vantrel::test

@@ -7,7 +7,6 @@
 #include <filesystem>
 #include <string>
 
-#include "app/form1_handlers.h"
 #include "state/headless_controls.h"
 #include "state/initial_state.h"
 #include "state/messages.h"
@@ -164,15 +163,6 @@ TEST_F(LumpedVortexTest, RefusesFewerThanTwoStations) {
   EXPECT_EQ(form.messages().back(), kOpenAirfoilMessage);
   EXPECT_EQ(fresh.M, 0.0);
   EXPECT_EQ(cl(), initialText(TextBox::Text_CL));
-  EXPECT_FALSE(fs::exists(reportPath()));
-}
-
-TEST_F(LumpedVortexTest, MenuCommandAsksForAnAirfoilFirst) {
-  Form1Handlers handlers(ortak, form, workDir);
-  handlers.Form_Load();
-  handlers.Mn_LumpVM_Click();
-  ASSERT_EQ(form.messages().size(), 1u);
-  EXPECT_EQ(form.messages()[0], kOpenAirfoilMessage);
   EXPECT_FALSE(fs::exists(reportPath()));
 }
 
