@@ -8,7 +8,7 @@ WEB_PORT ?= 8000
 FUZZ_BUILD ?= build-fuzz
 # How long each fuzz target runs, in seconds.
 FUZZ_SECONDS ?= 60
-FUZZ_TARGETS = fuzz_nca_parser fuzz_selig_lednicer_converter fuzz_text_rules fuzz_command_line
+FUZZ_TARGETS = fuzz_nca_parser fuzz_selig_lednicer_converter fuzz_number_text fuzz_command_line
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 # Extra arguments for the benchmark program, e.g. BENCH_ARGS=--benchmark_repetitions=5

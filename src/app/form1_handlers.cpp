@@ -6,10 +6,10 @@
 #include <new>
 #include <vector>
 
-#include "numerics/correctly_rounded.h"
+#include "numerics/elementary_functions.h"
 #include "state/messages.h"
-#include "text/name_text.h"
-#include "text/text_rules.h"
+#include "text/windows1254_text.h"
+#include "text/number_text.h"
 #include "coefficients/least_squares.h"
 #include "coefficients/numerical.h"
 #include "input/plain_flap.h"

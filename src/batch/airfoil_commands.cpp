@@ -4,7 +4,7 @@
 #include <fstream>
 #include <ios>
 
-#include "text/name_text.h"
+#include "text/windows1254_text.h"
 #include "input/naca.h"
 #include "input/selig_lednicer_converter.h"
 

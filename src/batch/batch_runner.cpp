@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "state/messages.h"
-#include "text/text_rules.h"
+#include "text/number_text.h"
 #include "state/vortex_result.h"
 #include "batch/sweep_angles.h"
 #include "batch/sweep_budget.h"

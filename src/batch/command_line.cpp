@@ -4,7 +4,7 @@
 #include <cmath>
 #include <map>
 
-#include "text/number_chars.h"
+#include "text/locale_free_numbers.h"
 #include "batch/sweep_angles.h"
 #include "input/naca.h"
 

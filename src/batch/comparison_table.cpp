@@ -1,6 +1,6 @@
 #include "batch/comparison_table.h"
 
-#include "text/name_text.h"
+#include "text/windows1254_text.h"
 #include "batch/number_format.h"
 
 namespace vantrel::batch {

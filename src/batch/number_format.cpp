@@ -1,6 +1,6 @@
 #include "batch/number_format.h"
 
-#include "text/number_chars.h"
+#include "text/locale_free_numbers.h"
 
 namespace vantrel::batch {
 

@@ -6,8 +6,8 @@
 #include <set>
 #include <vector>
 
-#include "numerics/correctly_rounded.h"
-#include "text/text_rules.h"
+#include "numerics/elementary_functions.h"
+#include "text/number_text.h"
 #include "coefficients/gauss_e.h"
 #include "loads/results_log.h"
 #include "plot/graphics.h"

@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "numerics/correctly_rounded.h"
+#include "numerics/elementary_functions.h"
 #include "reports/report_file.h"
-#include "text/text_rules.h"
+#include "text/number_text.h"
 #include "loads/results_log.h"
 
 namespace vantrel {

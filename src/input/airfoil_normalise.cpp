@@ -6,7 +6,7 @@
 #include <optional>
 #include <string>
 
-#include "numerics/correctly_rounded.h"
+#include "numerics/elementary_functions.h"
 #include "input/convert_message.h"
 
 namespace vantrel {

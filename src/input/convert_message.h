@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-#include "text/name_text.h"
+#include "text/windows1254_text.h"
 #include "input/selig_lednicer_converter.h"
 
 namespace vantrel {

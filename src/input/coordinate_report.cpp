@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "reports/report_file.h"
-#include "text/text_rules.h"
+#include "text/number_text.h"
 
 namespace vantrel {
 namespace {

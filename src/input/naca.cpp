@@ -4,8 +4,8 @@
 #include <cmath>
 #include <numbers>
 
-#include "numerics/correctly_rounded.h"
-#include "input/station_file.h"
+#include "numerics/elementary_functions.h"
+#include "input/nca_writer.h"
 
 namespace vantrel {
 namespace {

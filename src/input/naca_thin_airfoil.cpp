@@ -3,7 +3,7 @@
 #include <cmath>
 #include <numbers>
 
-#include "numerics/correctly_rounded.h"
+#include "numerics/elementary_functions.h"
 #include "input/naca.h"
 
 namespace vantrel {

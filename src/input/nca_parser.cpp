@@ -8,9 +8,9 @@
 #include <optional>
 #include <system_error>
 
-#include "text/name_text.h"
-#include "text/number_chars.h"
-#include "text/text_rules.h"
+#include "text/windows1254_text.h"
+#include "text/locale_free_numbers.h"
+#include "text/number_text.h"
 #include "input/camber_line.h"
 
 namespace vantrel {

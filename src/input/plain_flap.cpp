@@ -4,10 +4,10 @@
 #include <charconv>
 #include <cmath>
 
-#include "numerics/correctly_rounded.h"
-#include "text/name_text.h"
-#include "text/number_chars.h"
-#include "text/text_rules.h"
+#include "numerics/elementary_functions.h"
+#include "text/windows1254_text.h"
+#include "text/locale_free_numbers.h"
+#include "text/number_text.h"
 #include "input/camber_line.h"
 #include "input/read_data_file.h"
 

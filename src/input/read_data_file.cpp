@@ -7,7 +7,7 @@
 #include <optional>
 #include <string>
 
-#include "text/name_text.h"
+#include "text/windows1254_text.h"
 #include "reports/report_file.h"
 #include "input/coordinate_report.h"
 #include "input/nca_parser.h"

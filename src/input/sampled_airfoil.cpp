@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <fstream>
 
-#include "numerics/correctly_rounded.h"
+#include "numerics/elementary_functions.h"
 #include "input/camber_line.h"
 #include "input/convert_message.h"
 #include "input/monotone_cubic.h"

@@ -6,12 +6,12 @@
 #include <string>
 #include <vector>
 
-#include "numerics/correctly_rounded.h"
-#include "text/number_chars.h"
+#include "numerics/elementary_functions.h"
+#include "text/locale_free_numbers.h"
 #include "input/airfoil_normalise.h"
 #include "input/convert_message.h"
 #include "input/monotone_cubic.h"
-#include "input/published_outline.h"
+#include "input/published_quirks.h"
 #include "input/selig_lednicer_layout.h"
 
 namespace vantrel {

@@ -8,8 +8,8 @@
 #include <iterator>
 #include <optional>
 
-#include "text/name_text.h"
-#include "text/number_chars.h"
+#include "text/windows1254_text.h"
+#include "text/locale_free_numbers.h"
 #include "input/convert_message.h"
 
 namespace vantrel {

@@ -2,11 +2,11 @@
 
 #include <cmath>
 
-#include "numerics/correctly_rounded.h"
+#include "numerics/elementary_functions.h"
 #include "state/headless_controls.h"
 #include "state/messages.h"
 #include "state/session.h"
-#include "text/text_rules.h"
+#include "text/number_text.h"
 #include "coefficients/least_squares.h"
 #include "coefficients/numerical.h"
 #include "loads/aero_loads.h"

@@ -4,11 +4,11 @@
 #include <filesystem>
 #include <memory>
 
-#include "numerics/correctly_rounded.h"
+#include "numerics/elementary_functions.h"
 #include "state/headless_controls.h"
-#include "text/name_text.h"
+#include "text/windows1254_text.h"
 #include "state/session.h"
-#include "text/text_rules.h"
+#include "text/number_text.h"
 #include "coefficients/numerical.h"
 #include "input/naca.h"
 #include "input/naca_thin_airfoil.h"

@@ -3,8 +3,8 @@
 #include <charconv>
 #include <cmath>
 
-#include "text/name_text.h"
-#include "text/number_chars.h"
+#include "text/windows1254_text.h"
+#include "text/locale_free_numbers.h"
 #include "plot/log_log_plot.h"
 
 namespace vantrel {

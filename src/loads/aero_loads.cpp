@@ -3,9 +3,9 @@
 #include <cmath>
 #include <string>
 
-#include "text/name_text.h"
-#include "text/text_rules.h"
-#include "loads/curve_support.h"
+#include "text/windows1254_text.h"
+#include "text/number_text.h"
+#include "loads/coefficient_terms.h"
 #include "loads/results_log.h"
 
 namespace vantrel {

@@ -4,9 +4,9 @@
 #include <optional>
 #include <vector>
 
-#include "numerics/correctly_rounded.h"
+#include "numerics/elementary_functions.h"
 #include "loads/aero_loads.h"
-#include "loads/curve_support.h"
+#include "loads/coefficient_terms.h"
 
 namespace vantrel {
 namespace {

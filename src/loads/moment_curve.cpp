@@ -1,8 +1,8 @@
 #include <cmath>
 
-#include "text/text_rules.h"
+#include "text/number_text.h"
 #include "loads/aero_loads.h"
-#include "loads/curve_support.h"
+#include "loads/coefficient_terms.h"
 
 namespace vantrel {
 

@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-#include "text/name_text.h"
+#include "text/windows1254_text.h"
 
 namespace vantrel {
 namespace {

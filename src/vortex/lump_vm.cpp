@@ -6,10 +6,10 @@
 #include <string>
 #include <vector>
 
-#include "numerics/correctly_rounded.h"
+#include "numerics/elementary_functions.h"
 #include "state/messages.h"
-#include "text/name_text.h"
-#include "text/text_rules.h"
+#include "text/windows1254_text.h"
+#include "text/number_text.h"
 #include "coefficients/gauss_e.h"
 #include "vortex/vortex_panels.h"
 #include "vortex/vortex_report.h"

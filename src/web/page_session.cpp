@@ -3,7 +3,7 @@
 #include <charconv>
 #include <optional>
 
-#include "text/number_chars.h"
+#include "text/locale_free_numbers.h"
 #include "surface/pixel_shapes.h"
 
 namespace vantrel::web {

@@ -16,9 +16,9 @@
 #include <filesystem>
 
 #include "lessons/convergence_table.h"
-#include "text/name_text.h"
+#include "text/windows1254_text.h"
 #include "reports/report_file.h"
-#include "text/text_rules.h"
+#include "text/number_text.h"
 #include "plot/log_log_plot.h"
 #include "window/picture_export.h"
 #include "window/picture_widget.h"

@@ -3,8 +3,8 @@
 
 #include "lessons/compare_methods.h"
 #include "state/messages.h"
-#include "text/name_text.h"
-#include "text/text_rules.h"
+#include "text/windows1254_text.h"
+#include "text/number_text.h"
 #include "input/plain_flap.h"
 #include "window/compare_window.h"
 #include "window/convergence_window.h"

@@ -7,7 +7,7 @@
 #include "app/form1_handlers.h"
 #include "state/headless_controls.h"
 #include "state/messages.h"
-#include "text/text_rules.h"
+#include "text/number_text.h"
 #include "input/naca.h"
 #include "support/state_snapshot.h"
 #include "support/test_airfoil.h"

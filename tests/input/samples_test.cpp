@@ -7,7 +7,7 @@
 
 #include "input/naca.h"
 #include "input/nca_parser.h"
-#include "input/station_file.h"
+#include "input/nca_writer.h"
 #include "support/test_airfoil.h"
 
 namespace vantrel {

@@ -8,7 +8,7 @@
 
 #include "state/headless_controls.h"
 #include "state/messages.h"
-#include "text/text_rules.h"
+#include "text/number_text.h"
 #include "support/state_snapshot.h"
 #include "support/test_airfoil.h"
 

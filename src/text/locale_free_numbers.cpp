@@ -1,4 +1,4 @@
-#include "text/number_chars.h"
+#include "text/locale_free_numbers.h"
 
 #include <fast_float/fast_float.h>
 #include <fmt/format.h>

@@ -1,4 +1,4 @@
-#include "text/text_rules.h"
+#include "text/number_text.h"
 
 #include <algorithm>
 #include <cctype>
@@ -7,7 +7,7 @@
 #include <cstdio>
 #include <limits>
 
-#include "text/number_chars.h"
+#include "text/locale_free_numbers.h"
 
 namespace vantrel {
 namespace {

@@ -1,4 +1,4 @@
-#include "numerics/correctly_rounded.h"
+#include "numerics/elementary_functions.h"
 
 #include <gtest/gtest.h>
 

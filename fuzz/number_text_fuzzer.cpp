@@ -9,7 +9,7 @@
 #include <string>
 #include <string_view>
 
-#include "text/text_rules.h"
+#include "text/number_text.h"
 
 namespace {
 

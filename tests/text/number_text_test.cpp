@@ -1,4 +1,4 @@
-#include "text/text_rules.h"
+#include "text/number_text.h"
 
 #include <gtest/gtest.h>
 

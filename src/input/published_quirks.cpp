@@ -1,4 +1,4 @@
-#include "input/published_outline.h"
+#include "input/published_quirks.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "text/name_text.h"
+#include "text/windows1254_text.h"
 
 #include <cstdint>
 

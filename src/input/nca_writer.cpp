@@ -1,8 +1,8 @@
-#include "input/station_file.h"
+#include "input/nca_writer.h"
 
 #include <algorithm>
 
-#include "text/number_chars.h"
+#include "text/locale_free_numbers.h"
 
 namespace vantrel {
 

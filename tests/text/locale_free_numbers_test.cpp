@@ -1,6 +1,6 @@
 // The kept libraries must give exactly what the standard library gives where it has both, so the
 // native reports do not change and the WebAssembly build (which lacks them) writes the same bytes.
-#include "text/number_chars.h"
+#include "text/locale_free_numbers.h"
 
 #include <gtest/gtest.h>
 
