@@ -4,8 +4,8 @@
 #include <cmath>
 #include <vector>
 
-#include "state/headless_controls.h"
 #include "coefficients/gauss_e.h"
+#include "state/headless_controls.h"
 #include "vortex/lumped_vortex_system.h"
 
 extern "C" void dgesv_(const int* n, const int* nrhs, double* a, const int* lda, int* ipiv,

@@ -3,10 +3,10 @@
 #include <filesystem>
 #include <string>
 
+#include "input/nca_parser.h"
 #include "state/controls.h"
 #include "state/ortak.h"
 #include "state/session.h"
-#include "input/nca_parser.h"
 
 namespace vantrel {
 

@@ -4,9 +4,9 @@
 #include <fstream>
 #include <ios>
 
-#include "text/windows1254_text.h"
 #include "input/naca.h"
 #include "input/selig_lednicer_converter.h"
+#include "text/windows1254_text.h"
 
 namespace vantrel::batch {
 namespace {

@@ -2,12 +2,12 @@
 
 #include <algorithm>
 
-#include "state/messages.h"
-#include "text/number_text.h"
-#include "state/vortex_result.h"
 #include "batch/sweep_angles.h"
 #include "batch/sweep_budget.h"
 #include "loads/aero_loads.h"
+#include "state/messages.h"
+#include "state/vortex_result.h"
+#include "text/number_text.h"
 #include "vortex/vortex_panels.h"
 
 namespace vantrel::batch {

@@ -5,12 +5,12 @@
 #include <string>
 #include <vector>
 
-#include "lessons/compare_methods.h"
 #include "app/form1_handlers.h"
-#include "state/headless_controls.h"
-#include "state/ortak.h"
 #include "batch/command_line.h"
 #include "batch/sweep_table.h"
+#include "lessons/compare_methods.h"
+#include "state/headless_controls.h"
+#include "state/ortak.h"
 
 namespace vantrel::batch {
 

@@ -4,9 +4,9 @@
 #include <cmath>
 #include <map>
 
-#include "text/locale_free_numbers.h"
 #include "batch/sweep_angles.h"
 #include "input/naca.h"
+#include "text/locale_free_numbers.h"
 
 namespace vantrel::batch {
 namespace {

@@ -3,10 +3,10 @@
 #include <string>
 #include <string_view>
 
+#include "batch/sweep_table.h"
 #include "lessons/compare_methods.h"
 #include "state/headless_controls.h"
 #include "state/ortak.h"
-#include "batch/sweep_table.h"
 
 namespace vantrel::batch {
 

@@ -6,10 +6,10 @@
 #include <string>
 #include <vector>
 
+#include "loads/results_log.h"
 #include "numerics/elementary_functions.h"
 #include "reports/report_file.h"
 #include "text/number_text.h"
-#include "loads/results_log.h"
 
 namespace vantrel {
 namespace {

@@ -6,8 +6,8 @@
 #include <optional>
 #include <string>
 
-#include "numerics/elementary_functions.h"
 #include "input/convert_message.h"
+#include "numerics/elementary_functions.h"
 
 namespace vantrel {
 namespace {

@@ -4,8 +4,8 @@
 #include <cmath>
 #include <numbers>
 
-#include "numerics/elementary_functions.h"
 #include "input/nca_writer.h"
+#include "numerics/elementary_functions.h"
 
 namespace vantrel {
 namespace {

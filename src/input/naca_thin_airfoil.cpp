@@ -3,8 +3,8 @@
 #include <cmath>
 #include <numbers>
 
-#include "numerics/elementary_functions.h"
 #include "input/naca.h"
+#include "numerics/elementary_functions.h"
 
 namespace vantrel {
 namespace {

@@ -4,8 +4,8 @@
 #include <string>
 #include <variant>
 
-#include "state/session.h"
 #include "input/nca_parser.h"
+#include "state/session.h"
 
 namespace vantrel {
 

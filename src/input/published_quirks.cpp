@@ -81,9 +81,9 @@ std::optional<ClosedLoop> closedToTheTrailingEdge(const std::vector<ContourPoint
 
 }  // namespace
 
-std::variant<ChordSurfaces, ConvertError> publishedOutline(const ForeignContour& contour,
-                                                           std::vector<std::string>& notes,
-                                                           std::string_view fileLabel) {
+std::variant<ChordSurfaces, ConvertError> settlePublishedQuirks(const ForeignContour& contour,
+                                                                std::vector<std::string>& notes,
+                                                                std::string_view fileLabel) {
   std::vector<ContourPoint> loop = contour.loop;
   if (closesTheDrawing(loop)) {
     notes.push_back("the last point (line " + std::to_string(loop.back().line) +

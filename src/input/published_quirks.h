@@ -14,8 +14,8 @@ namespace vantrel {
 // a plain outline: notes after the coordinates, the first point repeated at the end to close the
 // drawing, a surface stopping one point short of the trailing edge. Each is noted in `notes`.
 // Points after the outline closed and a second outline are refused as such.
-std::variant<ChordSurfaces, ConvertError> publishedOutline(const ForeignContour& contour,
-                                                           std::vector<std::string>& notes,
-                                                           std::string_view fileLabel);
+std::variant<ChordSurfaces, ConvertError> settlePublishedQuirks(const ForeignContour& contour,
+                                                                std::vector<std::string>& notes,
+                                                                std::string_view fileLabel);
 
 }  // namespace vantrel

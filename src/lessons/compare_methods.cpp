@@ -2,14 +2,14 @@
 
 #include <cmath>
 
+#include "coefficients/least_squares.h"
+#include "coefficients/numerical.h"
+#include "loads/aero_loads.h"
 #include "numerics/elementary_functions.h"
 #include "state/headless_controls.h"
 #include "state/messages.h"
 #include "state/session.h"
 #include "text/number_text.h"
-#include "coefficients/least_squares.h"
-#include "coefficients/numerical.h"
-#include "loads/aero_loads.h"
 #include "vortex/lump_vm.h"
 
 namespace vantrel {

@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "state/controls.h"
 #include "app/form1_handlers.h"
+#include "state/controls.h"
 #include "state/ortak.h"
 
 namespace vantrel {

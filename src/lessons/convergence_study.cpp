@@ -4,16 +4,16 @@
 #include <filesystem>
 #include <memory>
 
-#include "numerics/elementary_functions.h"
-#include "state/headless_controls.h"
-#include "text/windows1254_text.h"
-#include "state/session.h"
-#include "text/number_text.h"
 #include "coefficients/numerical.h"
 #include "input/naca.h"
 #include "input/naca_thin_airfoil.h"
 #include "input/sampled_airfoil.h"
 #include "loads/aero_loads.h"
+#include "numerics/elementary_functions.h"
+#include "state/headless_controls.h"
+#include "state/session.h"
+#include "text/number_text.h"
+#include "text/windows1254_text.h"
 #include "vortex/lump_vm.h"
 
 namespace vantrel {

@@ -3,9 +3,9 @@
 #include <charconv>
 #include <cmath>
 
-#include "text/windows1254_text.h"
-#include "text/locale_free_numbers.h"
 #include "plot/log_log_plot.h"
+#include "text/locale_free_numbers.h"
+#include "text/windows1254_text.h"
 
 namespace vantrel {
 namespace {

@@ -1,8 +1,8 @@
 #include <cmath>
 
-#include "text/number_text.h"
 #include "loads/aero_loads.h"
-#include "loads/coefficient_terms.h"
+#include "loads/picture_scale.h"
+#include "text/number_text.h"
 
 namespace vantrel {
 

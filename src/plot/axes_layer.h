@@ -4,8 +4,8 @@
 #include <string>
 #include <string_view>
 
-#include "state/controls.h"
 #include "plot/overlay.h"
+#include "state/controls.h"
 #include "surface/picture_box.h"
 
 namespace vantrel {

@@ -1,8 +1,8 @@
-#include "surface/picture_box.h"
 #include "plot/graphics.h"
 
 #include <algorithm>
 
+#include "surface/picture_box.h"
 #include "text/windows1254_text.h"
 
 namespace vantrel {

@@ -16,9 +16,9 @@
 #include <optional>
 #include <string_view>
 
-#include "reports/report_file.h"
 #include "plot/edge_marker.h"
 #include "plot/overlay.h"
+#include "reports/report_file.h"
 #include "surface/picture_box.h"
 #include "surface/pixel_shapes.h"
 

@@ -2,7 +2,6 @@
 
 #include <string>
 
-
 namespace vantrel {
 
 class PictureBox;  // the display list of a picture area (plot/picture_box.h)

@@ -6,10 +6,10 @@
 #include <string>
 #include <string_view>
 
+#include "reports/report_file.h"
 #include "state/controls.h"
 #include "state/ortak.h"
 #include "state/progress.h"
-#include "reports/report_file.h"
 #include "state/vortex_result.h"
 
 namespace vantrel {

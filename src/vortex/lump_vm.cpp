@@ -6,11 +6,11 @@
 #include <string>
 #include <vector>
 
+#include "coefficients/gauss_e.h"
 #include "numerics/elementary_functions.h"
 #include "state/messages.h"
-#include "text/windows1254_text.h"
 #include "text/number_text.h"
-#include "coefficients/gauss_e.h"
+#include "text/windows1254_text.h"
 #include "vortex/vortex_panels.h"
 #include "vortex/vortex_report.h"
 

@@ -2,10 +2,10 @@
 
 #include <vector>
 
-#include "state/ortak.h"
-#include "reports/report_file.h"
-#include "state/session.h"
 #include "coefficients/gauss_e.h"
+#include "reports/report_file.h"
+#include "state/ortak.h"
+#include "state/session.h"
 #include "vortex/vortex_panels.h"
 
 namespace vantrel {

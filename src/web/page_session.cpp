@@ -3,8 +3,8 @@
 #include <charconv>
 #include <optional>
 
-#include "text/locale_free_numbers.h"
 #include "surface/pixel_shapes.h"
+#include "text/locale_free_numbers.h"
 
 namespace vantrel::web {
 namespace {

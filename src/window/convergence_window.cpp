@@ -16,10 +16,10 @@
 #include <filesystem>
 
 #include "lessons/convergence_table.h"
-#include "text/windows1254_text.h"
+#include "plot/log_log_plot.h"
 #include "reports/report_file.h"
 #include "text/number_text.h"
-#include "plot/log_log_plot.h"
+#include "text/windows1254_text.h"
 #include "window/picture_export.h"
 #include "window/picture_widget.h"
 

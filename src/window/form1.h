@@ -4,8 +4,8 @@
 #include <QPointer>
 #include <memory>
 
-#include "state/controls.h"
 #include "app/form1_handlers.h"
+#include "state/controls.h"
 #include "state/ortak.h"
 #include "surface/picture_box.h"
 #include "window/form1_widgets.h"

@@ -5,12 +5,12 @@
 #include <string>
 
 #include "app/form1_handlers.h"
+#include "input/naca.h"
 #include "state/headless_controls.h"
 #include "state/messages.h"
-#include "text/number_text.h"
-#include "input/naca.h"
 #include "support/state_snapshot.h"
 #include "support/test_airfoil.h"
+#include "text/number_text.h"
 
 namespace vantrel {
 namespace {

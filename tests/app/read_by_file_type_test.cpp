@@ -8,10 +8,10 @@
 #include <string>
 
 #include "app/form1_handlers.h"
-#include "state/headless_controls.h"
-#include "state/ortak.h"
 #include "app/handlers_test.h"
 #include "input/selig_lednicer_converter.h"
+#include "state/headless_controls.h"
+#include "state/ortak.h"
 #include "support/test_airfoil.h"
 
 namespace vantrel {

@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "coefficients/numerical.h"
 #include "app/handlers_test.h"
+#include "coefficients/numerical.h"
 #include "vortex/lump_vm.h"
 
 // Every folder under tests/data is one case: its airfoil file, an `actions` file, and the reports

@@ -13,13 +13,13 @@
 #include <string>
 #include <vector>
 
-#include "state/headless_controls.h"
-#include "state/ortak.h"
-#include "state/session.h"
 #include "coefficients/numerical.h"
 #include "input/nca_parser.h"
 #include "input/selig_lednicer_converter.h"
 #include "loads/aero_loads.h"
+#include "state/headless_controls.h"
+#include "state/ortak.h"
+#include "state/session.h"
 #include "support/test_airfoil.h"
 
 namespace vantrel {
@@ -162,7 +162,7 @@ ThinAirfoil programFor(const fs::path& path, int stations) {
   EXPECT_TRUE(std::holds_alternative<ConvertedFile>(converted));
   if (!std::holds_alternative<ConvertedFile>(converted)) return {};
   std::istringstream text(std::get<ConvertedFile>(converted).text);
-  auto read = readAirfoil(text, path.filename().string(), kPi);
+  auto read = parseNcaFile(text, path.filename().string(), kPi);
   EXPECT_TRUE(std::holds_alternative<AirfoilData>(read));
   if (!std::holds_alternative<AirfoilData>(read)) return {};
   Ortak ortak;

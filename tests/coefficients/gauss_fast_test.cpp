@@ -10,11 +10,11 @@
 #include <string>
 #include <vector>
 
-#include "state/headless_controls.h"
-#include "state/messages.h"
 #include "coefficients/gauss_e.h"
 #include "coefficients/gauss_kernel.h"
 #include "coefficients/literal_gauss.h"
+#include "state/headless_controls.h"
+#include "state/messages.h"
 
 namespace vantrel {
 namespace {

@@ -6,9 +6,9 @@
 #include <sstream>
 #include <variant>
 
+#include "loads/aero_loads.h"
 #include "state/headless_controls.h"
 #include "state/messages.h"
-#include "loads/aero_loads.h"
 #include "support/session_test.h"
 #include "support/test_airfoil.h"
 

@@ -49,7 +49,7 @@ inline constexpr double kUntouched = -12345.678;
 
 // Bits of both, so a NaN, an infinity or the sign of a zero counts as a difference too.
 inline ::testing::AssertionResult sameBits(const std::vector<double>& expected,
-                                    const std::vector<double>& actual) {
+                                           const std::vector<double>& actual) {
   if (expected.size() != actual.size()) return ::testing::AssertionFailure() << "sizes differ";
   for (std::size_t index = 0; index < expected.size(); ++index)
     if (std::memcmp(&expected[index], &actual[index], sizeof(double)) != 0)

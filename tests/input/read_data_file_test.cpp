@@ -18,7 +18,7 @@ class ReadDataFileTest : public test::SessionTest {
  protected:
   bool readText(const std::string& text, const std::string& label = "test.nca") {
     std::istringstream in(text);
-    return ReadAirfoilStream(session, in, label);
+    return readDataFileStream(session, in, label);
   }
   std::string report() const { return fileBytes(workDir / "Vantrel.txt"); }
 };

@@ -20,7 +20,7 @@ const std::filesystem::path kSamples = VANTREL_SAMPLES;
 
 AirfoilData readSample(const std::string& name) {
   std::ifstream in(kSamples / name, std::ios::binary);
-  auto result = readAirfoil(in, name, kPi);
+  auto result = parseNcaFile(in, name, kPi);
   if (auto* failed = std::get_if<ReadFailure>(&result)) {
     ADD_FAILURE() << failed->message;
     return {};

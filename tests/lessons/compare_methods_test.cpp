@@ -8,9 +8,9 @@
 
 #include "state/headless_controls.h"
 #include "state/messages.h"
-#include "text/number_text.h"
 #include "support/state_snapshot.h"
 #include "support/test_airfoil.h"
+#include "text/number_text.h"
 
 namespace vantrel {
 namespace {

@@ -8,9 +8,9 @@
 #include <numbers>
 #include <string>
 
-#include "lessons/convergence_table.h"
 #include "input/naca.h"
 #include "input/naca_thin_airfoil.h"
+#include "lessons/convergence_table.h"
 #include "support/test_airfoil.h"
 
 namespace vantrel {

@@ -3,8 +3,8 @@
 #include <cmath>
 #include <variant>
 
-#include "state/headless_controls.h"
 #include "loads/aero_loads.h"
+#include "state/headless_controls.h"
 #include "support/session_test.h"
 #include "support/test_airfoil.h"
 

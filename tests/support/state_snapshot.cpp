@@ -4,8 +4,8 @@
 #include <variant>
 #include <vector>
 
-#include "surface/picture_box.h"
 #include "support/test_airfoil.h"
+#include "surface/picture_box.h"
 
 namespace vantrel::test {
 namespace {

@@ -3,8 +3,8 @@
 #include <cmath>
 #include <vector>
 
-#include "state/ortak.h"
 #include "coefficients/gauss_e.h"
+#include "state/ortak.h"
 #include "support/test_airfoil.h"
 #include "vortex/vortex_panels.h"
 
