@@ -35,7 +35,7 @@ std::optional<std::string> refusedKindOrSize(const std::filesystem::path& path) 
   const auto status = std::filesystem::status(path, error);
   if (error || status.type() == std::filesystem::file_type::not_found ||
       status.type() == std::filesystem::file_type::directory) {
-    return std::nullopt;  // told below, as before
+    return std::nullopt;  // opening it tells the user why
   }
   if (status.type() != std::filesystem::file_type::regular) {
     return std::string("it is not a regular file but a device, a pipe or a socket");

@@ -16,7 +16,7 @@ bool sameInode(const struct stat& a, const struct stat& b) {
   return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
 }
 
-// A file system that keeps no locks (some network shares) is written unlocked, as before.
+// A file system that keeps no locks (some network shares) is written unlocked.
 int lockExclusive(int fd) {
   while (::flock(fd, LOCK_EX) != 0) {
     if (errno == ENOLCK || errno == EOPNOTSUPP || errno == EINVAL) return 0;

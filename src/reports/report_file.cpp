@@ -133,7 +133,7 @@ std::optional<std::string> appendToReport(ReportVersion& version, const std::fil
   LockedOpen current = openLocked(path, O_RDWR | O_APPEND);
   if (auto* failed = std::get_if<OpenFailure>(&current)) return failed->reason;
   if (const auto* none = std::get_if<NoReport>(&current)) {
-    // A report someone removed starts afresh, as appending to a missing file always did; a link
+    // A report someone removed starts afresh, as appending to a missing file does; a link
     // is never written through but replaced by a regular file with this run's version.
     const bool keepVersion = *none == NoReport::Link && version.written;
     std::string whole = (keepVersion ? version.bytes : std::string()) + std::string(bytes);

@@ -301,7 +301,7 @@ TEST_F(Form1HandlersTest, ANewAirfoilStartsWithoutThePreviousResults) {
   EXPECT_EQ(test::fileBytes(log()), logBefore);
   EXPECT_EQ(handlers.statusLine(), "No results yet  |  CAMBER (camber.nca), 6 stations");
 
-  // The scroll bars now only move their boxes.
+  // Without coefficients the scroll bars only move their boxes.
   handlers.HScroll_Alfa_Change(150);
   handlers.HScroll_xM_Change(30);
   EXPECT_EQ(form.text(TextBox::Text_Alfa), "5");
