@@ -14,14 +14,22 @@ CMAKE_FLAGS ?=
 # Extra arguments for the benchmark program, e.g. BENCH_ARGS=--benchmark_repetitions=5
 BENCH_ARGS ?=
 
-.PHONY: all deps configure build run test test-sanitize bench fuzz clean web web-serve bench-web
+.PHONY: all deps configure build run test test-sanitize bench fuzz clean web web-serve bench-web FORCE
 
 all: build
 
 deps:
 	@scripts/install-deps
 
-$(BUILD)/CMakeCache.txt:
+# The flags the build folder was configured with. Other flags start the configuration afresh, so
+# that a flag left out is not kept from the cache either.
+FLAGS_STAMP = $(BUILD)/vantrel-cmake-flags
+$(FLAGS_STAMP): FORCE
+	@mkdir -p $(BUILD)
+	@if [ ! -f $@ ] || [ "$$(cat $@)" != '$(CMAKE_FLAGS)' ]; then \
+	  rm -f $(BUILD)/CMakeCache.txt; printf '%s\n' '$(CMAKE_FLAGS)' > $@; fi
+
+$(BUILD)/CMakeCache.txt: $(FLAGS_STAMP)
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_FLAGS)
 
 configure: deps $(BUILD)/CMakeCache.txt
@@ -73,6 +81,8 @@ bench-web: build web
 
 run: build
 	@scripts/run-window $(BUILD)
+
+FORCE:
 
 clean:
 	rm -rf $(BUILD) $(SANITIZE_BUILD) $(BENCH_BUILD) $(FUZZ_BUILD) $(WEB_BUILD)

@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "coefficients/gauss_e.h"
+#include "fixtures/lumped_vortex_system.h"
 #include "state/headless_controls.h"
-#include "vortex/lumped_vortex_system.h"
 
 extern "C" void dgesv_(const int* n, const int* nrhs, double* a, const int* lda, int* ipiv,
                        double* b, const int* ldb, int* info);

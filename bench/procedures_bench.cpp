@@ -7,13 +7,13 @@
 #include <string>
 #include <system_error>
 
+#include "fixtures/lumped_vortex_system.h"
+#include "fixtures/test_airfoil.h"
 #include "loads/aero_loads.h"
 #include "state/headless_controls.h"
 #include "state/ortak.h"
 #include "state/session.h"
-#include "support/test_airfoil.h"
 #include "vortex/lump_vm.h"
-#include "vortex/lumped_vortex_system.h"
 
 namespace vantrel {
 namespace {

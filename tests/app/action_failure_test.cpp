@@ -7,9 +7,10 @@
 #include <vector>
 
 #include "app/form1_handlers.h"
+#include "fixtures/test_airfoil.h"
 #include "state/headless_controls.h"
 #include "state/messages.h"
-#include "support/test_airfoil.h"
+#include "support/test_files.h"
 
 namespace vantrel {
 namespace {

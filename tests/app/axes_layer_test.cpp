@@ -7,8 +7,9 @@
 #include <string>
 
 #include "app/form1_handlers.h"
+#include "fixtures/test_airfoil.h"
 #include "state/headless_controls.h"
-#include "support/test_airfoil.h"
+#include "support/test_files.h"
 
 namespace vantrel {
 namespace {

@@ -8,9 +8,10 @@
 #include <utility>
 
 #include "app/handlers_test.h"
+#include "fixtures/test_airfoil.h"
 #include "state/headless_controls.h"
 #include "state/messages.h"
-#include "support/test_airfoil.h"
+#include "support/test_files.h"
 
 namespace vantrel {
 namespace {

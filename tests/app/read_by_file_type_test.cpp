@@ -9,10 +9,11 @@
 
 #include "app/form1_handlers.h"
 #include "app/handlers_test.h"
+#include "fixtures/test_airfoil.h"
 #include "input/selig_lednicer_converter.h"
 #include "state/headless_controls.h"
 #include "state/ortak.h"
-#include "support/test_airfoil.h"
+#include "support/test_files.h"
 
 namespace vantrel {
 namespace {

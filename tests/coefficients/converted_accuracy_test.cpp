@@ -14,13 +14,14 @@
 #include <vector>
 
 #include "coefficients/numerical.h"
+#include "fixtures/test_airfoil.h"
 #include "input/nca_parser.h"
 #include "input/selig_lednicer_converter.h"
 #include "loads/aero_loads.h"
 #include "state/headless_controls.h"
 #include "state/ortak.h"
 #include "state/session.h"
-#include "support/test_airfoil.h"
+#include "support/test_files.h"
 
 namespace vantrel {
 namespace {

@@ -10,12 +10,13 @@
 #include <string>
 #include <vector>
 
+#include "fixtures/test_airfoil.h"
 #include "input/read_by_file_type.h"
 #include "input/selig_lednicer_converter.h"
 #include "state/headless_controls.h"
 #include "state/ortak.h"
 #include "state/session.h"
-#include "support/test_airfoil.h"
+#include "support/test_files.h"
 
 namespace vantrel {
 namespace {

@@ -5,8 +5,9 @@
 #include <filesystem>
 #include <sstream>
 
+#include "fixtures/test_airfoil.h"
 #include "support/session_test.h"
-#include "support/test_airfoil.h"
+#include "support/test_files.h"
 
 namespace vantrel {
 namespace {

@@ -5,10 +5,11 @@
 #include <fstream>
 #include <sstream>
 
+#include "fixtures/test_airfoil.h"
 #include "input/naca.h"
 #include "input/nca_parser.h"
 #include "input/nca_writer.h"
-#include "support/test_airfoil.h"
+#include "support/test_files.h"
 
 namespace vantrel {
 namespace {

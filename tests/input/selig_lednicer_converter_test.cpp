@@ -10,10 +10,10 @@
 #include <utility>
 #include <vector>
 
+#include "fixtures/test_airfoil.h"
 #include "input/airfoil_normalise.h"
 #include "input/naca.h"
 #include "input/nca_parser.h"
-#include "support/test_airfoil.h"
 
 namespace vantrel {
 namespace {

@@ -6,10 +6,11 @@
 #include <filesystem>
 #include <string>
 
+#include "fixtures/test_airfoil.h"
 #include "state/headless_controls.h"
 #include "state/messages.h"
 #include "support/state_snapshot.h"
-#include "support/test_airfoil.h"
+#include "support/test_files.h"
 #include "text/number_text.h"
 
 namespace vantrel {

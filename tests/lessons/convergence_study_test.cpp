@@ -8,10 +8,11 @@
 #include <numbers>
 #include <string>
 
+#include "fixtures/test_airfoil.h"
 #include "input/naca.h"
 #include "input/naca_thin_airfoil.h"
 #include "lessons/convergence_table.h"
-#include "support/test_airfoil.h"
+#include "support/test_files.h"
 
 namespace vantrel {
 namespace {

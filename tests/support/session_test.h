@@ -7,10 +7,11 @@
 #include <filesystem>
 #include <string>
 
+#include "fixtures/test_airfoil.h"
 #include "state/headless_controls.h"
 #include "state/ortak.h"
 #include "state/session.h"
-#include "support/test_airfoil.h"
+#include "support/test_files.h"
 
 namespace vantrel::test {
 

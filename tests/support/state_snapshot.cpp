@@ -4,7 +4,8 @@
 #include <variant>
 #include <vector>
 
-#include "support/test_airfoil.h"
+#include "fixtures/test_airfoil.h"
+#include "support/test_files.h"
 #include "surface/picture_box.h"
 
 namespace vantrel::test {

@@ -6,8 +6,8 @@
 
 #include "coefficients/gauss_e.h"
 #include "coefficients/literal_gauss.h"
-#include "support/test_airfoil.h"
-#include "vortex/lumped_vortex_system.h"
+#include "fixtures/lumped_vortex_system.h"
+#include "fixtures/test_airfoil.h"
 
 namespace vantrel {
 namespace {

@@ -7,11 +7,12 @@
 #include <filesystem>
 #include <string>
 
+#include "fixtures/test_airfoil.h"
 #include "state/headless_controls.h"
 #include "state/initial_state.h"
 #include "state/messages.h"
 #include "support/session_test.h"
-#include "support/test_airfoil.h"
+#include "support/test_files.h"
 
 namespace vantrel {
 namespace {
