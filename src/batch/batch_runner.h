@@ -40,8 +40,6 @@ class BatchRunner {
 
   bool runAction(const Action& action);
   void rememberMethod(ActionKind kind);
-  bool open(const std::string& file);
-  bool leastSquares(const Action& action);
   bool runSweep(const Action& action);
   bool sweepStep(double angle);
   std::optional<std::string> refusedCost(std::size_t angles) const;
