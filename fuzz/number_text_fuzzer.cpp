@@ -1,4 +1,4 @@
-// The text rules take whatever the user types and every double the analyses produce (infinities,
+// The number text takes whatever the user types and every double the analyses produce (infinities,
 // NaN, subnormals, huge values): none may crash or read outside its buffers.
 #include <cmath>
 #include <cstddef>
