@@ -8,21 +8,29 @@ WEB_PORT ?= 8000
 FUZZ_BUILD ?= build-fuzz
 # How long each fuzz target runs, in seconds.
 FUZZ_SECONDS ?= 60
-FUZZ_TARGETS = fuzz_nca_parser fuzz_selig_lednicer_converter fuzz_text_rules fuzz_command_line
+FUZZ_TARGETS = fuzz_nca_parser fuzz_selig_lednicer_converter fuzz_number_text fuzz_command_line
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 # Extra arguments for the benchmark program, e.g. BENCH_ARGS=--benchmark_repetitions=5
 BENCH_ARGS ?=
 
 .PHONY: all deps configure build run test test-sanitize bench fuzz clean web web-serve bench-web \
-  package web-dist
+  package web-dist FORCE
 
 all: build
 
 deps:
 	@scripts/install-deps
 
-$(BUILD)/CMakeCache.txt:
+# The flags the build folder was configured with. Other flags start the configuration afresh, so
+# that a flag left out is not kept from the cache either.
+FLAGS_STAMP = $(BUILD)/vantrel-cmake-flags
+$(FLAGS_STAMP): FORCE
+	@mkdir -p $(BUILD)
+	@if [ ! -f $@ ] || [ "$$(cat $@)" != '$(CMAKE_FLAGS)' ]; then \
+	  rm -f $(BUILD)/CMakeCache.txt; printf '%s\n' '$(CMAKE_FLAGS)' > $@; fi
+
+$(BUILD)/CMakeCache.txt: $(FLAGS_STAMP)
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_FLAGS)
 
 configure: deps $(BUILD)/CMakeCache.txt
@@ -82,6 +90,8 @@ package: build
 
 run: build
 	@scripts/run-window $(BUILD)
+
+FORCE:
 
 clean:
 	rm -rf $(BUILD) $(SANITIZE_BUILD) $(BENCH_BUILD) $(FUZZ_BUILD) $(WEB_BUILD)

@@ -5,8 +5,8 @@
 #include <sstream>
 #include <string>
 
+#include "fixtures/test_airfoil.h"
 #include "input/selig_lednicer_converter.h"
-#include "support/test_airfoil.h"
 
 namespace vantrel {
 namespace {

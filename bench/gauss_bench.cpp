@@ -4,9 +4,9 @@
 #include <cmath>
 #include <vector>
 
-#include "app/headless_controls.h"
 #include "coefficients/gauss_e.h"
-#include "coefficients/lumped_vortex_system.h"
+#include "fixtures/lumped_vortex_system.h"
+#include "state/headless_controls.h"
 
 extern "C" void dgesv_(const int* n, const int* nrhs, double* a, const int* lda, int* ipiv,
                        double* b, const int* ldb, int* info);

@@ -7,12 +7,12 @@
 #include <string>
 #include <system_error>
 
-#include "app/headless_controls.h"
-#include "app/ortak.h"
-#include "app/session.h"
-#include "coefficients/lumped_vortex_system.h"
+#include "fixtures/lumped_vortex_system.h"
+#include "fixtures/test_airfoil.h"
 #include "loads/aero_loads.h"
-#include "support/test_airfoil.h"
+#include "state/headless_controls.h"
+#include "state/ortak.h"
+#include "state/session.h"
 #include "vortex/lump_vm.h"
 
 namespace vantrel {

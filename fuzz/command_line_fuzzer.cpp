@@ -34,7 +34,7 @@ void fail(const char* what) {
   std::abort();
 }
 
-void checkSweep(const vantrel::batch::Action& action) {
+void checkSweep(const vantrel::Action& action) {
   const auto angles = vantrel::batch::sweepAngles(action.from, action.to, action.step);
   if (angles.empty()) fail("an accepted sweep visits no angle");
   if (angles.size() > static_cast<std::size_t>(vantrel::batch::kMaxSweepAngles)) {
@@ -58,7 +58,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   }
   if (const auto* run = std::get_if<vantrel::batch::RunCommand>(&command)) {
     for (const auto& action : run->actions) {
-      if (action.kind == vantrel::batch::ActionKind::Sweep) checkSweep(action);
+      if (action.kind == vantrel::ActionKind::Sweep) checkSweep(action);
     }
   }
   if (const auto* naca = std::get_if<vantrel::batch::NacaCommand>(&command)) {

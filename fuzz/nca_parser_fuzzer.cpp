@@ -10,8 +10,8 @@
 #include <string_view>
 
 #include "app/form1_handlers.h"
-#include "app/headless_controls.h"
-#include "app/ortak.h"
+#include "state/headless_controls.h"
+#include "state/ortak.h"
 
 namespace {
 

@@ -9,11 +9,11 @@
 #include <string>
 #include <variant>
 
-#include "app/headless_controls.h"
-#include "app/ortak.h"
-#include "app/session.h"
 #include "input/nca_parser.h"
 #include "input/selig_lednicer_converter.h"
+#include "state/headless_controls.h"
+#include "state/ortak.h"
+#include "state/session.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   if (size < 1) return 0;
@@ -26,7 +26,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   std::istringstream written(*text);
   const double pi = 4 * std::atan(1.0);
-  auto read = vantrel::readAirfoil(written, "fuzz.dat", pi);
+  auto read = vantrel::parseNcaFile(written, "fuzz.dat", pi);
   if (const auto* failure = std::get_if<vantrel::ReadFailure>(&read)) {
     std::fprintf(stderr, "converted file not readable: %s\n", failure->message.c_str());
     std::abort();

@@ -6,17 +6,17 @@
 #include <new>
 #include <vector>
 
-#include "app/correctly_rounded.h"
-#include "app/messages.h"
-#include "app/name_text.h"
-#include "app/text_rules.h"
 #include "coefficients/least_squares.h"
 #include "coefficients/numerical.h"
 #include "input/plain_flap.h"
 #include "input/read_by_file_type.h"
 #include "loads/aero_loads.h"
 #include "loads/results_log.h"
-#include "plot/picture_box.h"
+#include "numerics/elementary_functions.h"
+#include "state/messages.h"
+#include "surface/picture_box.h"
+#include "text/number_text.h"
+#include "text/windows1254_text.h"
 #include "vortex/lump_vm.h"
 
 namespace vantrel {
@@ -102,7 +102,7 @@ bool Form1Handlers::File1_Click(const std::string& folder, const std::string& fi
   DataFile_ = folder + static_cast<char>(std::filesystem::path::preferred_separator) + fileName;
   const bool wasLoaded = FileLoaded_;
   FileLoaded_ = false;
-  const bool read = guarded([&] { return ReadAirfoilFile(session, DataFile_); });
+  const bool read = guarded([&] { return readByFileType(session, DataFile_); });
   if (!read) {
     FileLoaded_ = wasLoaded;  // the previous airfoil is still there
     return false;

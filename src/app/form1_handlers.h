@@ -3,10 +3,10 @@
 #include <filesystem>
 #include <string>
 
-#include "app/controls.h"
-#include "app/ortak.h"
-#include "app/session.h"
 #include "input/nca_parser.h"
+#include "state/controls.h"
+#include "state/ortak.h"
+#include "state/session.h"
 
 namespace vantrel {
 

@@ -4,10 +4,10 @@
 #include <fstream>
 #include <ios>
 
-#include "app/name_text.h"
 #include "input/naca.h"
 #include "input/read_data_file.h"
 #include "input/selig_lednicer_converter.h"
+#include "text/windows1254_text.h"
 
 namespace vantrel::batch {
 namespace {

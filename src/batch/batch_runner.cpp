@@ -2,44 +2,16 @@
 
 #include <algorithm>
 
-#include "app/messages.h"
-#include "app/text_rules.h"
-#include "app/vortex_result.h"
 #include "batch/sweep_angles.h"
 #include "batch/sweep_budget.h"
 #include "loads/aero_loads.h"
+#include "state/messages.h"
+#include "state/vortex_result.h"
+#include "text/number_text.h"
 #include "vortex/vortex_panels.h"
 
 namespace vantrel::batch {
 namespace {
-
-const char* actionName(ActionKind kind) {
-  switch (kind) {
-    case ActionKind::Open:
-      return "open";
-    case ActionKind::Alfa:
-      return "alfa";
-    case ActionKind::Xm:
-      return "xm";
-    case ActionKind::Lsq:
-      return "lsq";
-    case ActionKind::AlfaScroll:
-      return "alfa-scroll";
-    case ActionKind::XmScroll:
-      return "xm-scroll";
-    case ActionKind::Numerical:
-      return "numerical";
-    case ActionKind::Vortex:
-      return "vortex";
-    case ActionKind::Sweep:
-      return "sweep";
-    case ActionKind::Flap:
-      return "flap";
-    case ActionKind::Compare:
-      return "compare";
-  }
-  return "";
-}
 
 // The degree cap is a notice: the fit goes on with degree 5.
 bool reportsAProblem(const std::string& message) {
@@ -64,13 +36,13 @@ bool BatchRunner::run(const Action& action) {
   if (!ok && failures_.size() == failuresBefore) {
     for (std::size_t i = messagesBefore; i < messages.size(); ++i) {
       if (reportsAProblem(messages[i])) {
-        failures_.push_back(std::string(actionName(action.kind)) + ": " + messages[i]);
+        failures_.push_back(std::string(actionWord(action.kind)) + ": " + messages[i]);
       }
     }
     if (failures_.size() == failuresBefore) {
       const std::string what =
           action.kind == ActionKind::Open ? "could not read \"" + action.text + "\"" : "failed";
-      failures_.push_back(std::string(actionName(action.kind)) + ": " + what);
+      failures_.push_back(std::string(actionWord(action.kind)) + ": " + what);
     }
   }
   if (ok) rememberMethod(action.kind);
@@ -85,53 +57,14 @@ void BatchRunner::rememberMethod(ActionKind kind) {
 
 bool BatchRunner::runAction(const Action& action) {
   switch (action.kind) {
-    case ActionKind::Open:
-      return open(action.text);
-    case ActionKind::Alfa:
-      controls_.setText(TextBox::Text_Alfa, action.text);
-      return true;
-    case ActionKind::Xm:
-      controls_.setText(TextBox::Text_xM, action.text);
-      return true;
-    case ActionKind::Lsq:
-      return leastSquares(action);
-    case ActionKind::AlfaScroll:
-      handlers_.HScroll_Alfa_Change(action.value);
-      return true;
-    case ActionKind::XmScroll:
-      handlers_.HScroll_xM_Change(action.value);
-      return true;
-    case ActionKind::Numerical:
-      handlers_.Mn_Numerical_Click();
-      return true;
-    case ActionKind::Vortex:
-      handlers_.Mn_LumpVM_Click();
-      return true;
     case ActionKind::Sweep:
       return runSweep(action);
-    case ActionKind::Flap:
-      return handlers_.Cmnd_FlapApply_Click(action.text, action.deflection);
     case ActionKind::Compare:
       comparison_ = CompareMethodsOfLoadedAirfoil(handlers_);
       return comparison_.has_value();
+    default:
+      return replayAction(action, handlers_, controls_);
   }
-  return false;
-}
-
-bool BatchRunner::open(const std::string& file) {
-  const std::filesystem::path path(file);
-  // A bare file name lies in the current folder.
-  const std::filesystem::path folder = path.has_parent_path() ? path.parent_path() : ".";
-  handlers_.Mn_Airfoil_Click();
-  return handlers_.File1_Click(folder.string(), path.filename().string());
-}
-
-bool BatchRunner::leastSquares(const Action& action) {
-  handlers_.Mn_Polynomial_Click();
-  controls_.setText(TextBox::Text_N, action.text);
-  controls_.select(action.withEnds ? Option::Opt_WithEnd : Option::Opt_WithOutEnd);
-  handlers_.Cmnd_LSQM_Click();
-  return true;
 }
 
 bool BatchRunner::runSweep(const Action& action) {

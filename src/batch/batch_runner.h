@@ -5,12 +5,12 @@
 #include <string>
 #include <vector>
 
-#include "app/compare_methods.h"
 #include "app/form1_handlers.h"
-#include "app/headless_controls.h"
-#include "app/ortak.h"
 #include "batch/command_line.h"
 #include "batch/sweep_table.h"
+#include "lessons/compare_methods.h"
+#include "state/headless_controls.h"
+#include "state/ortak.h"
 
 namespace vantrel::batch {
 
@@ -40,8 +40,6 @@ class BatchRunner {
 
   bool runAction(const Action& action);
   void rememberMethod(ActionKind kind);
-  bool open(const std::string& file);
-  bool leastSquares(const Action& action);
   bool runSweep(const Action& action);
   bool sweepStep(double angle);
   std::optional<std::string> refusedCost(std::size_t angles) const;

@@ -4,10 +4,10 @@
 #include <cmath>
 #include <map>
 
-#include "app/name_text.h"
-#include "app/number_chars.h"
 #include "batch/sweep_angles.h"
 #include "input/naca.h"
+#include "text/locale_free_numbers.h"
+#include "text/windows1254_text.h"
 
 namespace vantrel::batch {
 namespace {
@@ -40,6 +40,7 @@ class ArgumentReader {
     if (done()) return std::nullopt;
     return arguments_[next_++];
   }
+  std::variant<Action, ActionError> takeAction() { return readAction(arguments_, next_); }
 
  private:
   const std::vector<std::string>& arguments_;
@@ -52,83 +53,8 @@ std::string shown(const std::string& word) {
   return "\"" + quotedForMessage(word, 200) + "\"";
 }
 
-UsageError missing(const std::string& action, const std::string& what) {
-  return {action + ": missing " + what};
-}
-
-struct ActionName {
-  ActionKind kind;
-  int argumentCount;  // before optional ones
-};
-
-const std::map<std::string, ActionName, std::less<>>& actionNames() {
-  static const std::map<std::string, ActionName, std::less<>> names = {
-      {"open", {ActionKind::Open, 1}},
-      {"alfa", {ActionKind::Alfa, 1}},
-      {"xm", {ActionKind::Xm, 1}},
-      {"lsq", {ActionKind::Lsq, 1}},
-      {"alfa-scroll", {ActionKind::AlfaScroll, 1}},
-      {"xm-scroll", {ActionKind::XmScroll, 1}},
-      {"numerical", {ActionKind::Numerical, 0}},
-      {"vortex", {ActionKind::Vortex, 0}},
-      {"sweep", {ActionKind::Sweep, 3}},
-      {"flap", {ActionKind::Flap, 2}},
-      {"compare", {ActionKind::Compare, 0}}};
-  return names;
-}
-
-const char* argumentNames(const ActionName& action) {
-  if (action.kind == ActionKind::Sweep) return "FROM TO STEP";
-  if (action.kind == ActionKind::Flap) return "XH DEG";
-  return "its argument";
-}
-
-std::optional<UsageError> completeAction(Action& action, const std::string& name,
-                                         const std::vector<std::string>& values,
-                                         ArgumentReader& reader) {
-  switch (action.kind) {
-    case ActionKind::Open:
-    case ActionKind::Alfa:
-    case ActionKind::Xm:
-      action.text = values[0];
-      return std::nullopt;
-    case ActionKind::Lsq:
-      action.text = values[0];
-      if (!reader.done() && (reader.peek() == "ends" || reader.peek() == "free")) {
-        action.withEnds = *reader.take() == "ends";
-      }
-      return std::nullopt;
-    case ActionKind::AlfaScroll:
-    case ActionKind::XmScroll: {
-      const int highest = action.kind == ActionKind::AlfaScroll ? 200 : 100;
-      const auto value = strictInteger(values[0], 0, highest);
-      if (!value) {
-        return UsageError{name + ": VALUE must be a whole number from 0 to " +
-                          std::to_string(highest) + ", not " + shown(values[0])};
-      }
-      action.value = *value;
-      return std::nullopt;
-    }
-    case ActionKind::Sweep: {
-      const auto from = strictNumber(values[0]);
-      const auto to = strictNumber(values[1]);
-      const auto step = strictNumber(values[2]);
-      if (!from || !to || !step) return UsageError{"sweep: FROM, TO and STEP must be numbers"};
-      if (auto reason = refusedSweep(*from, *to, *step)) return UsageError{*reason};
-      action.from = *from, action.to = *to, action.step = *step;
-      return std::nullopt;
-    }
-    case ActionKind::Flap:
-      // The numbers are checked where the window checks them, with the same messages.
-      action.text = values[0];
-      action.deflection = values[1];
-      return std::nullopt;
-    case ActionKind::Numerical:
-    case ActionKind::Vortex:
-    case ActionKind::Compare:
-      return std::nullopt;
-  }
-  return std::nullopt;
+UsageError missing(const std::string& command, const std::string& what) {
+  return {command + ": missing " + what};
 }
 
 std::optional<UsageError> readOption(const std::string& option, ArgumentReader& reader,
@@ -156,25 +82,25 @@ Command parseRun(ArgumentReader& reader) {
   RunCommand run;
   bool haveTable = false;
   while (!reader.done()) {
-    const std::string word = *reader.take();
-    if (word.starts_with("--")) {
-      if (auto error = readOption(word, reader, run.options)) return *error;
+    if (reader.peek().starts_with("--")) {
+      const std::string option = *reader.take();
+      if (auto error = readOption(option, reader, run.options)) return *error;
       continue;
     }
-    const auto found = actionNames().find(word);
-    if (found == actionNames().end()) return UsageError{"unknown action " + shown(word)};
-    std::vector<std::string> values;
-    for (int i = 0; i < found->second.argumentCount; ++i) {
-      auto value = reader.take();
-      if (!value) return missing(word, argumentNames(found->second));
-      values.push_back(*value);
+    auto read = reader.takeAction();
+    if (auto* error = std::get_if<ActionError>(&read)) return UsageError{error->message};
+    Action action = std::get<Action>(std::move(read));
+    if (action.kind == ActionKind::Sweep) {
+      if (auto reason = refusedSweep(action.from, action.to, action.step)) {
+        return UsageError{*reason};
+      }
     }
-    Action action;
-    action.kind = found->second.kind;
-    if (auto error = completeAction(action, word, values, reader)) return *error;
     // The table a sweep or a comparison prints takes the place of the summary: one per run.
     if (action.kind == ActionKind::Sweep || action.kind == ActionKind::Compare) {
-      if (haveTable) return UsageError{word + ": only one sweep or compare per run"};
+      if (haveTable) {
+        return UsageError{std::string(actionWord(action.kind)) +
+                          ": only one sweep or compare per run"};
+      }
       haveTable = true;
     }
     run.actions.push_back(std::move(action));

@@ -6,34 +6,10 @@
 #include <variant>
 #include <vector>
 
+#include "app/user_actions.h"
 #include "input/selig_lednicer_converter.h"
 
 namespace vantrel::batch {
-
-enum class ActionKind {
-  Open,
-  Alfa,
-  Xm,
-  Lsq,
-  AlfaScroll,
-  XmScroll,
-  Numerical,
-  Vortex,
-  Sweep,
-  Flap,
-  Compare
-};
-
-// One user action to replay. Only the fields of its kind are used.
-struct Action {
-  ActionKind kind = ActionKind::Numerical;
-  std::string text;        // open: the file; alfa, xm: the typed text; lsq: the degree text;
-                           // flap: the hinge x/c as typed
-  std::string deflection;  // flap: the deflection in degrees as typed
-  bool withEnds = true;    // lsq: "With End conditions"
-  int value = 0;           // alfa-scroll, xm-scroll
-  double from = 0, to = 0, step = 0;  // sweep
-};
 
 struct RunOptions {
   std::filesystem::path workDir = ".";

@@ -1,7 +1,7 @@
 #include "batch/comparison_table.h"
 
-#include "app/name_text.h"
-#include "batch/number_format.h"
+#include "text/locale_free_numbers.h"
+#include "text/windows1254_text.h"
 
 namespace vantrel::batch {
 namespace {

@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "app/compare_methods.h"
 #include "batch/json_text.h"
+#include "lessons/compare_methods.h"
 
 namespace vantrel::batch {
 

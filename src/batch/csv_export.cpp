@@ -3,9 +3,9 @@
 #include <variant>
 #include <vector>
 
-#include "batch/number_format.h"
 #include "batch/output_files.h"
-#include "plot/picture_box.h"
+#include "surface/picture_box.h"
+#include "text/locale_free_numbers.h"
 
 namespace vantrel::batch {
 namespace {

@@ -4,8 +4,8 @@
 #include <optional>
 #include <string>
 
-#include "app/headless_controls.h"
-#include "app/ortak.h"
+#include "state/headless_controls.h"
+#include "state/ortak.h"
 
 namespace vantrel::batch {
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "batch/number_format.h"
+#include "text/locale_free_numbers.h"
 
 namespace vantrel::batch {
 namespace {

@@ -2,8 +2,8 @@
 
 #include <system_error>
 
-#include "app/name_text.h"
-#include "app/report_file.h"
+#include "reports/report_file.h"
+#include "text/windows1254_text.h"
 
 namespace vantrel::batch {
 namespace {

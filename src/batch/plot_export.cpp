@@ -8,9 +8,9 @@
 #include "plot/edge_marker.h"
 
 #ifdef VANTREL_HAVE_RENDER
-#include "plot/picture_box.h"
 #include "render/picture_painter.h"
 #include "render/text_rendering.h"
+#include "surface/picture_box.h"
 #endif
 
 namespace vantrel::batch {

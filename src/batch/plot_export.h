@@ -4,8 +4,8 @@
 #include <optional>
 #include <string>
 
-#include "app/headless_controls.h"
-#include "plot/picture_box.h"
+#include "state/headless_controls.h"
+#include "surface/picture_box.h"
 
 namespace vantrel::batch {
 

@@ -3,10 +3,10 @@
 #include <string>
 #include <string_view>
 
-#include "app/compare_methods.h"
-#include "app/headless_controls.h"
-#include "app/ortak.h"
 #include "batch/sweep_table.h"
+#include "lessons/compare_methods.h"
+#include "state/headless_controls.h"
+#include "state/ortak.h"
 
 namespace vantrel::batch {
 

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include "app/number_chars.h"
-#include "app/text_rules.h"
+#include "text/locale_free_numbers.h"
+#include "text/number_text.h"
 #include "batch/command_line.h"
 
 namespace vantrel::batch {

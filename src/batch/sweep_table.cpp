@@ -1,7 +1,7 @@
 #include "batch/sweep_table.h"
 
 #include "batch/json_text.h"
-#include "batch/number_format.h"
+#include "text/locale_free_numbers.h"
 
 namespace vantrel::batch {
 

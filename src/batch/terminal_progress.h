@@ -3,7 +3,7 @@
 #include <chrono>
 #include <ostream>
 
-#include "app/progress.h"
+#include "state/progress.h"
 
 namespace vantrel::batch {
 

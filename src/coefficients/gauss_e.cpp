@@ -2,8 +2,8 @@
 
 #include <cstddef>
 
-#include "app/messages.h"
 #include "coefficients/gauss_kernel.h"
+#include "state/messages.h"
 
 namespace vantrel {
 namespace {

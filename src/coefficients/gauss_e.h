@@ -3,8 +3,8 @@
 #include <cstddef>
 #include <vector>
 
-#include "app/controls.h"
-#include "app/progress.h"
+#include "state/controls.h"
+#include "state/progress.h"
 
 namespace vantrel {
 

@@ -24,8 +24,8 @@
 #include <memory>
 #include <new>
 
-#include "app/progress.h"
 #include "coefficients/processor_features.h"
+#include "state/progress.h"
 
 // The vector types below never cross a function boundary by value outside their own instruction
 // set, so the ABI note GCC gives about them does not apply.

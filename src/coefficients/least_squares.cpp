@@ -6,12 +6,12 @@
 #include <set>
 #include <vector>
 
-#include "app/correctly_rounded.h"
-#include "app/text_rules.h"
 #include "coefficients/gauss_e.h"
 #include "loads/results_log.h"
+#include "numerics/elementary_functions.h"
 #include "plot/graphics.h"
-#include "plot/picture_box.h"
+#include "surface/picture_box.h"
+#include "text/number_text.h"
 
 namespace vantrel {
 namespace {
@@ -92,16 +92,22 @@ ReportText coefficientsMatrixBlock(const Matrix& CoefMatrix, int M, const FitRan
   return block;
 }
 
-// With end conditions the last coefficient is formed here, as its line is written.
-ReportText polynomCoefficientsBlock(std::vector<double>& CPoly, int M, const FitRange& range) {
+// With end conditions the polynomial vanishes at both ends: the last coefficient is the one that
+// makes the sum of all of them zero.
+void completeWithEndConditions(std::vector<double>& CPoly, int M, const FitRange& range) {
+  if (!range.withEnds) return;
+  double last = 0;
+  for (int j = range.First; j <= range.Last; ++j) last = last - CPoly[j];
+  CPoly[M] = last;
+}
+
+ReportText polynomCoefficientsBlock(const std::vector<double>& CPoly, int M,
+                                    const FitRange& range) {
   ReportText block = blockHeading(" Polynom Coefficients");
   for (int i = range.First; i <= range.Last; ++i) {
     block.line(" c(" + FormatPattern(i, "#0") + ") = " + FormatPattern(CPoly[i], "#.####0"));
   }
   if (range.withEnds) {
-    double last = 0;
-    for (int j = range.First; j <= range.Last; ++j) last = last - CPoly[j];
-    CPoly[M] = last;
     // "#" writes nothing for 0; degree 0 still names its coefficient.
     const std::string index = M == 0 ? "0" : FormatPattern(M, "#");
     block.line(" c(" + index + ") = " + FormatPattern(CPoly[M], "#.####0"));
@@ -183,6 +189,7 @@ void LSQPolynomial(Session& session) {
   // With end conditions, degrees 0 and 1 leave no coefficient free: the zero polynomial.
   if (range.Last >= range.First)
     GaussSolve(range.First, range.Last, CoefMatrix, CPoly, session.form);
+  completeWithEndConditions(CPoly, M, range);
   appendToResultsLog(session, polynomCoefficientsBlock(CPoly, M, range));
 
   drawFittedCurve(session, CPoly, M);

@@ -3,7 +3,7 @@
 #include <optional>
 #include <string>
 
-#include "app/session.h"
+#include "state/session.h"
 
 namespace vantrel {
 

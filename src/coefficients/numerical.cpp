@@ -6,10 +6,10 @@
 #include <string>
 #include <vector>
 
-#include "app/correctly_rounded.h"
-#include "app/report_file.h"
-#include "app/text_rules.h"
 #include "loads/results_log.h"
+#include "numerics/elementary_functions.h"
+#include "reports/report_file.h"
+#include "text/number_text.h"
 
 namespace vantrel {
 namespace {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/session.h"
+#include "state/session.h"
 
 namespace vantrel {
 

@@ -6,8 +6,8 @@
 #include <optional>
 #include <string>
 
-#include "app/correctly_rounded.h"
 #include "input/convert_message.h"
+#include "numerics/elementary_functions.h"
 
 namespace vantrel {
 namespace {

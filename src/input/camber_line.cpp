@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "app/correctly_rounded.h"
+#include "numerics/elementary_functions.h"
 
 namespace vantrel {
 

@@ -3,8 +3,8 @@
 #include <string>
 #include <string_view>
 
-#include "app/name_text.h"
 #include "input/selig_lednicer_converter.h"
+#include "text/windows1254_text.h"
 
 namespace vantrel {
 

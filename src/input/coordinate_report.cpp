@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "app/report_file.h"
-#include "app/text_rules.h"
+#include "reports/report_file.h"
+#include "text/number_text.h"
 
 namespace vantrel {
 namespace {

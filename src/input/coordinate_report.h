@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "app/ortak.h"
+#include "state/ortak.h"
 
 namespace vantrel {
 

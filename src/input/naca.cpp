@@ -4,8 +4,8 @@
 #include <cmath>
 #include <numbers>
 
-#include "app/correctly_rounded.h"
-#include "input/station_file.h"
+#include "input/nca_writer.h"
+#include "numerics/elementary_functions.h"
 
 namespace vantrel {
 namespace {

@@ -3,8 +3,8 @@
 #include <cmath>
 #include <numbers>
 
-#include "app/correctly_rounded.h"
 #include "input/naca.h"
+#include "numerics/elementary_functions.h"
 
 namespace vantrel {
 namespace {

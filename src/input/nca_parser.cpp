@@ -8,10 +8,10 @@
 #include <optional>
 #include <system_error>
 
-#include "app/name_text.h"
-#include "app/number_chars.h"
-#include "app/text_rules.h"
 #include "input/camber_line.h"
+#include "text/locale_free_numbers.h"
+#include "text/number_text.h"
+#include "text/windows1254_text.h"
 
 namespace vantrel {
 namespace {
@@ -374,8 +374,8 @@ std::variant<AirfoilData, ReadFailure> parseAirfoil(std::string_view bytes,
 
 }  // namespace
 
-std::variant<AirfoilData, ReadFailure> readAirfoil(std::istream& in, std::string_view fileLabel,
-                                                   double Pi) {
+std::variant<AirfoilData, ReadFailure> parseNcaFile(std::istream& in, std::string_view fileLabel,
+                                                    double Pi) {
   std::string bytes;
   try {
     bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());

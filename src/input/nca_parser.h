@@ -26,7 +26,7 @@ struct ReadFailure {
 // (xU, yU, xL, yL) separated by commas, blanks, tabs or line ends (CR LF, LF or CR); then forms
 // the camber line and its angle coordinate with the given Pi. `fileLabel` names the file in
 // messages.
-std::variant<AirfoilData, ReadFailure> readAirfoil(std::istream& in, std::string_view fileLabel,
-                                                   double Pi);
+std::variant<AirfoilData, ReadFailure> parseNcaFile(std::istream& in, std::string_view fileLabel,
+                                                    double Pi);
 
 }  // namespace vantrel

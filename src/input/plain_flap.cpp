@@ -4,12 +4,12 @@
 #include <charconv>
 #include <cmath>
 
-#include "app/correctly_rounded.h"
-#include "app/name_text.h"
-#include "app/number_chars.h"
-#include "app/text_rules.h"
 #include "input/camber_line.h"
 #include "input/read_data_file.h"
+#include "numerics/elementary_functions.h"
+#include "text/locale_free_numbers.h"
+#include "text/number_text.h"
+#include "text/windows1254_text.h"
 
 namespace vantrel {
 namespace {
@@ -117,8 +117,8 @@ bool ApplyPlainFlap(Session& session, const AirfoilData& undeflected, const std:
     session.form.showMessage(*refusal);
     return false;
   }
-  InstallReadAirfoil(session,
-                     deflectedAirfoil(undeflected, std::get<PlainFlap>(flap), session.ortak.Pi));
+  installAirfoil(session,
+                 deflectedAirfoil(undeflected, std::get<PlainFlap>(flap), session.ortak.Pi));
   return true;
 }
 

@@ -4,8 +4,8 @@
 #include <string>
 #include <variant>
 
-#include "app/session.h"
 #include "input/nca_parser.h"
+#include "state/session.h"
 
 namespace vantrel {
 

@@ -29,12 +29,12 @@ bool readForeignAirfoil(Session& session, const std::string& path) {
     return false;
   }
   std::istringstream airfoil(std::get<std::string>(converted));
-  return ReadAirfoilStream(session, airfoil, label);
+  return readDataFileStream(session, airfoil, label);
 }
 
 }  // namespace
 
-bool ReadAirfoilFile(Session& session, const std::string& path) {
+bool readByFileType(Session& session, const std::string& path) {
   if (isForeignAirfoil(path)) return readForeignAirfoil(session, path);
   return ReadDataFile(session, path);
 }

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "app/session.h"
+#include "state/session.h"
 
 namespace vantrel {
 
@@ -10,6 +10,6 @@ namespace vantrel {
 // from the Selig or Lednicer layout first and then read as the program's own file; any other file
 // is read as it stands. On failure one message is shown, the previous airfoil stays and the
 // result is false.
-bool ReadAirfoilFile(Session& session, const std::string& path);
+bool readByFileType(Session& session, const std::string& path);
 
 }  // namespace vantrel

@@ -7,11 +7,11 @@
 #include <optional>
 #include <string>
 
-#include "app/name_text.h"
-#include "app/report_file.h"
 #include "input/coordinate_report.h"
 #include "input/nca_parser.h"
 #include "plot/graphics.h"
+#include "reports/report_file.h"
+#include "text/windows1254_text.h"
 
 namespace vantrel {
 namespace {
@@ -35,7 +35,7 @@ std::optional<std::string> refusedKindOrSize(const std::filesystem::path& path) 
   const auto status = std::filesystem::status(path, error);
   if (error || status.type() == std::filesystem::file_type::not_found ||
       status.type() == std::filesystem::file_type::directory) {
-    return std::nullopt;  // told below, as before
+    return std::nullopt;  // opening it tells the user why
   }
   if (status.type() != std::filesystem::file_type::regular) {
     return std::string("it is not a regular file but a device, a pipe or a socket");
@@ -108,20 +108,20 @@ bool ReadDataFile(Session& session, const std::string& DataFile) {
   std::ifstream in;
   std::string label;
   if (!openAirfoilFile(session, DataFile, in, label)) return false;
-  return ReadAirfoilStream(session, in, label);
+  return readDataFileStream(session, in, label);
 }
 
-bool ReadAirfoilStream(Session& session, std::istream& in, const std::string& fileLabel) {
-  auto read = readAirfoil(in, fileLabel, session.ortak.Pi);
+bool readDataFileStream(Session& session, std::istream& in, const std::string& fileLabel) {
+  auto read = parseNcaFile(in, fileLabel, session.ortak.Pi);
   if (auto* failed = std::get_if<ReadFailure>(&read)) {
     session.form.showMessage(failed->message);
     return false;
   }
-  InstallReadAirfoil(session, std::move(std::get<AirfoilData>(read)));
+  installAirfoil(session, std::move(std::get<AirfoilData>(read)));
   return true;
 }
 
-void InstallReadAirfoil(Session& session, AirfoilData&& airfoil) {
+void installAirfoil(Session& session, AirfoilData&& airfoil) {
   installAirfoil(session.ortak, std::move(airfoil));
   DrawAirfoil(session);
   DrawCamber(session);

@@ -5,8 +5,8 @@
 #include <optional>
 #include <string>
 
-#include "app/session.h"
 #include "input/nca_parser.h"
+#include "state/session.h"
 
 namespace vantrel {
 
@@ -28,10 +28,10 @@ bool openAirfoilFile(Session& session, const std::string& path, std::ifstream& i
                      std::string& fileLabel);
 
 // The same read from an open stream; `fileLabel` names the file in messages.
-bool ReadAirfoilStream(Session& session, std::istream& in, const std::string& fileLabel);
+bool readDataFileStream(Session& session, std::istream& in, const std::string& fileLabel);
 
 // Takes an airfoil in as every successful read does: replaces the name, the count and the station
 // arrays, draws the airfoil and camber plots and writes the coordinate report afresh.
-void InstallReadAirfoil(Session& session, AirfoilData&& airfoil);
+void installAirfoil(Session& session, AirfoilData&& airfoil);
 
 }  // namespace vantrel

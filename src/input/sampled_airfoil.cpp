@@ -5,12 +5,12 @@
 #include <filesystem>
 #include <fstream>
 
-#include "app/correctly_rounded.h"
 #include "input/camber_line.h"
 #include "input/convert_message.h"
 #include "input/monotone_cubic.h"
 #include "input/read_data_file.h"
 #include "input/selig_lednicer_layout.h"
+#include "numerics/elementary_functions.h"
 
 namespace vantrel {
 namespace {
@@ -53,7 +53,7 @@ std::variant<std::vector<ContourPoint>, std::string> surfaceOf(const std::vector
 
 std::variant<SampledSource, std::string> ownSource(std::istream& in, const std::string& label,
                                                    double Pi) {
-  auto read = readAirfoil(in, label, Pi);
+  auto read = parseNcaFile(in, label, Pi);
   if (auto* failed = std::get_if<ReadFailure>(&read)) return std::move(failed->message);
   const AirfoilData& airfoil = std::get<AirfoilData>(read);
   auto upper = surfaceOf(airfoil.xU, airfoil.yU, "upper", label);

@@ -6,7 +6,7 @@
 
 #include "input/airfoil_normalise.h"
 #include "input/nca_parser.h"
-#include "input/station_file.h"
+#include "input/nca_writer.h"
 
 namespace vantrel {
 

@@ -6,13 +6,13 @@
 #include <string>
 #include <vector>
 
-#include "app/correctly_rounded.h"
-#include "app/number_chars.h"
 #include "input/airfoil_normalise.h"
 #include "input/convert_message.h"
 #include "input/monotone_cubic.h"
-#include "input/published_outline.h"
+#include "input/published_quirks.h"
 #include "input/selig_lednicer_layout.h"
+#include "numerics/elementary_functions.h"
+#include "text/locale_free_numbers.h"
 
 namespace vantrel {
 namespace {
@@ -129,7 +129,7 @@ std::variant<ConvertedFile, ConvertError> convertAirfoil(std::istream& in,
   if (auto* error = std::get_if<ConvertError>(&read)) return std::move(*error);
   const auto& contour = std::get<ForeignContour>(read);
   std::vector<std::string> notes = contour.notes;
-  auto normalised = publishedOutline(contour, notes, fileLabel);
+  auto normalised = settlePublishedQuirks(contour, notes, fileLabel);
   if (auto* error = std::get_if<ConvertError>(&normalised)) return std::move(*error);
   const auto& surfaces = std::get<ChordSurfaces>(normalised);
   notePercent(surfaces.frame, notes);

@@ -8,9 +8,9 @@
 #include <iterator>
 #include <optional>
 
-#include "app/name_text.h"
-#include "app/number_chars.h"
 #include "input/convert_message.h"
+#include "text/locale_free_numbers.h"
+#include "text/windows1254_text.h"
 
 namespace vantrel {
 namespace {

@@ -3,10 +3,10 @@
 #include <cmath>
 #include <string>
 
-#include "app/name_text.h"
-#include "app/text_rules.h"
-#include "loads/curve_support.h"
+#include "loads/coefficient_terms.h"
 #include "loads/results_log.h"
+#include "text/number_text.h"
+#include "text/windows1254_text.h"
 
 namespace vantrel {
 namespace {

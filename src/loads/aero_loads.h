@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/session.h"
+#include "state/session.h"
 
 namespace vantrel {
 

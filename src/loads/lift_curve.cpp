@@ -1,6 +1,7 @@
-#include "app/text_rules.h"
 #include "loads/aero_loads.h"
-#include "loads/curve_support.h"
+#include "loads/coefficient_terms.h"
+#include "loads/picture_scale.h"
+#include "text/number_text.h"
 
 namespace vantrel {
 

@@ -4,9 +4,10 @@
 #include <optional>
 #include <vector>
 
-#include "app/correctly_rounded.h"
 #include "loads/aero_loads.h"
-#include "loads/curve_support.h"
+#include "loads/coefficient_terms.h"
+#include "loads/picture_scale.h"
+#include "numerics/elementary_functions.h"
 
 namespace vantrel {
 namespace {

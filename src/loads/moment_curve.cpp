@@ -1,9 +1,9 @@
 #include <cmath>
 #include <string>
 
-#include "app/text_rules.h"
 #include "loads/aero_loads.h"
-#include "loads/curve_support.h"
+#include "loads/picture_scale.h"
+#include "text/number_text.h"
 
 namespace vantrel {
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/report_file.h"
-#include "app/session.h"
+#include "reports/report_file.h"
+#include "state/session.h"
 
 namespace vantrel {
 

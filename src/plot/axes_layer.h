@@ -4,9 +4,9 @@
 #include <string>
 #include <string_view>
 
-#include "app/controls.h"
 #include "plot/overlay.h"
-#include "plot/picture_box.h"
+#include "state/controls.h"
+#include "surface/picture_box.h"
 
 namespace vantrel {
 

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <variant>
 
-#include "app/correctly_rounded.h"
+#include "numerics/elementary_functions.h"
 #include "plot/axes_layer.h"
 
 namespace vantrel {

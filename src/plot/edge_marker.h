@@ -1,7 +1,7 @@
 #pragma once
 
 #include "plot/overlay.h"
-#include "plot/picture_box.h"
+#include "surface/picture_box.h"
 
 namespace vantrel {
 

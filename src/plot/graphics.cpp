@@ -1,9 +1,9 @@
-#include "plot/picture_box.h"
 #include "plot/graphics.h"
 
 #include <algorithm>
 
-#include "app/name_text.h"
+#include "surface/picture_box.h"
+#include "text/windows1254_text.h"
 
 namespace vantrel {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "plot/picture_box.h"
+#include "surface/picture_box.h"
 
 namespace vantrel {
 

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "plot/picture_box.h"
+#include "surface/picture_box.h"
 
 namespace vantrel {
 

@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-#include "plot/picture_box.h"
+#include "surface/picture_box.h"
 
 namespace vantrel {
 

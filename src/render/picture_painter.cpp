@@ -16,11 +16,11 @@
 #include <optional>
 #include <string_view>
 
-#include "app/report_file.h"
 #include "plot/edge_marker.h"
 #include "plot/overlay.h"
-#include "plot/picture_box.h"
-#include "plot/pixel_shapes.h"
+#include "reports/report_file.h"
+#include "surface/picture_box.h"
+#include "surface/pixel_shapes.h"
 
 namespace vantrel {
 namespace {

@@ -7,11 +7,11 @@
 #include <utility>
 #include <vector>
 
-#include "app/correctly_rounded.h"
-#include "app/messages.h"
-#include "app/name_text.h"
-#include "app/text_rules.h"
 #include "coefficients/gauss_e.h"
+#include "numerics/elementary_functions.h"
+#include "state/messages.h"
+#include "text/number_text.h"
+#include "text/windows1254_text.h"
 #include "vortex/vortex_panels.h"
 #include "vortex/vortex_report.h"
 

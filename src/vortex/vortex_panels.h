@@ -3,7 +3,7 @@
 #include <optional>
 #include <vector>
 
-#include "app/ortak.h"
+#include "state/ortak.h"
 
 namespace vantrel {
 

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "app/text_rules.h"
+#include "text/number_text.h"
 
 namespace vantrel {
 namespace {

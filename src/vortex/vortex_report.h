@@ -2,10 +2,10 @@
 
 #include <vector>
 
-#include "app/ortak.h"
-#include "app/report_file.h"
-#include "app/session.h"
 #include "coefficients/gauss_e.h"
+#include "reports/report_file.h"
+#include "state/ortak.h"
+#include "state/session.h"
 #include "vortex/vortex_panels.h"
 
 namespace vantrel {

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "app/headless_controls.h"
+#include "state/headless_controls.h"
 
 namespace vantrel::web {
 

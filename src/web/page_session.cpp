@@ -1,53 +1,37 @@
 #include "web/page_session.h"
 
 #include <charconv>
+#include <functional>
+#include <map>
+#include <nlohmann/json.hpp>
 #include <optional>
 
-#include "app/number_chars.h"
-#include "plot/pixel_shapes.h"
+#include "surface/pixel_shapes.h"
 
 namespace vantrel::web {
 namespace {
 
+using Json = nlohmann::json;
+
 constexpr Label kAllLabels[] = {Label::Lbl_Airfoil, Label::Lbl_LSQ, Label::Lbl_Degree};
 
-std::string jsonString(std::string_view text) {
-  std::string out = "\"";
-  for (char c : text) {
-    if (c == '"' || c == '\\') {
-      out += '\\';
-      out += c;
-    } else if (static_cast<unsigned char>(c) < 0x20) {
-      constexpr char kHex[] = "0123456789abcdef";
-      out += "\\u00";
-      out += kHex[(c >> 4) & 0xf];
-      out += kHex[c & 0xf];
-    } else {
-      out += c;
-    }
-  }
-  return out + "\"";
-}
-
-std::string number(double value) {
-  return shortestText(value);
-}
-
-std::string color(Rgb rgb) {
-  return "[" + std::to_string(rgb.r) + "," + std::to_string(rgb.g) + "," + std::to_string(rgb.b) +
-         "]";
+Json color(Rgb rgb) {
+  return Json::array({rgb.r, rgb.g, rgb.b});
 }
 
 struct ShapeJson {
-  std::string operator()(const PixelLine& line) const {
-    return "[\"L\"," + number(line.x1) + "," + number(line.y1) + "," + number(line.x2) + "," +
-           number(line.y2) + "," + color(line.color) + "]";
+  Json operator()(const PixelLine& line) const {
+    return Json::array({"L", line.x1, line.y1, line.x2, line.y2, color(line.color)});
   }
-  std::string operator()(const PixelCircle& circle) const {
-    return "[\"C\"," + number(circle.x) + "," + number(circle.y) + "," + number(circle.radius) +
-           "," + color(circle.color) + "]";
+  Json operator()(const PixelCircle& circle) const {
+    return Json::array({"C", circle.x, circle.y, circle.radius, color(circle.color)});
   }
 };
+
+// Texts reach the page as UTF-8; a byte that is not (a name read from a file) shows as U+FFFD.
+std::string text(const Json& json) {
+  return json.dump(-1, ' ', false, Json::error_handler_t::replace);
+}
 
 template <typename Control, std::size_t N>
 std::optional<Control> byName(std::string_view name, const Control (&all)[N]) {
@@ -70,19 +54,27 @@ PageSession::PageSession(const std::string& workDir) : handlers_(ortak_, control
 }
 
 std::string PageSession::act(std::string_view handler, std::string_view argument) {
-  if (handler == "Mn_Airfoil_Click") handlers_.Mn_Airfoil_Click();
-  if (handler == "Mn_Polynomial_Click") handlers_.Mn_Polynomial_Click();
-  if (handler == "Cmnd_LSQM_Click") handlers_.Cmnd_LSQM_Click();
-  if (handler == "Mn_Numerical_Click") handlers_.Mn_Numerical_Click();
-  if (handler == "Mn_LumpVM_Click") handlers_.Mn_LumpVM_Click();
-  if (handler == "HScroll_Alfa_Change") handlers_.HScroll_Alfa_Change(integerOf(argument));
-  if (handler == "HScroll_xM_Change") handlers_.HScroll_xM_Change(integerOf(argument));
-  if (handler == "File1_Click") {
-    const std::size_t slash = argument.rfind('/');
-    if (slash != std::string_view::npos) {
-      handlers_.File1_Click(std::string(argument.substr(0, slash)),
-                            std::string(argument.substr(slash + 1)));
-    }
+  using Handler = std::function<void(Form1Handlers&, std::string_view)>;
+  static const std::map<std::string_view, Handler> kHandlers = {
+      {"Mn_Airfoil_Click", [](Form1Handlers& h, std::string_view) { h.Mn_Airfoil_Click(); }},
+      {"Mn_Polynomial_Click", [](Form1Handlers& h, std::string_view) { h.Mn_Polynomial_Click(); }},
+      {"Cmnd_LSQM_Click", [](Form1Handlers& h, std::string_view) { h.Cmnd_LSQM_Click(); }},
+      {"Mn_Numerical_Click", [](Form1Handlers& h, std::string_view) { h.Mn_Numerical_Click(); }},
+      {"Mn_LumpVM_Click", [](Form1Handlers& h, std::string_view) { h.Mn_LumpVM_Click(); }},
+      {"HScroll_Alfa_Change",
+       [](Form1Handlers& h, std::string_view value) { h.HScroll_Alfa_Change(integerOf(value)); }},
+      {"HScroll_xM_Change",
+       [](Form1Handlers& h, std::string_view value) { h.HScroll_xM_Change(integerOf(value)); }},
+      // "folder/name" of the chosen file.
+      {"File1_Click",
+       [](Form1Handlers& h, std::string_view path) {
+         const std::size_t slash = path.rfind('/');
+         if (slash == std::string_view::npos) return;
+         h.File1_Click(std::string(path.substr(0, slash)), std::string(path.substr(slash + 1)));
+       }},
+  };
+  if (const auto found = kHandlers.find(handler); found != kHandlers.end()) {
+    found->second(handlers_, argument);
   }
   return stateJson();
 }
@@ -99,46 +91,36 @@ std::string PageSession::pictureJson(std::string_view name, double width, double
   const auto picture = byName(name, kAllPictures);
   if (!picture) return "null";
   const PictureBox& box = controls_.picture(*picture);
-  std::string out = "{\"back\":" + color(box.backColor()) + ",\"shapes\":[";
-  bool first = true;
+  Json shapes = Json::array();
   for (const PixelShape& shape : pixelShapes(box, PixelArea{0, 0, width, height})) {
-    if (!first) out += ",";
-    out += std::visit(ShapeJson{}, shape);
-    first = false;
+    shapes.push_back(std::visit(ShapeJson{}, shape));
   }
-  return out + "]}";
+  return text(Json{{"back", color(box.backColor())}, {"shapes", std::move(shapes)}});
 }
 
 std::string PageSession::stateJson() {
-  std::string out = "{\"texts\":{";
-  for (TextBox box : kAllTextBoxes) {
-    if (box != kAllTextBoxes[0]) out += ",";
-    out += jsonString(nameOf(box)) + ":" + jsonString(controls_.text(box));
-  }
-  out += "},\"labels\":{";
+  Json texts = Json::object();
+  for (TextBox box : kAllTextBoxes) texts[nameOf(box)] = controls_.text(box);
+  Json labels = Json::object();
   for (Label label : kAllLabels) {
-    if (label != kAllLabels[0]) out += ",";
-    out += jsonString(nameOf(label)) + ":{\"caption\":" + jsonString(controls_.caption(label)) +
-           ",\"visible\":" + (controls_.labelVisible(label) ? "true" : "false") + "}";
+    labels[nameOf(label)] = {{"caption", controls_.caption(label)},
+                             {"visible", controls_.labelVisible(label)}};
   }
-  out += "},\"frames\":{\"Frame_IOWindow\":";
-  out += controls_.frameVisible(Frame::Frame_IOWindow) ? "true" : "false";
-  out += ",\"Frame_LeastSquares\":";
-  out += controls_.frameVisible(Frame::Frame_LeastSquares) ? "true" : "false";
-  out += "},\"withEnd\":";
-  out += controls_.isSelected(Option::Opt_WithEnd) ? "true" : "false";
-  out += ",\"fileLoaded\":";
-  out += handlers_.FileLoaded() ? "true" : "false";
-  out += ",\"revisions\":{";
+  Json revisions = Json::object();
   for (Picture picture : kAllPictures) {
-    if (picture != kAllPictures[0]) out += ",";
-    out +=
-        jsonString(nameOf(picture)) + ":" + std::to_string(controls_.picture(picture).revision());
+    revisions[nameOf(picture)] = controls_.picture(picture).revision();
   }
-  out += "},\"messages\":[";
-  const std::vector<std::string> messages = controls_.takeMessages();
-  for (std::size_t i = 0; i < messages.size(); ++i) out += (i ? "," : "") + jsonString(messages[i]);
-  return out + "]}";
+  return text(Json{
+      {"texts", std::move(texts)},
+      {"labels", std::move(labels)},
+      {"frames",
+       {{"Frame_IOWindow", controls_.frameVisible(Frame::Frame_IOWindow)},
+        {"Frame_LeastSquares", controls_.frameVisible(Frame::Frame_LeastSquares)}}},
+      {"withEnd", controls_.isSelected(Option::Opt_WithEnd)},
+      {"fileLoaded", handlers_.FileLoaded()},
+      {"revisions", std::move(revisions)},
+      {"messages", controls_.takeMessages()},
+  });
 }
 
 }  // namespace vantrel::web

@@ -4,7 +4,7 @@
 #include <string_view>
 
 #include "app/form1_handlers.h"
-#include "app/ortak.h"
+#include "state/ortak.h"
 #include "web/page_controls.h"
 #include "web/worker_progress.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/progress.h"
+#include "state/progress.h"
 
 namespace vantrel::web {
 

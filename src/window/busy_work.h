@@ -5,7 +5,7 @@
 #include <QPointer>
 #include <QProgressDialog>
 
-#include "app/progress.h"
+#include "state/progress.h"
 
 class QWidget;
 

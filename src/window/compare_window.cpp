@@ -5,7 +5,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-#include "app/text_rules.h"
+#include "text/number_text.h"
 
 namespace vantrel {
 namespace {

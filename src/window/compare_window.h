@@ -2,7 +2,7 @@
 
 #include <QDialog>
 
-#include "app/compare_methods.h"
+#include "lessons/compare_methods.h"
 
 class QLabel;
 class QTableWidget;

@@ -15,11 +15,11 @@
 #include <cmath>
 #include <filesystem>
 
-#include "app/convergence_table.h"
-#include "app/name_text.h"
-#include "app/report_file.h"
-#include "app/text_rules.h"
+#include "lessons/convergence_table.h"
 #include "plot/log_log_plot.h"
+#include "reports/report_file.h"
+#include "text/number_text.h"
+#include "text/windows1254_text.h"
 #include "window/picture_export.h"
 #include "window/picture_widget.h"
 

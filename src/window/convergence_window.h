@@ -3,7 +3,7 @@
 #include <QDialog>
 #include <optional>
 
-#include "app/convergence_study.h"
+#include "lessons/convergence_study.h"
 
 class QLabel;
 class QLineEdit;

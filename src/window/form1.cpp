@@ -22,8 +22,8 @@
 #include <algorithm>
 #include <filesystem>
 
-#include "app/initial_state.h"
 #include "plot/axes_layer.h"
+#include "state/initial_state.h"
 #include "window/about.h"
 #include "window/busy_work.h"
 #include "window/file_panel.h"

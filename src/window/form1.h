@@ -4,10 +4,10 @@
 #include <QPointer>
 #include <memory>
 
-#include "app/controls.h"
 #include "app/form1_handlers.h"
-#include "app/ortak.h"
-#include "plot/picture_box.h"
+#include "state/controls.h"
+#include "state/ortak.h"
+#include "surface/picture_box.h"
 #include "window/form1_widgets.h"
 #include "window/message_box.h"
 #include "window/twips_placement.h"

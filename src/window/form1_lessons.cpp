@@ -1,11 +1,11 @@
 // The main window's lesson commands: a plain flap, the methods side by side, the convergence study.
 #include <QFile>
 
-#include "app/compare_methods.h"
-#include "app/messages.h"
-#include "app/name_text.h"
-#include "app/text_rules.h"
 #include "input/plain_flap.h"
+#include "lessons/compare_methods.h"
+#include "state/messages.h"
+#include "text/number_text.h"
+#include "text/windows1254_text.h"
 #include "window/compare_window.h"
 #include "window/convergence_window.h"
 #include "window/form1.h"

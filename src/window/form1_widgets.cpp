@@ -14,8 +14,8 @@
 #include <QScrollBar>
 #include <QToolButton>
 
-#include "app/controls.h"
-#include "app/initial_state.h"
+#include "state/controls.h"
+#include "state/initial_state.h"
 #include "window/file_panel.h"
 #include "window/picture_widget.h"
 #include "window/twips_placement.h"

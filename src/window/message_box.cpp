@@ -2,7 +2,7 @@
 
 #include <QMessageBox>
 
-#include "app/messages.h"
+#include "state/messages.h"
 
 namespace vantrel {
 

@@ -14,8 +14,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include "plot/picture_box.h"
 #include "render/picture_painter.h"
+#include "surface/picture_box.h"
 
 namespace vantrel {
 namespace {

@@ -4,8 +4,8 @@
 #include <QWidget>
 
 #include "plot/axes_layer.h"
-#include "plot/picture_box.h"
 #include "render/picture_painter.h"
+#include "surface/picture_box.h"
 
 namespace vantrel {
 

@@ -7,9 +7,10 @@
 #include <vector>
 
 #include "app/form1_handlers.h"
-#include "app/headless_controls.h"
-#include "app/messages.h"
-#include "support/test_airfoil.h"
+#include "fixtures/test_airfoil.h"
+#include "state/headless_controls.h"
+#include "state/messages.h"
+#include "support/test_files.h"
 
 namespace vantrel {
 namespace {

@@ -7,23 +7,24 @@
 #include <optional>
 #include <utility>
 
-#include "app/headless_controls.h"
-#include "app/messages.h"
-#include "support/session_test.h"
-#include "support/test_airfoil.h"
+#include "app/handlers_test.h"
+#include "fixtures/test_airfoil.h"
+#include "state/headless_controls.h"
+#include "state/messages.h"
+#include "support/test_files.h"
 
 namespace vantrel {
 namespace {
 
 class Form1HandlersTest : public test::HandlersTest {
  protected:
-  void readAirfoil(const std::vector<test::Station>& camber) {
+  void parseNcaFile(const std::vector<test::Station>& camber) {
     const std::filesystem::path folder = workDir / "airfoils";
     std::filesystem::create_directories(folder);
     test::writeBytes(folder / "camber.nca", test::airfoilFileText("CAMBER", camber, camber));
     ASSERT_TRUE(handlers.File1_Click(folder.string(), "camber.nca"));
   }
-  void readParabola() { readAirfoil(test::parabolicCamber({0, 0.1, 0.25, 0.5, 0.75, 0.9, 1})); }
+  void readParabola() { parseNcaFile(test::parabolicCamber({0, 0.1, 0.25, 0.5, 0.75, 0.9, 1})); }
   void calculate(const std::string& degree) {
     handlers.Mn_Polynomial_Click();
     form.setText(TextBox::Text_N, degree);
@@ -70,7 +71,7 @@ TEST_F(Form1HandlersTest, ScrollValuesBecomeAnglesAndReferencePoints) {
 }
 
 TEST_F(Form1HandlersTest, DegreeAboveFiveIsCappedWithOneMessage) {
-  readAirfoil(test::parabolicCamber({0, 0.1, 0.2, 0.3, 0.5, 0.7, 0.9, 1}));
+  parseNcaFile(test::parabolicCamber({0, 0.1, 0.2, 0.3, 0.5, 0.7, 0.9, 1}));
   for (const char* degree : {"6", "7"}) {
     calculate(degree);
     EXPECT_EQ(form.messages(), std::vector<std::string>{kDegreeCapMessage}) << degree;
@@ -139,7 +140,7 @@ TEST_F(Form1HandlersTest, LogInAMissingFolderIsReportedOnce) {
 }
 
 TEST_F(Form1HandlersTest, DegreesThatCannotBeFittedAreRefusedBeforeAnythingChanges) {
-  readAirfoil(test::parabolicCamber({0, 0.5, 1}));
+  parseNcaFile(test::parabolicCamber({0, 0.5, 1}));
   test::writeBytes(log(), "kept\r\n");
   for (const char* degree : {"2.5", "-1", "3"}) {
     calculate(degree);
@@ -182,7 +183,7 @@ class LogWatchingControls : public HeadlessControls {
 };
 
 TEST_F(Form1HandlersTest, DegreeMessageComesAfterTheLogIsEmptiedAndBeforeTheFit) {
-  readAirfoil(test::parabolicCamber({0, 0.1, 0.2, 0.3, 0.5, 0.7, 0.9, 1}));
+  parseNcaFile(test::parabolicCamber({0, 0.1, 0.2, 0.3, 0.5, 0.7, 0.9, 1}));
   test::writeBytes(log(), "an earlier run\r\n");
   LogWatchingControls watching(log());
   Form1Handlers calculating(ortak, watching, workDir);
@@ -196,7 +197,7 @@ TEST_F(Form1HandlersTest, DegreeMessageComesAfterTheLogIsEmptiedAndBeforeTheFit)
 }
 
 TEST_F(Form1HandlersTest, CappedDegreeThatCannotBeFittedTellsBothAndKeepsTheLog) {
-  readAirfoil(test::parabolicCamber({0, 0.5, 1}));
+  parseNcaFile(test::parabolicCamber({0, 0.5, 1}));
   test::writeBytes(log(), "kept\r\n");
   calculate("8");
   ASSERT_EQ(form.messages().size(), 2u);
@@ -286,7 +287,7 @@ TEST_F(Form1HandlersTest, ANewAirfoilStartsWithoutThePreviousResults) {
   ASSERT_FALSE(form.text(TextBox::Text_CL).empty());
   const std::string logBefore = test::fileBytes(log());
 
-  readAirfoil(test::parabolicCamber({0, 0.2, 0.4, 0.6, 0.8, 1}));
+  parseNcaFile(test::parabolicCamber({0, 0.2, 0.4, 0.6, 0.8, 1}));
   EXPECT_TRUE(ortak.A.empty());
   for (TextBox box :
        {TextBox::Text_Alfa0, TextBox::Text_CmAC, TextBox::Text_CL, TextBox::Text_Cmx}) {
@@ -301,7 +302,7 @@ TEST_F(Form1HandlersTest, ANewAirfoilStartsWithoutThePreviousResults) {
   EXPECT_EQ(test::fileBytes(log()), logBefore);
   EXPECT_EQ(handlers.statusLine(), "No results yet  |  CAMBER (camber.nca), 6 stations");
 
-  // The scroll bars now only move their boxes.
+  // Without coefficients the scroll bars only move their boxes.
   handlers.HScroll_Alfa_Change(150);
   handlers.HScroll_xM_Change(30);
   EXPECT_EQ(form.text(TextBox::Text_Alfa), "5");
@@ -319,6 +320,13 @@ TEST_F(Form1HandlersTest, NumericalIntegrationWithoutAnAirfoilOnlyTells) {
   EXPECT_EQ(ortak.M, 0.0);
   EXPECT_TRUE(nothingDrawn());
   EXPECT_FALSE(std::filesystem::exists(log()));
+}
+
+TEST_F(Form1HandlersTest, LumpedVortexWithoutAnAirfoilOnlyTells) {
+  handlers.Mn_LumpVM_Click();
+  ASSERT_EQ(form.messages().size(), 1u);
+  EXPECT_EQ(form.messages()[0], kOpenAirfoilMessage);
+  EXPECT_FALSE(std::filesystem::exists(workDir / "Vantrel.txt"));
 }
 
 TEST_F(Form1HandlersTest, EnterAppliesTheTypedNumberAsTheScrollBarWould) {

@@ -5,12 +5,13 @@
 #include <string>
 
 #include "app/form1_handlers.h"
-#include "app/headless_controls.h"
-#include "app/messages.h"
-#include "app/text_rules.h"
+#include "fixtures/test_airfoil.h"
 #include "input/naca.h"
+#include "state/headless_controls.h"
+#include "state/messages.h"
 #include "support/state_snapshot.h"
-#include "support/test_airfoil.h"
+#include "support/test_files.h"
+#include "text/number_text.h"
 
 namespace vantrel {
 namespace {

@@ -3,25 +3,18 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
-#include <functional>
-#include <map>
 #include <string>
 #include <vector>
 
-#include "coefficients/numerical.h"
-#include "support/session_test.h"
-#include "vortex/lump_vm.h"
+#include "app/handlers_test.h"
+#include "app/user_actions.h"
 
-// Every folder under tests/data is one case: its airfoil file, an `actions` file, and the reports
-// the actions must leave in the working folder, byte for byte ("Vantrel.txt", "Poly5.txt"; a
-// report the folder does not hold is not compared). After Form_Load, each line of `actions` is
-// one step, a '#' line a comment:
-//   File1_Click NAME              the user picks NAME in the case folder
-//   Mn_Polynomial_Click, Cmnd_LSQM_Click, Mn_Numerical_Click, Mn_LumpVM_Click
-//   HScroll_Alfa_Change VALUE, HScroll_xM_Change VALUE
-//   Opt_WithEnd, Opt_WithOutEnd   the option button clicked
-//   Text_N TEXT (any text box)    the user types TEXT into it
-//   NumericalFourier, LumpedVortex  the procedure alone, without what its menu runs after it
+// Every folder under tests/data/cases is one case: its airfoil file, an `actions` file, and the
+// reports the actions must leave in the working folder, byte for byte ("Vantrel.txt",
+// "Poly5.txt"; a report the folder does not hold is not compared). After Form_Load, each line of
+// `actions` holds the batch tool's action words (`open NAME` picks NAME in the case folder,
+// `lsq 3 ends`, `alfa 4`, `alfa-scroll 140`, `numerical`, `vortex`, ...), replayed as the batch
+// tool replays them; a '#' line is a comment, and two words set the scene and check it:
 //   write FILE LINE               FILE in the working folder holds LINE, as an earlier run left it
 //   expect Text_CL TEXT           the text box shows TEXT at that point
 // No case shows a message.
@@ -52,42 +45,30 @@ std::pair<std::string, std::string> splitFirstWord(std::string line) {
 
 class ReportCase : public test::HandlersTest, public ::testing::WithParamInterface<std::string> {
  protected:
-  // Runs one line of `actions`; false when the step is not one this test knows.
-  bool perform(const std::string& step, const std::string& argument) {
-    const std::map<std::string, std::function<void()>> steps = {
-        {"File1_Click", [&] { EXPECT_TRUE(handlers.File1_Click(caseFolder.string(), argument)); }},
-        {"Mn_Polynomial_Click", [&] { handlers.Mn_Polynomial_Click(); }},
-        {"Cmnd_LSQM_Click", [&] { handlers.Cmnd_LSQM_Click(); }},
-        {"Mn_Numerical_Click", [&] { handlers.Mn_Numerical_Click(); }},
-        {"Mn_LumpVM_Click", [&] { handlers.Mn_LumpVM_Click(); }},
-        {"HScroll_Alfa_Change", [&] { handlers.HScroll_Alfa_Change(std::stoi(argument)); }},
-        {"HScroll_xM_Change", [&] { handlers.HScroll_xM_Change(std::stoi(argument)); }},
-        {"Opt_WithEnd", [&] { form.select(Option::Opt_WithEnd); }},
-        {"Opt_WithOutEnd", [&] { form.select(Option::Opt_WithOutEnd); }},
-        {"NumericalFourier", [&] { EXPECT_TRUE(NumericalFourier(session)); }},
-        {"LumpedVortex", [&] { LumpedVortex(session); }},
-        {"write",
-         [&] {
-           const auto [file, line] = splitFirstWord(argument);
-           test::writeBytes(workDir / file, line + "\r\n");
-         }},
-        {"expect",
-         [&] {
-           const auto [name, shown] = splitFirstWord(argument);
-           EXPECT_EQ(form.text(textBoxNamed(name)), shown) << name;
-         }},
-    };
-    if (const auto found = steps.find(step); found != steps.end()) {
-      found->second();
+  // Runs one line of `actions`; false when it holds a word this test does not know.
+  bool perform(const std::string& line) {
+    const auto [word, argument] = splitFirstWord(line);
+    if (word == "write") {
+      const auto [file, content] = splitFirstWord(argument);
+      test::writeBytes(workDir / file, content + "\r\n");
       return true;
     }
-    for (TextBox box : kAllTextBoxes) {
-      if (step == nameOf(box)) {
-        form.setText(box, argument);
-        return true;
-      }
+    if (word == "expect") {
+      const auto [name, shown] = splitFirstWord(argument);
+      EXPECT_EQ(form.text(textBoxNamed(name)), shown) << name;
+      return true;
     }
-    return false;
+    auto read = readActions(actionWords(line));
+    if (const auto* error = std::get_if<ActionError>(&read)) {
+      ADD_FAILURE() << error->message;
+      return false;
+    }
+    for (Action& action : std::get<std::vector<Action>>(read)) {
+      if (action.kind == ActionKind::Sweep || action.kind == ActionKind::Compare) return false;
+      if (action.kind == ActionKind::Open) action.text = (caseFolder / action.text).string();
+      EXPECT_TRUE(replayAction(action, handlers, form)) << actionWord(action.kind);
+    }
+    return true;
   }
 
   static TextBox textBoxNamed(const std::string& name) {
@@ -106,10 +87,10 @@ TEST_P(ReportCase, LeavesTheExpectedReportsByteForByte) {
   int lineNumber = 0;
   for (std::string line; std::getline(actions, line);) {
     ++lineNumber;
-    const auto [step, argument] = splitFirstWord(line);
-    if (step.empty() || step.starts_with('#')) continue;
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    if (line.empty() || line.starts_with('#')) continue;
     SCOPED_TRACE("actions line " + std::to_string(lineNumber) + ": " + line);
-    ASSERT_TRUE(perform(step, argument)) << "unknown step";
+    ASSERT_TRUE(perform(line)) << "unknown step";
   }
   EXPECT_EQ(form.messages(), std::vector<std::string>{});
 

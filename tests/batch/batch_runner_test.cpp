@@ -4,9 +4,9 @@
 
 #include <cmath>
 
-#include "app/messages.h"
 #include "batch/csv_export.h"
 #include "batch_test_support.h"
+#include "state/messages.h"
 
 namespace vantrel::batch {
 namespace {

@@ -11,7 +11,8 @@
 #include <vector>
 
 #include "batch/json_text.h"
-#include "support/test_airfoil.h"
+#include "fixtures/test_airfoil.h"
+#include "support/test_files.h"
 
 namespace vantrel::batch_test {
 

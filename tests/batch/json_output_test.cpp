@@ -4,13 +4,13 @@
 #include <cmath>
 #include <limits>
 
-#include "app/headless_controls.h"
-#include "app/ortak.h"
 #include "batch/json_text.h"
 #include "batch/plot_export.h"
 #include "batch/summary_output.h"
 #include "batch/sweep_table.h"
 #include "batch_test_support.h"
+#include "state/headless_controls.h"
+#include "state/ortak.h"
 
 namespace vantrel::batch {
 namespace {

@@ -10,8 +10,8 @@
 #include <thread>
 #include <vector>
 
-#include "app/temporary_file.h"
 #include "batch_test_support.h"
+#include "reports/temporary_file.h"
 #include "support/small_file_system.h"
 
 namespace vantrel::batch_test {

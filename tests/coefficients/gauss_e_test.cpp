@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "app/headless_controls.h"
-#include "app/messages.h"
+#include "state/headless_controls.h"
+#include "state/messages.h"
 
 namespace vantrel {
 namespace {

@@ -6,11 +6,12 @@
 #include <sstream>
 #include <variant>
 
-#include "app/headless_controls.h"
-#include "app/messages.h"
+#include "fixtures/test_airfoil.h"
 #include "loads/aero_loads.h"
+#include "state/headless_controls.h"
+#include "state/messages.h"
 #include "support/session_test.h"
-#include "support/test_airfoil.h"
+#include "support/test_files.h"
 
 namespace vantrel {
 namespace {

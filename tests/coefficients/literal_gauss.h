@@ -1,8 +1,13 @@
 #pragma once
 
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
 #include <vector>
 
 #include "coefficients/gauss_e.h"
+#include "coefficients/gauss_kernel.h"
 
 // The textbook elimination exactly as first written: the reference every faster loop order of
 // the solver must match bit for bit.
@@ -37,6 +42,61 @@ inline GaussOutcome solve(int First, int Last, Matrix& Aug, std::vector<double>&
     Sol[k] = (Aug(k, r) - s) / Aug(k, k);
   }
   return GaussOutcome::Solved;
+}
+
+// The program's solver against the loop above, for tests on systems of any origin.
+inline constexpr double kUntouched = -12345.678;
+
+// Bits of both, so a NaN, an infinity or the sign of a zero counts as a difference too.
+inline ::testing::AssertionResult sameBits(const std::vector<double>& expected,
+                                           const std::vector<double>& actual) {
+  if (expected.size() != actual.size()) return ::testing::AssertionFailure() << "sizes differ";
+  for (std::size_t index = 0; index < expected.size(); ++index)
+    if (std::memcmp(&expected[index], &actual[index], sizeof(double)) != 0)
+      return ::testing::AssertionFailure() << "first difference at element " << index << ": "
+                                           << expected[index] << " vs " << actual[index];
+  return ::testing::AssertionSuccess();
+}
+
+struct Outcome {
+  GaussOutcome outcome;
+  Matrix Aug;
+  std::vector<double> Sol;
+};
+
+inline Outcome solvedByLiteral(int First, int Last, Matrix Aug) {
+  std::vector<double> Sol(static_cast<std::size_t>(Aug.rows()) + 1, kUntouched);
+  const GaussOutcome outcome = solve(First, Last, Aug, Sol);
+  return {outcome, std::move(Aug), std::move(Sol)};
+}
+
+inline Outcome solvedByProgram(int First, int Last, Matrix Aug) {
+  std::vector<double> Sol(static_cast<std::size_t>(Aug.rows()) + 1, kUntouched);
+  const GaussOutcome outcome = GaussEliminate(First, Last, Aug, Sol);
+  return {outcome, std::move(Aug), std::move(Sol)};
+}
+
+inline void expectSameAsLiteral(int First, int Last, const Matrix& Aug) {
+  const Outcome expected = solvedByLiteral(First, Last, Aug);
+  const Outcome actual = solvedByProgram(First, Last, Aug);
+  EXPECT_EQ(expected.outcome, actual.outcome);
+  EXPECT_TRUE(sameBits(expected.Aug.values(), actual.Aug.values())) << "reduced Aug";
+  EXPECT_TRUE(sameBits(expected.Sol, actual.Sol)) << "Sol";
+}
+
+// The forward elimination of every compiled instruction set against the literal one.
+inline void expectEveryInstructionSetMatches(int First, int Last, const Matrix& Aug) {
+  Matrix expected = Aug;
+  const bool expectedNonzero = eliminateForward(First, Last, expected);
+  for (VectorInstructions instructions : supportedVectorInstructions()) {
+    SCOPED_TRACE(std::string(nameOf(instructions)));
+    Matrix actual = Aug;
+    const bool nonzero =
+        eliminateBlocked(instructions, actual.rowData(First) + First,
+                         static_cast<std::size_t>(actual.columns()), Last - First + 1);
+    EXPECT_EQ(expectedNonzero, nonzero);
+    EXPECT_TRUE(sameBits(expected.values(), actual.values()));
+  }
 }
 
 }  // namespace vantrel::literal_gauss

@@ -6,10 +6,10 @@
 #include <filesystem>
 #include <string>
 
-#include "app/form1_handlers.h"
-#include "app/headless_controls.h"
+#include "fixtures/test_airfoil.h"
+#include "state/headless_controls.h"
 #include "support/session_test.h"
-#include "support/test_airfoil.h"
+#include "support/test_files.h"
 
 namespace vantrel {
 namespace {

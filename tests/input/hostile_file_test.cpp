@@ -31,7 +31,7 @@ class HostileFileTest : public test::SessionTest {
  protected:
   bool readText(const std::string& text) {
     std::istringstream in(text);
-    return ReadAirfoilStream(session, in, "test.nca");
+    return readDataFileStream(session, in, "test.nca");
   }
   std::string report() const { return test::fileBytes(workDir / "Vantrel.txt"); }
 };

@@ -12,7 +12,7 @@ const double kPi = 4 * std::atan(1.0);
 
 std::variant<AirfoilData, ReadFailure> parse(const std::string& text) {
   std::istringstream in(text);
-  return readAirfoil(in, "wing.nca", kPi);
+  return parseNcaFile(in, "wing.nca", kPi);
 }
 
 AirfoilData parsed(const std::string& text) {
@@ -209,7 +209,7 @@ class FailingBuffer : public std::streambuf {
 TEST(AirfoilReaderFailures, DeviceErrorIsAFailureNotACrash) {
   FailingBuffer buffer;
   std::istream in(&buffer);
-  auto result = readAirfoil(in, "wing.nca", 3.14);
+  auto result = parseNcaFile(in, "wing.nca", 3.14);
   ASSERT_TRUE(std::holds_alternative<ReadFailure>(result));
   EXPECT_EQ(std::get<ReadFailure>(result).message,
             "Cannot read \"wing.nca\": the file could not be read to its end.");

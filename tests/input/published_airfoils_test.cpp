@@ -10,12 +10,13 @@
 #include <string>
 #include <vector>
 
-#include "app/headless_controls.h"
-#include "app/ortak.h"
-#include "app/session.h"
+#include "fixtures/test_airfoil.h"
 #include "input/read_by_file_type.h"
 #include "input/selig_lednicer_converter.h"
-#include "support/test_airfoil.h"
+#include "state/headless_controls.h"
+#include "state/ortak.h"
+#include "state/session.h"
+#include "support/test_files.h"
 
 namespace vantrel {
 namespace {
@@ -100,12 +101,12 @@ TEST(PublishedAirfoils, TheWindowsFileListReadsThemAlike) {
   HeadlessControls form;
   const fs::path folder = test::freshFolderForThisTest("published_");
   Session session{ortak, form, folder};
-  ASSERT_TRUE(ReadAirfoilFile(session, (kAirfoils / "e387.dat").string()));
+  ASSERT_TRUE(readByFileType(session, (kAirfoils / "e387.dat").string()));
   for (const auto& published : kFiles) {
     SCOPED_TRACE(published.file);
     const std::string before = ortak.AirfoilName;
     const auto messages = form.messages().size();
-    const bool read = ReadAirfoilFile(session, (kAirfoils / published.file).string());
+    const bool read = readByFileType(session, (kAirfoils / published.file).string());
     EXPECT_EQ(read, published.loads);
     const auto converted = convertFile(kAirfoils / published.file);
     if (published.loads) {

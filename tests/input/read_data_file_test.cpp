@@ -5,8 +5,9 @@
 #include <filesystem>
 #include <sstream>
 
+#include "fixtures/test_airfoil.h"
 #include "support/session_test.h"
-#include "support/test_airfoil.h"
+#include "support/test_files.h"
 
 namespace vantrel {
 namespace {
@@ -18,7 +19,7 @@ class ReadDataFileTest : public test::SessionTest {
  protected:
   bool readText(const std::string& text, const std::string& label = "test.nca") {
     std::istringstream in(text);
-    return ReadAirfoilStream(session, in, label);
+    return readDataFileStream(session, in, label);
   }
   std::string report() const { return fileBytes(workDir / "Vantrel.txt"); }
 };

@@ -5,10 +5,11 @@
 #include <fstream>
 #include <sstream>
 
+#include "fixtures/test_airfoil.h"
 #include "input/naca.h"
 #include "input/nca_parser.h"
-#include "input/station_file.h"
-#include "support/test_airfoil.h"
+#include "input/nca_writer.h"
+#include "support/test_files.h"
 
 namespace vantrel {
 namespace {
@@ -20,7 +21,7 @@ const std::filesystem::path kSamples = VANTREL_SAMPLES;
 
 AirfoilData readSample(const std::string& name) {
   std::ifstream in(kSamples / name, std::ios::binary);
-  auto result = readAirfoil(in, name, kPi);
+  auto result = parseNcaFile(in, name, kPi);
   if (auto* failed = std::get_if<ReadFailure>(&result)) {
     ADD_FAILURE() << failed->message;
     return {};

@@ -9,10 +9,10 @@
 #include <utility>
 #include <vector>
 
+#include "fixtures/test_airfoil.h"
 #include "input/airfoil_normalise.h"
 #include "input/naca.h"
 #include "input/nca_parser.h"
-#include "support/test_airfoil.h"
 
 namespace vantrel {
 namespace {
@@ -363,7 +363,7 @@ TEST(ConvertToDataFile, NameThatTheReaderWouldCutIsQuoted) {
   auto converted = convertToDataFile(in, "marked.dat");
   ASSERT_TRUE(std::holds_alternative<std::string>(converted));
   std::istringstream written(std::get<std::string>(converted));
-  const auto read = readAirfoil(written, "marked.dat", 4 * std::atan(1.0));
+  const auto read = parseNcaFile(written, "marked.dat", 4 * std::atan(1.0));
   ASSERT_TRUE(std::holds_alternative<AirfoilData>(read)) << std::get<ReadFailure>(read).message;
   EXPECT_EQ(std::get<AirfoilData>(read).AirfoilName, "\xEF\xBB\xBF'A");
   // A file starting with its coordinates takes its name from the file.
@@ -445,7 +445,7 @@ TEST(ConvertToDataFile, APointFarAboveTheChordIsWrittenInFullAndReadsBack) {
   ASSERT_TRUE(std::holds_alternative<std::string>(converted))
       << std::get<ConvertError>(converted).message;
   std::istringstream written(std::get<std::string>(converted));
-  const auto read = readAirfoil(written, "spike.dat", 4 * std::atan(1.0));
+  const auto read = parseNcaFile(written, "spike.dat", 4 * std::atan(1.0));
   ASSERT_TRUE(std::holds_alternative<AirfoilData>(read)) << std::get<ReadFailure>(read).message;
   const auto& airfoil = std::get<AirfoilData>(read);
   EXPECT_EQ(airfoil.NPoint, 21);

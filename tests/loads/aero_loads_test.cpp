@@ -5,9 +5,10 @@
 #include <cmath>
 #include <variant>
 
-#include "app/headless_controls.h"
+#include "fixtures/test_airfoil.h"
+#include "state/headless_controls.h"
 #include "support/session_test.h"
-#include "support/test_airfoil.h"
+#include "support/test_files.h"
 
 namespace vantrel {
 namespace {

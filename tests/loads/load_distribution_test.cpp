@@ -3,10 +3,10 @@
 #include <cmath>
 #include <variant>
 
-#include "app/headless_controls.h"
+#include "fixtures/test_airfoil.h"
 #include "loads/aero_loads.h"
+#include "state/headless_controls.h"
 #include "support/session_test.h"
-#include "support/test_airfoil.h"
 
 namespace vantrel {
 namespace {

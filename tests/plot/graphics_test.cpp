@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "app/headless_controls.h"
+#include "state/headless_controls.h"
 #include "support/session_test.h"
 
 namespace vantrel {

@@ -7,11 +7,11 @@
 #include <filesystem>
 #include <string>
 
-#include "app/form1_handlers.h"
-#include "app/headless_controls.h"
-#include "app/ortak.h"
-#include "app/session.h"
-#include "support/test_airfoil.h"
+#include "fixtures/test_airfoil.h"
+#include "state/headless_controls.h"
+#include "state/ortak.h"
+#include "state/session.h"
+#include "support/test_files.h"
 
 namespace vantrel::test {
 
@@ -41,14 +41,6 @@ class SessionTest : public ::testing::Test {
   Ortak ortak;
   HeadlessControls form;
   Session session{ortak, form, workDir};
-};
-
-// The window model over the same session, loaded as the window loads it.
-class HandlersTest : public SessionTest {
- protected:
-  HandlersTest() { handlers.Form_Load(); }
-
-  Form1Handlers handlers{ortak, form, workDir};
 };
 
 }  // namespace vantrel::test

@@ -4,8 +4,9 @@
 #include <variant>
 #include <vector>
 
-#include "plot/picture_box.h"
-#include "support/test_airfoil.h"
+#include "fixtures/test_airfoil.h"
+#include "support/test_files.h"
+#include "surface/picture_box.h"
 
 namespace vantrel::test {
 namespace {

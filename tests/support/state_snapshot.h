@@ -3,8 +3,8 @@
 #include <filesystem>
 #include <string>
 
-#include "app/headless_controls.h"
-#include "app/ortak.h"
+#include "state/headless_controls.h"
+#include "state/ortak.h"
 
 // Snapshots for checking that an action changed nothing: each number written in full (hex), so
 // two equal snapshots mean bit-for-bit equal values.

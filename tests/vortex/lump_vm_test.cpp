@@ -9,12 +9,12 @@
 #include <string>
 #include <vector>
 
-#include "app/form1_handlers.h"
-#include "app/headless_controls.h"
-#include "app/initial_state.h"
-#include "app/messages.h"
+#include "fixtures/test_airfoil.h"
+#include "state/headless_controls.h"
+#include "state/initial_state.h"
+#include "state/messages.h"
 #include "support/session_test.h"
-#include "support/test_airfoil.h"
+#include "support/test_files.h"
 
 namespace vantrel {
 namespace {
@@ -168,15 +168,6 @@ TEST_F(LumpedVortexTest, RefusesFewerThanTwoStations) {
   EXPECT_EQ(form.messages().back(), kOpenAirfoilMessage);
   EXPECT_EQ(fresh.M, 0.0);
   EXPECT_EQ(cl(), initialText(TextBox::Text_CL));
-  EXPECT_FALSE(fs::exists(reportPath()));
-}
-
-TEST_F(LumpedVortexTest, MenuCommandAsksForAnAirfoilFirst) {
-  Form1Handlers handlers(ortak, form, workDir);
-  handlers.Form_Load();
-  handlers.Mn_LumpVM_Click();
-  ASSERT_EQ(form.messages().size(), 1u);
-  EXPECT_EQ(form.messages()[0], kOpenAirfoilMessage);
   EXPECT_FALSE(fs::exists(reportPath()));
 }
 

@@ -13,7 +13,7 @@
 #include <variant>
 
 #include "input/naca.h"
-#include "plot/picture_box.h"
+#include "surface/picture_box.h"
 #include "window/file_panel.h"
 #include "window/form1.h"
 #include "window/picture_widget.h"

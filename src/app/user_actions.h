@@ -1,0 +1,63 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <variant>
+#include <vector>
+
+#include "app/form1_handlers.h"
+#include "state/headless_controls.h"
+
+namespace vantrel {
+
+// The replay language: what a user does in the window, one action word and its arguments, the
+// words the batch tool takes on its command line and the stored report cases hold.
+enum class ActionKind {
+  Open,
+  Alfa,
+  Xm,
+  Lsq,
+  AlfaScroll,
+  XmScroll,
+  Numerical,
+  Vortex,
+  Sweep,
+  Flap,
+  Compare
+};
+
+// One user action to replay. Only the fields of its kind are used.
+struct Action {
+  ActionKind kind = ActionKind::Numerical;
+  std::string text;        // open: the file; alfa, xm: the typed text; lsq: the degree text;
+                           // flap: the hinge x/c as typed
+  std::string deflection;  // flap: the deflection in degrees as typed
+  bool withEnds = true;    // lsq: "With End conditions"
+  int value = 0;           // alfa-scroll, xm-scroll
+  double from = 0, to = 0, step = 0;  // sweep: numbers, not yet judged as a sweep
+};
+
+struct ActionError {
+  std::string message;  // "flap: missing XH DEG"
+};
+
+// The word of an action kind ("alfa-scroll").
+const char* actionWord(ActionKind kind);
+
+// Reads the action that starts at words[next] with its arguments and moves `next` past them.
+std::variant<Action, ActionError> readAction(const std::vector<std::string>& words,
+                                             std::size_t& next);
+
+// A whole list of actions, such as a line of a stored case split at its blanks.
+std::variant<std::vector<Action>, ActionError> readActions(const std::vector<std::string>& words);
+
+// Words separated by blanks or tabs.
+std::vector<std::string> actionWords(std::string_view line);
+
+// Does what the user does for one action, through the window's handlers. A sweep and a
+// comparison are the caller's: they report tables of their own. Returns false when the action
+// was refused (the file was not read, the flap not applied); messages go to `controls`.
+bool replayAction(const Action& action, Form1Handlers& handlers, HeadlessControls& controls);
+
+}  // namespace vantrel
