@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <cmath>
 
+#include "batch/command_line.h"
 #include "text/locale_free_numbers.h"
 #include "text/number_text.h"
-#include "batch/command_line.h"
 
 namespace vantrel::batch {
 namespace {
