@@ -4,12 +4,14 @@
 #include <cmath>
 #include <vector>
 
+#include "bench_summary.h"
 #include "coefficients/gauss_e.h"
 #include "fixtures/lumped_vortex_system.h"
 #include "state/headless_controls.h"
 
 extern "C" void dgesv_(const int* n, const int* nrhs, double* a, const int* lda, int* ipiv,
                        double* b, const int* ldb, int* info);
+extern "C" void openblas_set_num_threads(int threads) __attribute__((weak));
 
 namespace vantrel {
 namespace {
@@ -21,6 +23,7 @@ void setFlopRate(benchmark::State& state, int n) {
 
 void solveByGaussSolve(benchmark::State& state) {
   const int M = static_cast<int>(state.range(0));
+  const bench::ThreadCount threads(static_cast<int>(state.range(1)));
   const Matrix K = lumped_vortex_system::forCamberLine(M, &lumped_vortex_system::naca2412MeanLine);
   HeadlessControls form;
   std::vector<double> R(static_cast<std::size_t>(M) + 1);
@@ -38,6 +41,7 @@ void solveByGaussSolve(benchmark::State& state) {
 // The same system in LAPACK's column order, the right-hand side apart.
 void solveByDgesv(benchmark::State& state) {
   const int M = static_cast<int>(state.range(0));
+  if (openblas_set_num_threads) openblas_set_num_threads(static_cast<int>(state.range(1)));
   const Matrix K = lumped_vortex_system::forCamberLine(M, &lumped_vortex_system::naca2412MeanLine);
   std::vector<double> columns(static_cast<std::size_t>(M) * M);
   std::vector<double> rightHandSide(M);
@@ -59,12 +63,15 @@ void solveByDgesv(benchmark::State& state) {
     if (info != 0) state.SkipWithError("dgesv failed");
     benchmark::DoNotOptimize(b.data());
   }
+  if (openblas_set_num_threads) openblas_set_num_threads(1);
   setFlopRate(state, M);
 }
 
+// Sizes and thread counts: one thread throughout, and one against two where threads count.
 void solverSizes(benchmark::internal::Benchmark* benchmark) {
-  for (int n : {100, 500, 1000, 2000}) benchmark->Arg(n);
-  benchmark->Unit(benchmark::kMillisecond)->UseRealTime();
+  for (int n : {100, 500, 1000, 2000, 4000}) benchmark->Args({n, 1});
+  for (int n : {2000, 4000}) benchmark->Args({n, 2});
+  benchmark->ArgNames({"", "threads"})->Unit(benchmark::kMillisecond)->UseRealTime();
 }
 
 // Each system is copied afresh outside the timed part, since both solvers reduce it in place.

@@ -7,6 +7,7 @@
 #include <string>
 #include <system_error>
 
+#include "bench_summary.h"
 #include "fixtures/lumped_vortex_system.h"
 #include "fixtures/test_airfoil.h"
 #include "loads/aero_loads.h"
@@ -35,9 +36,12 @@ class ScratchFolder {
   std::filesystem::path path_;
 };
 
-void LumpedVortexOn2000Panels(benchmark::State& state) {
+// The whole run as the user meets it: the panels, the influence system, its solution and the
+// report, on the given number of threads.
+void lumpedVortexRun(benchmark::State& state, int stations) {
+  const bench::ThreadCount threads(static_cast<int>(state.range(0)));
   Ortak ortak;
-  test::fillCamberAirfoil(ortak, test::camberOf(test::evenlySpacedTheta(2001),
+  test::fillCamberAirfoil(ortak, test::camberOf(test::evenlySpacedTheta(stations),
                                                 &lumped_vortex_system::naca2412MeanLine));
   HeadlessControls form;
   form.setText(TextBox::Text_Alfa, "4");
@@ -50,6 +54,14 @@ void LumpedVortexOn2000Panels(benchmark::State& state) {
     LumpedVortex(session);
   }
   state.counters["messages"] = static_cast<double>(form.messages().size());
+}
+
+void LumpedVortexOn2000Panels(benchmark::State& state) {
+  lumpedVortexRun(state, 2001);
+}
+// One angle of a sweep at 4000 panels.
+void LumpedVortexOn4000Panels(benchmark::State& state) {
+  lumpedVortexRun(state, 4001);
 }
 
 void ScrollBarPathOn200Stations(benchmark::State& state) {
@@ -76,7 +88,18 @@ void ScrollBarPathOn200Stations(benchmark::State& state) {
   }
 }
 
-BENCHMARK(LumpedVortexOn2000Panels)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(LumpedVortexOn2000Panels)
+    ->ArgName("threads")
+    ->Arg(1)
+    ->Arg(2)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
+BENCHMARK(LumpedVortexOn4000Panels)
+    ->ArgName("threads")
+    ->Arg(1)
+    ->Arg(2)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
 BENCHMARK(ScrollBarPathOn200Stations)->Unit(benchmark::kMicrosecond)->UseRealTime();
 
 }  // namespace

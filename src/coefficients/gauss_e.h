@@ -1,8 +1,10 @@
 #pragma once
 
 #include <cstddef>
+#include <span>
 #include <vector>
 
+#include "coefficients/matrix_storage.h"
 #include "state/controls.h"
 #include "state/progress.h"
 
@@ -12,24 +14,31 @@ namespace vantrel {
 class Matrix {
  public:
   Matrix() = default;
-  Matrix(int rows, int columns)
-      : rows_(rows), columns_(columns), values_(static_cast<std::size_t>(rows) * columns, 0.0) {}
+  // Every element zero.
+  Matrix(int rows, int columns) : Matrix(rows, columns, true) {}
+  // Elements left unset, for a caller that writes every element it or the solver reads.
+  static Matrix forOverwrite(int rows, int columns) { return Matrix(rows, columns, false); }
 
-  double& operator()(int row, int column) { return values_[index(row, column)]; }
-  double operator()(int row, int column) const { return values_[index(row, column)]; }
+  double& operator()(int row, int column) { return values_.data()[index(row, column)]; }
+  double operator()(int row, int column) const { return values_.data()[index(row, column)]; }
   int rows() const { return rows_; }
   int columns() const { return columns_; }
   double* rowData(int row) { return values_.data() + index(row, 0); }
-  const std::vector<double>& values() const { return values_; }
+  std::span<const double> values() const { return {values_.data(), values_.size()}; }
 
  private:
+  Matrix(int rows, int columns, bool zeroFilled)
+      : rows_(rows),
+        columns_(columns),
+        values_(static_cast<std::size_t>(rows) * static_cast<std::size_t>(columns), zeroFilled) {}
+
   std::size_t index(int row, int column) const {
     return static_cast<std::size_t>(row) * static_cast<std::size_t>(columns_) +
            static_cast<std::size_t>(column);
   }
   int rows_ = 0;
   int columns_ = 0;
-  std::vector<double> values_;
+  MatrixStorage values_;
 };
 
 enum class GaussOutcome { Solved, ZeroPivot, Empty, Stopped };

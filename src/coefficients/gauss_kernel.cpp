@@ -18,13 +18,17 @@
 #include "coefficients/gauss_kernel.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cstddef>
 #include <cstdlib>
 #include <cstring>
 #include <memory>
 #include <new>
+#include <optional>
+#include <vector>
 
 #include "coefficients/processor_features.h"
+#include "coefficients/worker_threads.h"
 #include "state/progress.h"
 
 // The vector types below never cross a function boundary by value outside their own instruction
@@ -40,6 +44,8 @@ constexpr int kPanelWidth = 64;
 constexpr int kTilesPerColumnBlock = 16;
 // Steps a row of the panel or a column below it takes while it sits in registers.
 constexpr int kStepGroup = 4;
+// Below this order a thread would cost more to start and wake than it saves.
+constexpr int kThreadedOrder = 400;
 
 using Doubles2 = double __attribute__((vector_size(16)));
 using Doubles4 = double __attribute__((vector_size(32)));
@@ -193,6 +199,37 @@ struct Scratch {
   AlignedBuffer belowTile;            // [column within the panel][MR]
   AlignedBuffer edgeTile;             // [MR][NR]
 };
+
+// A progress for the helper threads: it never reports, and asks to stop once the caller's own
+// progress has.
+class StopSignal : public Progress {
+ public:
+  explicit StopSignal(const std::atomic<bool>& stopped) : stopped_(stopped) {}
+  bool proceed(double) override { return !stopped_.load(std::memory_order_relaxed); }
+
+ private:
+  const std::atomic<bool>& stopped_;
+};
+
+using TrailingUpdate = bool (*)(const Panel&, const Scratch&, double* edgeTile, int firstTile,
+                                int endTile, Progress*);
+
+// What the threads of one elimination share: the helpers, the trailing update compiled for the
+// instruction set in use, and an edge tile for each thread.
+struct SharedWork {
+  WorkerThreads* threads = nullptr;
+  TrailingUpdate update = nullptr;
+  std::vector<AlignedBuffer> edgeTiles;
+};
+
+template <class Set>
+SharedWork shareWork(WorkerThreads* threads, TrailingUpdate update) {
+  SharedWork shared{threads, update, {}};
+  if (threads == nullptr) return shared;
+  for (int part = 0; part < threads->count(); ++part)
+    shared.edgeTiles.emplace_back(Set::kTileRows * Set::kTileVectors * Set::kLanes);
+  return shared;
+}
 
 // Step 1: the plain loop on the panel's diagonal block. Returns false at a zero pivot, with
 // panel.steps cut to the steps before it.
@@ -425,15 +462,13 @@ template <class Set>
 
 // A tile cut by the last row or column goes through a padded copy; the padding is never stored.
 template <class Set>
-[[gnu::always_inline]] inline void updateEdgeTile(const Panel& panel, Scratch& scratch,
-                                                  int firstRow, int firstColumn,
-                                                  const double* multipliers,
+[[gnu::always_inline]] inline void updateEdgeTile(const Panel& panel, double* edge, int firstRow,
+                                                  int firstColumn, const double* multipliers,
                                                   const double* quotients) {
   constexpr int kRows = Set::kTileRows;
   constexpr int kColumns = Set::kTileVectors * Set::kLanes;
   const int rows = std::min(kRows, panel.order - firstRow);
   const int columns = std::min(kColumns, panel.columns() - firstColumn);
-  double* edge = scratch.edgeTile.data();
   std::fill(edge, edge + kRows * kColumns, 0.0);
   for (int r = 0; r < rows; ++r)
     std::memcpy(edge + r * kColumns, panel.at(firstRow + r, firstColumn), columns * sizeof(double));
@@ -463,16 +498,19 @@ double workDone(const Panel& panel, double position) {
   return 1.0 - left * left * left;
 }
 
-// Returns false when the progress asked to stop; the trailing matrix is then half updated.
+// Step 4 on the column tiles [firstTile, endTile) of the trailing matrix, column block by column
+// block. Each element is updated by whoever holds its column tile, with the same steps in the
+// same order, so any split of the tiles gives the same bits. Returns false when the progress
+// asked to stop; the trailing matrix is then half updated.
 template <class Set>
-[[gnu::always_inline]] inline bool updateTrailing(const Panel& panel, Scratch& scratch,
-                                                  Progress* progress) {
+[[gnu::always_inline]] inline bool updateTrailingColumns(const Panel& panel, const Scratch& scratch,
+                                                         double* edgeTile, int firstTile,
+                                                         int endTile, Progress* progress) {
   constexpr int kRows = Set::kTileRows;
   constexpr int kColumns = Set::kTileVectors * Set::kLanes;
   const int rowTiles = (panel.order - panel.end() + kRows - 1) / kRows;
-  const int columnTiles = (panel.columns() - panel.end() + kColumns - 1) / kColumns;
-  for (int blockStart = 0; blockStart < columnTiles; blockStart += kTilesPerColumnBlock) {
-    const int blockEnd = std::min(columnTiles, blockStart + kTilesPerColumnBlock);
+  for (int blockStart = firstTile; blockStart < endTile; blockStart += kTilesPerColumnBlock) {
+    const int blockEnd = std::min(endTile, blockStart + kTilesPerColumnBlock);
     for (int rowTile = 0; rowTile < rowTiles; ++rowTile) {
       const int firstRow = panel.end() + rowTile * kRows;
       const double* multipliers = scratch.belowMultipliers.data() + rowTile * kPanelWidth * kRows;
@@ -488,13 +526,49 @@ template <class Set>
           updateTrailingTile<Set>(panel.at(firstRow, firstColumn), panel.stride, multipliers,
                                   quotients, panel.steps);
         else
-          updateEdgeTile<Set>(panel, scratch, firstRow, firstColumn, multipliers, quotients);
+          updateEdgeTile<Set>(panel, edgeTile, firstRow, firstColumn, multipliers, quotients);
       }
     }
-    const double blocksDone = static_cast<double>(blockEnd) / columnTiles;
+    const double blocksDone = static_cast<double>(blockEnd - firstTile) / (endTile - firstTile);
     if (!proceed(progress, workDone(panel, panel.first + panel.steps * blocksDone))) return false;
   }
   return true;
+}
+
+template <class Set>
+int trailingColumnTiles(const Panel& panel) {
+  constexpr int kColumns = Set::kTileVectors * Set::kLanes;
+  return (panel.columns() - panel.end() + kColumns - 1) / kColumns;
+}
+
+// Below this many column tiles a panel's update is too short to be worth waking the helpers.
+constexpr int kFewestTilesToShare = 8;
+
+// Step 4 shared between the threads: each takes an equal run of column tiles, the caller the
+// first. Only the caller reports progress; a stop it is asked for ends the others' runs at their
+// next column block.
+template <class Set>
+[[gnu::always_inline]] inline bool updateTrailing(const Panel& panel, Scratch& scratch,
+                                                  Progress* progress, SharedWork& shared) {
+  const int tiles = trailingColumnTiles<Set>(panel);
+  if (shared.threads == nullptr || tiles < kFewestTilesToShare)
+    return updateTrailingColumns<Set>(panel, scratch, scratch.edgeTile.data(), 0, tiles, progress);
+  const int parts = shared.threads->count();
+  std::atomic<bool> stopped = false;
+  StopSignal helperStop(stopped);
+  shared.threads->run([&](int part) {
+    const int firstTile = static_cast<int>(static_cast<long long>(tiles) * part / parts);
+    const int endTile = static_cast<int>(static_cast<long long>(tiles) * (part + 1) / parts);
+    if (firstTile == endTile) return;
+    double* edgeTile = shared.edgeTiles[static_cast<std::size_t>(part)].data();
+    if (part == 0) {
+      if (!shared.update(panel, scratch, edgeTile, firstTile, endTile, progress))
+        stopped.store(true, std::memory_order_relaxed);
+    } else {
+      shared.update(panel, scratch, edgeTile, firstTile, endTile, &helperStop);
+    }
+  });
+  return !stopped.load(std::memory_order_relaxed);
 }
 
 template <class Set>
@@ -516,57 +590,85 @@ Scratch makeScratch(int order) {
 
 template <class Set>
 [[gnu::always_inline]] inline bool eliminatePanels(double* block, std::size_t stride, int order,
-                                                   Scratch& scratch, Progress* progress) {
+                                                   Scratch& scratch, Progress* progress,
+                                                   SharedWork& shared) {
   for (int first = 0; first < order - 1; first += kPanelWidth) {
     Panel panel{block, stride, order, first, std::min(kPanelWidth, order - first), 0};
     const bool pivotsNonzero = reduceDiagonalBlock(panel, scratch);
     if (panel.steps > 0) {
       reducePanelRows<Set>(panel, scratch);
       reduceBelowPanel<Set>(panel, scratch);
-      if (!updateTrailing<Set>(panel, scratch, progress)) return false;
+      if (!updateTrailing<Set>(panel, scratch, progress, shared)) return false;
     }
     if (!pivotsNonzero) return false;
   }
   return true;
 }
 
-bool eliminateBaseline(double* block, std::size_t stride, int order, Progress* progress) {
+bool updateTrailingBaseline(const Panel& panel, const Scratch& scratch, double* edgeTile,
+                            int firstTile, int endTile, Progress* progress) {
+  return updateTrailingColumns<BaselineSet>(panel, scratch, edgeTile, firstTile, endTile, progress);
+}
+
+bool eliminateBaseline(double* block, std::size_t stride, int order, Progress* progress,
+                       WorkerThreads* threads) {
   Scratch scratch = makeScratch<BaselineSet>(order);
-  return eliminatePanels<BaselineSet>(block, stride, order, scratch, progress);
+  SharedWork shared = shareWork<BaselineSet>(threads, &updateTrailingBaseline);
+  return eliminatePanels<BaselineSet>(block, stride, order, scratch, progress, shared);
 }
 
 #if defined(__x86_64__) || defined(__i386__)
+__attribute__((target("avx2"))) bool updateTrailingAvx2(const Panel& panel, const Scratch& scratch,
+                                                        double* edgeTile, int firstTile,
+                                                        int endTile, Progress* progress) {
+  return updateTrailingColumns<Avx2Set>(panel, scratch, edgeTile, firstTile, endTile, progress);
+}
+
 __attribute__((target("avx2"))) bool eliminateAvx2(double* block, std::size_t stride, int order,
-                                                   Progress* progress) {
+                                                   Progress* progress, WorkerThreads* threads) {
   Scratch scratch = makeScratch<Avx2Set>(order);
-  return eliminatePanels<Avx2Set>(block, stride, order, scratch, progress);
+  SharedWork shared = shareWork<Avx2Set>(threads, &updateTrailingAvx2);
+  return eliminatePanels<Avx2Set>(block, stride, order, scratch, progress, shared);
+}
+
+__attribute__((target("avx512f"))) bool updateTrailingAvx512(const Panel& panel,
+                                                             const Scratch& scratch,
+                                                             double* edgeTile, int firstTile,
+                                                             int endTile, Progress* progress) {
+  return updateTrailingColumns<Avx512Set>(panel, scratch, edgeTile, firstTile, endTile, progress);
 }
 
 __attribute__((target("avx512f"))) bool eliminateAvx512(double* block, std::size_t stride,
-                                                        int order, Progress* progress) {
+                                                        int order, Progress* progress,
+                                                        WorkerThreads* threads) {
   Scratch scratch = makeScratch<Avx512Set>(order);
-  return eliminatePanels<Avx512Set>(block, stride, order, scratch, progress);
+  SharedWork shared = shareWork<Avx512Set>(threads, &updateTrailingAvx512);
+  return eliminatePanels<Avx512Set>(block, stride, order, scratch, progress, shared);
 }
 #endif
 
 }  // namespace
 
 bool eliminateBlocked(double* block, std::size_t rowStride, int order, Progress* progress) {
-  return eliminateBlocked(fastestVectorInstructions(), block, rowStride, order, progress);
+  return eliminateBlocked(fastestVectorInstructions(), block, rowStride, order, progress,
+                          order >= kThreadedOrder ? computationThreads() : 1);
 }
 
 bool eliminateBlocked(VectorInstructions instructions, double* block, std::size_t rowStride,
-                      int order, Progress* progress) {
+                      int order, Progress* progress, int threadCount) {
+  std::optional<WorkerThreads> threads;
+  if (threadCount > 1) threads.emplace(threadCount);
+  WorkerThreads* shared = threads ? &*threads : nullptr;
 #if defined(__x86_64__) || defined(__i386__)
   // An instruction set the processor lacks falls back to the baseline rather than fault.
   if (instructions == VectorInstructions::Avx512 && processorHas(instructions))
-    return eliminateAvx512(block, rowStride, order, progress);
+    return eliminateAvx512(block, rowStride, order, progress, shared);
   if (instructions == VectorInstructions::Avx2 && processorHas(instructions))
-    return eliminateAvx2(block, rowStride, order, progress);
+    return eliminateAvx2(block, rowStride, order, progress, shared);
 #else
   (void)instructions;
 #endif
-  return eliminateBaseline(block, rowStride, order, progress);
+  return eliminateBaseline(block, rowStride, order, progress, shared);
 }
 
 }  // namespace vantrel

@@ -87,7 +87,10 @@ std::optional<Matrix> influenceSystem(const VortexPanels& panels, double Pi, Fre
                                       std::vector<double>& R, Progress* progress,
                                       std::optional<std::pair<int, int>>& unusable) {
   const int M = panels.M;
-  Matrix K(M + 1, M + 2);
+  // Rows and columns count from 1; every element from there on is written below, so only row 0
+  // and column 0 are cleared.
+  Matrix K = Matrix::forOverwrite(M + 1, M + 2);
+  std::fill(K.rowData(0), K.rowData(0) + M + 2, 0.0);
   R.assign(static_cast<std::size_t>(M) + 1, 0.0);
   // A hundred reports over the matrix keep a window responsive without slowing the rows down.
   const int rowsPerReport = std::max(1, M / 100);
@@ -96,6 +99,7 @@ std::optional<Matrix> influenceSystem(const VortexPanels& panels, double Pi, Fre
       return std::nullopt;
     }
     double* row = K.rowData(I);
+    row[0] = 0.0;
     for (int J = 1; J <= M; ++J) {
       const double dx = panels.xCP[I] - panels.xV[J];
       const double dy = panels.yCP[I] - panels.yV[J];

@@ -7,6 +7,7 @@
 #include <cstring>
 #include <limits>
 #include <random>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -189,6 +190,36 @@ TEST(GaussFast, StoppedEliminationLeavesSolAndTellsNobody) {
   EXPECT_EQ(progress.fractions.size(), 2u);
   EXPECT_EQ(Sol, std::vector<double>(Sol.size(), 0.5));
   EXPECT_TRUE(form.messages().empty());
+}
+
+// Threads share each panel's trailing update by column tiles; whatever the split, every element
+// must take the same steps in the same order as on one thread. The orders leave uneven tiles.
+TEST(GaussFast, AnyNumberOfThreadsGivesTheOneThreadBits) {
+  for (int order : {401, 517, 1031})
+    for (VectorInstructions instructions : supportedVectorInstructions()) {
+      SCOPED_TRACE("order " + std::to_string(order) + ", " + std::string(nameOf(instructions)));
+      const Matrix K =
+          lumped_vortex_system::forCamberLine(order, &lumped_vortex_system::naca2412MeanLine);
+      Matrix oneThread = K;
+      const auto stride = static_cast<std::size_t>(K.columns());
+      ASSERT_TRUE(eliminateBlocked(instructions, oneThread.rowData(1) + 1, stride, order));
+      for (int threads : {2, 3, 7}) {
+        Matrix shared = K;
+        RecordingProgress progress;
+        EXPECT_TRUE(eliminateBlocked(instructions, shared.rowData(1) + 1, stride, order, &progress,
+                                     threads));
+        EXPECT_TRUE(sameBits(oneThread.values(), shared.values())) << threads << " threads";
+        EXPECT_TRUE(std::is_sorted(progress.fractions.begin(), progress.fractions.end()));
+      }
+    }
+}
+
+TEST(GaussFast, StoppingSharedWorkStopsEveryThread) {
+  Matrix Aug = lumped_vortex_system::forCamberLine(700, &test::parabola);
+  RecordingProgress progress(3);
+  EXPECT_FALSE(eliminateBlocked(fastestVectorInstructions(), Aug.rowData(1) + 1,
+                                static_cast<std::size_t>(Aug.columns()), 700, &progress, 2));
+  EXPECT_EQ(progress.fractions.size(), 3u);
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -48,8 +49,8 @@ inline GaussOutcome solve(int First, int Last, Matrix& Aug, std::vector<double>&
 inline constexpr double kUntouched = -12345.678;
 
 // Bits of both, so a NaN, an infinity or the sign of a zero counts as a difference too.
-inline ::testing::AssertionResult sameBits(const std::vector<double>& expected,
-                                           const std::vector<double>& actual) {
+inline ::testing::AssertionResult sameBits(std::span<const double> expected,
+                                           std::span<const double> actual) {
   if (expected.size() != actual.size()) return ::testing::AssertionFailure() << "sizes differ";
   for (std::size_t index = 0; index < expected.size(); ++index)
     if (std::memcmp(&expected[index], &actual[index], sizeof(double)) != 0)
