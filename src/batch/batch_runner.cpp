@@ -37,6 +37,8 @@ const char* actionName(ActionKind kind) {
       return "flap";
     case ActionKind::Compare:
       return "compare";
+    case ActionKind::Panel:
+      return "panel";
   }
   return "";
 }
@@ -114,6 +116,9 @@ bool BatchRunner::runAction(const Action& action) {
     case ActionKind::Compare:
       comparison_ = CompareMethodsOfLoadedAirfoil(handlers_);
       return comparison_.has_value();
+    case ActionKind::Panel:
+      panel_ = panelLessonOfLoadedAirfoil(handlers_, action.value);
+      return panel_.has_value();
   }
   return false;
 }

@@ -1,5 +1,9 @@
 #include "batch/command_line.h"
 
+#include <cctype>
+
+#include "panel/panel_method.h"
+
 #include <charconv>
 #include <cmath>
 #include <map>
@@ -66,7 +70,8 @@ const std::map<std::string, ActionName, std::less<>>& actionNames() {
       {"vortex", {ActionKind::Vortex, 0}},
       {"sweep", {ActionKind::Sweep, 3}},
       {"flap", {ActionKind::Flap, 2}},
-      {"compare", {ActionKind::Compare, 0}}};
+      {"compare", {ActionKind::Compare, 0}},
+      {"panel", {ActionKind::Panel, 0}}};
   return names;
 }
 
@@ -116,6 +121,23 @@ std::optional<UsageError> completeAction(Action& action, const std::string& name
       action.text = values[0];
       action.deflection = values[1];
       return std::nullopt;
+    case ActionKind::Panel: {
+      // An optional number of panels; a word that is not a number is the next action.
+      action.value = kDefaultPanels;
+      if (reader.done() || reader.peek().empty() ||
+          !std::isdigit(static_cast<unsigned char>(reader.peek().front()))) {
+        return std::nullopt;
+      }
+      const std::string count = *reader.take();
+      const auto panels = strictInteger(count, kFewestPanels, kMostPanels);
+      if (!panels) {
+        return UsageError{name + ": N must be a whole number from " +
+                          std::to_string(kFewestPanels) + " to " + std::to_string(kMostPanels) +
+                          ", not \"" + count + "\""};
+      }
+      action.value = *panels;
+      return std::nullopt;
+    }
     case ActionKind::Numerical:
     case ActionKind::Vortex:
     case ActionKind::Compare:
@@ -275,6 +297,8 @@ std::string usageText() {
          "                           (trailing edge down); flap XH 0 restores the airfoil\n"
          "  compare                  every method on the airfoil at the current angle and\n"
          "                           reference point; prints a CSV table\n"
+         "  panel [N]                the vortex panel method on the whole outline with N panels\n"
+         "                           (default 160) at the angle in the box\n"
          "--axes draws axes and values on the pictures of --plots and writes NAME.axes.json\n"
          "exit status: 0 every action ran, 1 an action failed, 2 command line not understood\n";
 }

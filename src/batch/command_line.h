@@ -21,7 +21,8 @@ enum class ActionKind {
   Vortex,
   Sweep,
   Flap,
-  Compare
+  Compare,
+  Panel
 };
 
 // One user action to replay. Only the fields of its kind are used.
@@ -31,7 +32,7 @@ struct Action {
                            // flap: the hinge x/c as typed
   std::string deflection;  // flap: the deflection in degrees as typed
   bool withEnds = true;    // lsq: "With End conditions"
-  int value = 0;           // alfa-scroll, xm-scroll
+  int value = 0;           // alfa-scroll, xm-scroll; panel: the number of panels
   double from = 0, to = 0, step = 0;  // sweep
 };
 
