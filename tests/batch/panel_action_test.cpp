@@ -12,12 +12,12 @@
 namespace vantrel::batch {
 namespace {
 
-struct Run {
+struct RunResult {
   int status;
   std::string out, err;
 };
 
-Run run(std::vector<std::string> arguments) {
+RunResult run(std::vector<std::string> arguments) {
   std::ostringstream out, err;
   const int status = runBatchTool(arguments, out, err);
   return {status, out.str(), err.str()};
@@ -26,7 +26,7 @@ Run run(std::vector<std::string> arguments) {
 // `panel [N]` on the sample: the JSON object, cp.csv with the upper surface first, the picture.
 TEST(PanelAction, WritesItsResultsTableAndPicture) {
   const auto folder = test::freshFolderForThisTest("panel_");
-  const Run result = run({"--workdir", folder.string(), "--json", "--csv", (folder / "csv").string(),
+  const RunResult result = run({"--workdir", folder.string(), "--json", "--csv", (folder / "csv").string(),
                           "--plots", (folder / "plots").string(), "open",
                           VANTREL_SAMPLES "/naca2412.nca", "alfa", "4", "panel", "200"});
   ASSERT_EQ(result.status, 0) << result.err;
@@ -67,7 +67,7 @@ TEST(PanelAction, RefusesInWords) {
     std::vector<std::string> arguments{"--workdir",
                                        test::freshFolderForThisTest("panel_refused_").string()};
     arguments.insert(arguments.end(), refusal.arguments.begin(), refusal.arguments.end());
-    const Run result = run(arguments);
+    const RunResult result = run(arguments);
     SCOPED_TRACE(refusal.errorPart);
     EXPECT_EQ(result.status, refusal.status);
     EXPECT_NE(result.err.find(refusal.errorPart), std::string::npos) << result.err;
