@@ -168,6 +168,10 @@ PictureBox pressurePicture(const PanelLesson& lesson) {
   return picture;
 }
 
+AxesStyle pressureAxesStyle() {
+  return AxesStyle{"x/c", "\u2212Cp, \u0394Cp", false, {}};
+}
+
 std::string pressureCsv(const PanelSolution& panel, double alfaDegrees) {
   std::string text = "x,y,Cp\n";
   for (const auto& p : panel.pressures(alfaDegrees * kDegree)) {

@@ -8,6 +8,7 @@
 #include "app/form1_handlers.h"
 #include "app/ortak.h"
 #include "panel/panel_method.h"
+#include "plot/axes_layer.h"
 #include "plot/picture_box.h"
 
 namespace vantrel {
@@ -65,6 +66,9 @@ std::vector<LessonRow> lessonRows(const PanelLesson& lesson);
 // The pressure picture: −Cp upward of the upper surface (blue) and lower surface (red) against
 // x/c, and thin-airfoil theory's pressure difference (black) on the same axes.
 PictureBox pressurePicture(const PanelLesson& lesson);
+
+// Axes titles of the pressure picture: x/c, and −Cp upward.
+AxesStyle pressureAxesStyle();
 
 // cp.csv: "x,y,Cp" then one line per control point, the upper surface first.
 std::string pressureCsv(const PanelSolution& panel, double alfaDegrees);
