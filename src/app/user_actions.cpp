@@ -1,5 +1,6 @@
 #include "app/user_actions.h"
 
+#include <cctype>
 #include <charconv>
 #include <cmath>
 #include <filesystem>
@@ -54,7 +55,8 @@ const std::map<std::string, ActionName, std::less<>>& actionNames() {
       {"vortex", {ActionKind::Vortex, 0}},
       {"sweep", {ActionKind::Sweep, 3}},
       {"flap", {ActionKind::Flap, 2}},
-      {"compare", {ActionKind::Compare, 0}}};
+      {"compare", {ActionKind::Compare, 0}},
+      {"panel", {ActionKind::Panel, 0}}};
   return names;
 }
 
@@ -104,6 +106,16 @@ std::optional<ActionError> completeAction(Action& action, const std::string& nam
       action.text = values[0];
       action.deflection = values[1];
       return std::nullopt;
+    case ActionKind::Panel: {
+      // An optional number of panels; a word that does not start with a digit is the next action.
+      if (next >= words.size() || words[next].empty() ||
+          !std::isdigit(static_cast<unsigned char>(words[next].front()))) {
+        return std::nullopt;
+      }
+      // The count is judged by the method that knows its range.
+      action.text = words[next++];
+      return std::nullopt;
+    }
     case ActionKind::Numerical:
     case ActionKind::Vortex:
     case ActionKind::Compare:
@@ -202,6 +214,7 @@ bool replayAction(const Action& action, Form1Handlers& handlers, HeadlessControl
       return handlers.Cmnd_FlapApply_Click(action.text, action.deflection);
     case ActionKind::Sweep:
     case ActionKind::Compare:
+    case ActionKind::Panel:
       return false;
   }
   return false;

@@ -62,6 +62,9 @@ bool BatchRunner::runAction(const Action& action) {
     case ActionKind::Compare:
       comparison_ = CompareMethodsOfLoadedAirfoil(handlers_);
       return comparison_.has_value();
+    case ActionKind::Panel:
+      panel_ = panelLessonOfLoadedAirfoil(handlers_, action.value);
+      return panel_.has_value();
     default:
       return replayAction(action, handlers_, controls_);
   }

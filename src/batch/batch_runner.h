@@ -9,6 +9,7 @@
 #include "batch/command_line.h"
 #include "batch/sweep_table.h"
 #include "lessons/compare_methods.h"
+#include "panel/panel_lesson.h"
 #include "state/headless_controls.h"
 #include "state/ortak.h"
 
@@ -31,6 +32,8 @@ class BatchRunner {
   const Ortak& ortak() const { return ortak_; }
   const std::optional<SweepTable>& sweep() const { return sweep_; }
   const std::optional<MethodComparison>& comparison() const { return comparison_; }
+  // The last panel-method run, at the angle it was run at.
+  const std::optional<PanelLesson>& panel() const { return panel_; }
   const std::vector<std::string>& failures() const { return failures_; }
   // Long work (the lumped vortex method on many panels) reports here; none by default.
   void setProgress(Progress* progress) { handlers_.session().progress = progress; }
@@ -52,6 +55,7 @@ class BatchRunner {
   Method lastMethod_ = Method::None;
   std::optional<SweepTable> sweep_;
   std::optional<MethodComparison> comparison_;
+  std::optional<PanelLesson> panel_;
   std::vector<std::string> failures_;
 };
 

@@ -52,6 +52,19 @@ bool saveOutputs(const RunOptions& options, const BatchRunner& runner, std::ostr
     if (auto failure = writeCsvFiles(runner.controls(), runner.ortak(), *options.csvDir)) {
       err << kToolName << "--csv: " << *failure << "\n";
       ok = false;
+    } else if (runner.panel()) {
+      const PanelLesson& panel = *runner.panel();
+      if (auto failure = writeTextFile(*options.csvDir / "cp.csv",
+                                       pressureCsv(panel.panel, panel.Alfa))) {
+        err << kToolName << "--csv: " << *failure << "\n";
+        ok = false;
+      }
+    }
+  }
+  if (options.plotsDir && runner.panel() && ok) {
+    if (auto failure = writePressurePlot(*runner.panel(), *options.plotsDir, options.axes)) {
+      err << kToolName << "--plots: " << *failure << "\n";
+      ok = false;
     }
   }
   return ok;
@@ -61,13 +74,15 @@ void printResults(const RunOptions& options, const BatchRunner& runner, std::ost
   const SweepTable* sweep = runner.sweep() ? &*runner.sweep() : nullptr;
   const MethodComparison* comparison = runner.comparison() ? &*runner.comparison() : nullptr;
   if (options.json) {
-    out << jsonSummary(runner.controls(), runner.ortak(), sweep, comparison);
+    out << jsonSummary(runner.controls(), runner.ortak(), sweep, comparison,
+                       runner.panel() ? &*runner.panel() : nullptr);
   } else if (sweep != nullptr) {
     out << sweepCsv(*sweep);
   } else if (comparison != nullptr) {
     out << comparisonCsv(*comparison, runner.ortak().AirfoilName);
   } else {
     out << textSummary(runner.controls());
+    if (runner.panel()) out << panelSummary(*runner.panel());
   }
   out.flush();
 }

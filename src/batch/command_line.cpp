@@ -6,6 +6,7 @@
 
 #include "batch/sweep_angles.h"
 #include "input/naca.h"
+#include "panel/panel_method.h"
 #include "text/locale_free_numbers.h"
 #include "text/windows1254_text.h"
 
@@ -53,6 +54,21 @@ std::string shown(const std::string& word) {
   return "\"" + quotedForMessage(word, 200) + "\"";
 }
 
+// The panel method's N, as typed after `panel`, or its default.
+std::optional<UsageError> countPanels(Action& action) {
+  if (action.text.empty()) {
+    action.value = kDefaultPanels;
+    return std::nullopt;
+  }
+  const auto panels = strictInteger(action.text, kFewestPanels, kMostPanels);
+  if (!panels) {
+    return UsageError{"panel: N must be a whole number from " + std::to_string(kFewestPanels) +
+                      " to " + std::to_string(kMostPanels) + ", not " + shown(action.text)};
+  }
+  action.value = *panels;
+  return std::nullopt;
+}
+
 UsageError missing(const std::string& command, const std::string& what) {
   return {command + ": missing " + what};
 }
@@ -94,6 +110,9 @@ Command parseRun(ArgumentReader& reader) {
       if (auto reason = refusedSweep(action.from, action.to, action.step)) {
         return UsageError{*reason};
       }
+    }
+    if (action.kind == ActionKind::Panel) {
+      if (auto error = countPanels(action)) return *error;
     }
     // The table a sweep or a comparison prints takes the place of the summary: one per run.
     if (action.kind == ActionKind::Sweep || action.kind == ActionKind::Compare) {
@@ -209,6 +228,8 @@ std::string usageText() {
          "                           (trailing edge down); flap XH 0 restores the airfoil\n"
          "  compare                  every method on the airfoil at the current angle and\n"
          "                           reference point; prints a CSV table\n"
+         "  panel [N]                the vortex panel method on the whole outline with N panels\n"
+         "                           (default 160) at the angle in the box\n"
          "--axes draws axes and values on the pictures of --plots and writes NAME.axes.json\n"
          "exit status: 0 every action ran, 1 an action failed, 2 command line not understood\n";
 }

@@ -158,4 +158,37 @@ std::optional<std::string> writePlots(const HeadlessControls& controls,
   return std::nullopt;
 }
 
+std::optional<std::string> writePressurePlot(const PanelLesson& panel,
+                                             const std::filesystem::path& folder, bool axes) {
+  if (auto failure = makeFolder(folder)) return failure;
+#ifdef VANTREL_HAVE_RENDER
+  std::optional<TextRendering> textRendering;
+  if (axes) textRendering.emplace();
+#endif
+  const PictureBox picture = pressurePicture(panel);
+  const std::filesystem::path stem = folder / "Picture_Pressure";
+  const PixelSize size = savedPictureSize(Picture::Picture_Load);
+  if (auto failure = writeTextFile(stem.string() + ".json", displayListJson(picture))) {
+    return failure;
+  }
+  const AxesStyle style = pressureAxesStyle();
+  if (axes) {
+    const Overlay overlay = axesAndValues(picture, style, size.width, size.height,
+                                          axesFontPixels(kSavedPictureScale));
+    const std::string text = jsonText(Json{{"width", size.width},
+                                           {"height", size.height},
+                                           {"lines", jsonOverlayItems(overlay.lines)},
+                                           {"texts", jsonOverlayItems(overlay.texts)}}) +
+                             "\n";
+    if (auto failure = writeTextFile(stem.string() + ".axes.json", text)) return failure;
+  }
+#ifdef VANTREL_HAVE_RENDER
+  PictureLayers layers;
+  if (axes) layers = {style, kSavedPictureScale, kSavedPictureScale};
+  return writePictures(picture, size, stem, layers);
+#else
+  return std::nullopt;
+#endif
+}
+
 }  // namespace vantrel::batch

@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 
+#include "panel/panel_lesson.h"
 #include "state/headless_controls.h"
 #include "surface/picture_box.h"
 
@@ -32,5 +33,10 @@ std::string overlayJson(const PictureBox& picture, Picture area, PixelSize size)
 // DIR/<name>.axes.json says what was laid over each. Returns why it could not, nothing on success.
 std::optional<std::string> writePlots(const HeadlessControls& controls,
                                       const std::filesystem::path& folder, bool axes = false);
+
+// The panel method's pressure picture as DIR/Picture_Pressure.json (.png, .svg, and with `axes`
+// .axes.json), at the size of the load picture.
+std::optional<std::string> writePressurePlot(const PanelLesson& panel,
+                                             const std::filesystem::path& folder, bool axes);
 
 }  // namespace vantrel::batch

@@ -1,7 +1,11 @@
 #include "batch/summary_output.h"
 
+#include <cmath>
+#include <numbers>
+
 #include <string_view>
 
+#include "text/number_text.h"
 #include "batch/comparison_table.h"
 #include "batch/json_text.h"
 
@@ -57,7 +61,8 @@ std::string textSummary(const HeadlessControls& controls) {
 }
 
 std::string jsonSummary(const HeadlessControls& controls, const Ortak& ortak,
-                        const SweepTable* sweep, const MethodComparison* comparison) {
+                        const SweepTable* sweep, const MethodComparison* comparison,
+                        const PanelLesson* panel) {
   Json summary = Json::object();
   for (TextBox box : kAllTextBoxes) summary[nameOf(box)] = controls.text(box);
   for (Label label : kShownLabels) summary[nameOf(label)] = controls.caption(label);
@@ -65,7 +70,27 @@ std::string jsonSummary(const HeadlessControls& controls, const Ortak& ortak,
   summary["state"] = jsonState(ortak);
   if (sweep != nullptr) summary["sweep"] = sweepJson(*sweep);
   if (comparison != nullptr) summary["compare"] = comparisonJson(*comparison);
+  if (panel != nullptr) {
+    const PanelSolution& solution = panel->panel;
+    const double alfa = panel->Alfa * std::numbers::pi / 180;
+    auto number = [](double value) { return std::isfinite(value) ? Json(value) : Json(nullptr); };
+    summary["panel"] = Json{{"N", solution.panels()},
+                            {"CL", number(solution.CL(alfa))},
+                            {"CmQuarter", number(solution.CmQuarter(alfa))},
+                            {"Alfa0", number(solution.Alfa0() * 180 / std::numbers::pi)},
+                            {"CLalpha", number(solution.CLalpha())}};
+  }
   return jsonText(summary) + "\n";
+}
+
+std::string panelSummary(const PanelLesson& panel) {
+  const PanelSolution& solution = panel.panel;
+  const double alfa = panel.Alfa * std::numbers::pi / 180;
+  return "Panel: N = " + std::to_string(solution.panels()) +
+         ", CL = " + NumberToText(solution.CL(alfa), 4) +
+         ", CmQuarter = " + NumberToText(solution.CmQuarter(alfa), 4) +
+         ", Alfa0 = " + NumberToText(solution.Alfa0() * 180 / std::numbers::pi, 3) +
+         " deg, CLalpha = " + NumberToText(solution.CLalpha(), 4) + " per rad\n";
 }
 
 }  // namespace vantrel::batch

@@ -5,6 +5,7 @@
 
 #include "batch/sweep_table.h"
 #include "lessons/compare_methods.h"
+#include "panel/panel_lesson.h"
 #include "state/headless_controls.h"
 #include "state/ortak.h"
 
@@ -20,6 +21,9 @@ std::string withoutControls(std::string_view text);
 // The same as one JSON object, with the shared state ("state") and, after a sweep or a
 // comparison of the methods, its table ("sweep", "compare").
 std::string jsonSummary(const HeadlessControls& controls, const Ortak& ortak,
-                        const SweepTable* sweep, const MethodComparison* comparison = nullptr);
+                        const SweepTable* sweep, const MethodComparison* comparison = nullptr,
+                        const PanelLesson* panel = nullptr);
+// The panel method's results, one line: "Panel: N = 160, CL = ..., CmQuarter = ..., ...".
+std::string panelSummary(const PanelLesson& panel);
 
 }  // namespace vantrel::batch

@@ -22,11 +22,14 @@
 #include <algorithm>
 #include <filesystem>
 
+#include "state/initial_state.h"
+#include "text/number_text.h"
 #include "plot/axes_layer.h"
 #include "state/initial_state.h"
 #include "window/about.h"
 #include "window/busy_work.h"
 #include "window/file_panel.h"
+#include "window/panel_window.h"
 #include "window/picture_widget.h"
 
 namespace vantrel {
@@ -297,6 +300,7 @@ void Form1::runAction(Action action) {
 
 void Form1::afterAction() {
   refreshPictures();
+  if (panelWindow_) panelWindow_->followAlfa(TextToNumber(text(TextBox::Text_Alfa)));
   showStatus();
 }
 

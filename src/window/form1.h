@@ -23,6 +23,7 @@ class About;
 class BusyWork;
 class CompareWindow;
 class ConvergenceWindow;
+class PanelWindow;
 class PictureWidget;
 class PlainFlapPanel;
 
@@ -58,6 +59,7 @@ class Form1 : public QMainWindow, public Controls {
   void Cmnd_FlapApply_Click();
   void Mn_Compare_Click();
   void Mn_Converge_Click();
+  void Mn_Panel_Click();
   void Mn_About_Click();
   void Text_Alfa_Enter();
   void Text_xM_Enter();
@@ -80,6 +82,7 @@ class Form1 : public QMainWindow, public Controls {
   PlainFlapPanel* flapPanel() const { return flapPanel_; }
   CompareWindow* compareWindow() const { return compareWindow_; }
   ConvergenceWindow* convergenceWindow() const { return convergenceWindow_; }
+  PanelWindow* panelWindow() const { return panelWindow_; }
 
   void setMessagePresenter(MessagePresenter presenter) { presenter_ = std::move(presenter); }
   void presentMessage(const QString& message);
@@ -114,6 +117,7 @@ class Form1 : public QMainWindow, public Controls {
   PlainFlapPanel* flapPanel_ = nullptr;
   CompareWindow* compareWindow_ = nullptr;
   ConvergenceWindow* convergenceWindow_ = nullptr;
+  PanelWindow* panelWindow_ = nullptr;
   MessagePresenter presenter_;
   QLabel* status_ = nullptr;
   BusyWork* busyWork_ = nullptr;  // the action under way, if any

@@ -1,6 +1,11 @@
 // The main window's lesson commands: a plain flap, the methods side by side, the convergence study.
 #include <QFile>
 
+#include "lessons/compare_methods.h"
+#include "panel/panel_lesson.h"
+#include "state/messages.h"
+#include "text/number_text.h"
+#include "text/windows1254_text.h"
 #include "input/plain_flap.h"
 #include "lessons/compare_methods.h"
 #include "state/messages.h"
@@ -8,6 +13,7 @@
 #include "text/windows1254_text.h"
 #include "window/compare_window.h"
 #include "window/convergence_window.h"
+#include "window/panel_window.h"
 #include "window/form1.h"
 #include "window/plain_flap_panel.h"
 
@@ -24,6 +30,7 @@ void Form1::connectLessonEvents() {
   connect(menu_.Mn_PlainFlap, &QAction::triggered, this, &Form1::Mn_PlainFlap_Click);
   connect(menu_.Mn_Compare, &QAction::triggered, this, &Form1::Mn_Compare_Click);
   connect(menu_.Mn_Converge, &QAction::triggered, this, &Form1::Mn_Converge_Click);
+  connect(menu_.Mn_Panel, &QAction::triggered, this, &Form1::Mn_Panel_Click);
 }
 
 void Form1::Mn_PlainFlap_Click() {
@@ -68,6 +75,17 @@ void Form1::Mn_Converge_Click() {
   convergenceWindow_->show();
   convergenceWindow_->raise();
   convergenceWindow_->activateWindow();
+}
+
+void Form1::Mn_Panel_Click() {
+  if (busyWork_) return;
+  auto lesson = panelLessonOfLoadedAirfoil(*handlers_);
+  if (!lesson) return;
+  if (!panelWindow_) {
+    panelWindow_ = new PanelWindow(this);
+    connect(panelWindow_, &PanelWindow::messageRequested, this, &Form1::presentMessage);
+  }
+  panelWindow_->show(std::move(*lesson), airfoilNameOf(ortak_));
 }
 
 }  // namespace vantrel

@@ -205,6 +205,7 @@ Form1Menu buildForm1Menu(QMenuBar* bar) {
   menu.Mn_Compare = command(menu.Mn_Analysis, "Mn_Compare", "&Compare Methods");
   menu.Mn_Converge = command(menu.Mn_Analysis, "Mn_Converge", "Convergence &Study");
   menu.Mn_Converge->setText(QStringLiteral("Convergence &Study\u2026"));
+  menu.Mn_Panel = command(menu.Mn_Analysis, "Mn_Panel", "&Thickness and Pressure");
   menu.Mn_View = bar->addMenu(QStringLiteral("&View"));
   menu.Mn_View->setObjectName(QStringLiteral("Mn_View"));
   menu.Mn_Axes = command(menu.Mn_View, "Mn_Axes", "&Axes and values");

@@ -67,6 +67,7 @@ struct Form1Menu {
   QAction* Mn_PlainFlap;
   QAction* Mn_Compare;
   QAction* Mn_Converge;
+  QAction* Mn_Panel;
   QAction* Mn_About;
   QMenu* Mn_View;
   QAction* Mn_Axes;  // "Axes and values", checkable

@@ -211,7 +211,7 @@ class Form1StartupTest : public QObject {
     QVERIFY(!top[3]->menu());
 
     const QList<QAction*> analysis = m.Mn_Analysis->actions();
-    QCOMPARE(analysis.size(), 6);
+    QCOMPARE(analysis.size(), 7);
     QCOMPARE(analysis[0]->iconText(), QString("Vantrel Theory"));
     QCOMPARE(analysis[0]->menu(), m.Mn_Vantrel);
     QCOMPARE(analysis[1], m.Mn_LumpVM);
@@ -221,6 +221,8 @@ class Form1StartupTest : public QObject {
     QCOMPARE(analysis[3]->iconText(), QString::fromUtf8("Plain Flap\u2026"));
     QCOMPARE(analysis[4]->iconText(), QString("Compare Methods"));
     QCOMPARE(analysis[5]->iconText(), QString::fromUtf8("Convergence Study\u2026"));
+    QCOMPARE(analysis[6], m.Mn_Panel);
+    QCOMPARE(analysis[6]->iconText(), QString("Thickness and Pressure"));
 
     const QList<QAction*> vantrel = m.Mn_Vantrel->actions();
     QCOMPARE(vantrel.size(), 2);

@@ -1,0 +1,246 @@
+#include "panel/panel_method.h"
+
+#include <cmath>
+#include <complex>
+#include <string>
+#include <numbers>
+
+#include "panel/pivoted_lu.h"
+
+namespace vantrel {
+namespace {
+
+using Complex = std::complex<double>;
+
+// A straight panel and the velocities its singularities induce, written as u − i·v (the complex
+// velocity), per unit strength.
+struct Panel {
+  Complex start;
+  Complex direction;  // unit, from start to end
+  double length;
+
+  // ln(z / (z − l)) in the panel's own axes, the integral every induced velocity is made of.
+  Complex logarithm(Complex local) const {
+    const Complex w = local * std::conj(local - length);
+    const double ratio = std::norm(local) / std::norm(local - length);
+    return {0.5 * std::log(ratio), std::atan2(w.imag(), w.real())};
+  }
+  Complex local(Complex z) const { return (z - start) * std::conj(direction); }
+
+  // A vortex sheet whose clockwise strength runs linearly from `atStart` to `atEnd`: the complex
+  // velocities per unit of each.
+  // On the panel itself (`own`), the velocity just outside it: the outline runs clockwise, so the
+  // outside is to the left, where arg z − arg(z − l) is −π.
+  std::pair<Complex, Complex> linearVortex(Complex z, bool own = false) const {
+    const Complex at = local(z);
+    const Complex L = own ? Complex(logarithm(at).real(), -std::numbers::pi) : logarithm(at);
+    const Complex weightedByEnd = at * L / length - 1.0;
+    const Complex factor = Complex(0, 1 / (2 * std::numbers::pi)) * std::conj(direction);
+    return {factor * (L - weightedByEnd), factor * weightedByEnd};
+  }
+  Complex uniformVortex(Complex z) const {
+    return Complex(0, 1 / (2 * std::numbers::pi)) * logarithm(local(z)) * std::conj(direction);
+  }
+  Complex uniformSource(Complex z) const {
+    return logarithm(local(z)) * std::conj(direction) / (2 * std::numbers::pi);
+  }
+};
+
+Panel panelBetween(Complex from, Complex to) {
+  const double length = std::abs(to - from);
+  return {from, (to - from) / length, length};
+}
+
+// The velocity component along a unit vector, from a complex velocity u − i·v.
+double along(Complex velocity, Complex unit) {
+  return (velocity * unit).real();
+}
+
+}  // namespace
+
+std::variant<PanelSolution, ContourFault> solvePanels(PanelContour contour) {
+  const int N = contour.panels();
+  if (N < 2) return ContourFault{"The panel method needs at least two panels."};
+  std::vector<Complex> node(static_cast<std::size_t>(N) + 1);
+  for (int i = 0; i <= N; ++i) node[i] = {contour.x[i], contour.y[i]};
+  std::vector<Panel> panels;
+  std::vector<Complex> middle, normal;
+  for (int p = 0; p < N; ++p) {
+    if (node[p] == node[p + 1]) return ContourFault{"The panel method met a panel of no length."};
+    panels.push_back(panelBetween(node[p], node[p + 1]));
+    middle.push_back((node[p] + node[p + 1]) / 2.0);
+    // The outline runs clockwise, so the outward normal is the tangent turned to the left.
+    normal.push_back(panels.back().direction * Complex(0, 1));
+  }
+
+  const Complex leadingEdge = node[contour.lowerPanels];
+  const Complex trailingEdge = (node[0] + node[N]) / 2.0;
+  const double chord = std::abs(trailingEdge - leadingEdge);
+  const Complex reference = leadingEdge + 0.25 * (trailingEdge - leadingEdge);
+
+  // The base of a blunt trailing edge: its source and vortex strengths follow the mean speed
+  // q = (γ_N − γ_0)/2 leaving the edge, as |ŝ × t̂|·q and (ŝ · t̂)·q, with ŝ the edge's bisector
+  // and t̂ the base's direction (from the upper edge to the lower).
+  const double gap = std::abs(node[0] - node[N]);
+  const bool blunt = gap > 1e-9 * chord;
+  Panel base{};
+  double sourceShare = 0, vortexShare = 0;
+  if (blunt) {
+    base = panelBetween(node[N], node[0]);
+    Complex bisector = -panels.front().direction + panels.back().direction;
+    bisector /= std::abs(bisector);
+    sourceShare = std::abs((std::conj(bisector) * base.direction).imag());
+    vortexShare = (std::conj(bisector) * base.direction).real();
+  }
+
+  const int order = N + 1;
+  std::vector<double> matrix(static_cast<std::size_t>(order) * static_cast<std::size_t>(order), 0.0);
+  auto entry = [&](int row, int column) -> double& {
+    return matrix[static_cast<std::size_t>(row) * static_cast<std::size_t>(order) +
+                  static_cast<std::size_t>(column)];
+  };
+  // The speed along the surface just outside each midpoint, per unit node strength: the pressure
+  // comes from it rather than from the node strengths, which at a sharp trailing edge are only
+  // loosely held (two coincident nodes of opposite strength hardly touch the flow).
+  std::vector<double> tangential(static_cast<std::size_t>(N) * static_cast<std::size_t>(order), 0.0);
+  auto speedEntry = [&](int row, int column) -> double& {
+    return tangential[static_cast<std::size_t>(row) * static_cast<std::size_t>(order) +
+                      static_cast<std::size_t>(column)];
+  };
+  for (int i = 0; i < N; ++i) {
+    const Complex direction = panels[i].direction;
+    for (int p = 0; p < N; ++p) {
+      const auto [fromStart, fromEnd] = panels[p].linearVortex(middle[i], p == i);
+      entry(i, p) += along(fromStart, normal[i]);
+      entry(i, p + 1) += along(fromEnd, normal[i]);
+      speedEntry(i, p) += along(fromStart, direction);
+      speedEntry(i, p + 1) += along(fromEnd, direction);
+    }
+    if (blunt) {
+      const Complex source = base.uniformSource(middle[i]);
+      const Complex vortex = base.uniformVortex(middle[i]);
+      const double perSpeed =
+          sourceShare * along(source, normal[i]) + vortexShare * along(vortex, normal[i]);
+      entry(i, N) += perSpeed / 2;
+      entry(i, 0) -= perSpeed / 2;
+      const double perSpeedAlong =
+          sourceShare * along(source, direction) + vortexShare * along(vortex, direction);
+      speedEntry(i, N) += perSpeedAlong / 2;
+      speedEntry(i, 0) -= perSpeedAlong / 2;
+    }
+  }
+  entry(N, 0) = 1;  // Kutta: γ_0 + γ_N = 0
+  entry(N, N) = 1;
+
+  const PivotedLu factors(std::move(matrix), order);
+  if (factors.singular()) {
+    return ContourFault{"The panel method's equations have no single solution for this outline."};
+  }
+  std::vector<double> along0(static_cast<std::size_t>(order), 0.0), across(along0);
+  for (int i = 0; i < N; ++i) {
+    along0[i] = -normal[i].real();  // free stream (1, 0)
+    across[i] = -normal[i].imag();  // free stream (0, 1)
+  }
+  factors.solve(along0);
+  factors.solve(across);
+
+  PanelSolution solution;
+  auto circulation = [&](const std::vector<double>& strength) {
+    double sum = 0;
+    for (int p = 0; p < N; ++p) sum += (strength[p] + strength[p + 1]) / 2 * panels[p].length;
+    if (blunt) sum += vortexShare * (strength[N] - strength[0]) / 2 * gap;
+    return sum / chord;
+  };
+  solution.circulationAlong_ = circulation(along0);
+  solution.circulationAcross_ = circulation(across);
+  auto surfaceSpeeds = [&](const std::vector<double>& strength, Complex freeStream) {
+    std::vector<double> speed(static_cast<std::size_t>(N));
+    for (int i = 0; i < N; ++i) {
+      double sum = (std::conj(freeStream) * panels[i].direction).real();
+      for (int j = 0; j < order; ++j) sum += speedEntry(i, j) * strength[j];
+      speed[i] = sum;
+    }
+    return speed;
+  };
+  solution.speedAlong_ = surfaceSpeeds(along0, {1, 0});
+  solution.speedAcross_ = surfaceSpeeds(across, {0, 1});
+  // Pressure on each panel, 1 − V², with V = cos α·a + sin α·b: the moment's four sums.
+  for (int p = 0; p < N; ++p) {
+    const Complex arm = middle[p] - reference;
+    const double lever =
+        panels[p].length * (arm.real() * normal[p].imag() - arm.imag() * normal[p].real()) /
+        (chord * chord);
+    const double a = solution.speedAlong_[p];
+    const double b = solution.speedAcross_[p];
+    solution.momentConstant_ += lever;
+    solution.momentAlongAlong_ -= lever * a * a;
+    solution.momentAlongAcross_ -= 2 * lever * a * b;
+    solution.momentAcrossAcross_ -= lever * b * b;
+  }
+  solution.strengthAlong_ = std::move(along0);
+  solution.strengthAcross_ = std::move(across);
+  solution.chord_ = chord;
+  solution.contour_ = std::move(contour);
+  return solution;
+}
+
+std::variant<PanelSolution, ContourFault> solvePanelMethod(const SurfacePoints& surfaces,
+                                                           int panels) {
+  if (panels < kFewestPanels || panels > kMostPanels) {
+    return ContourFault{"The number of panels must be a whole number from " +
+                        std::to_string(kFewestPanels) + " to " + std::to_string(kMostPanels) +
+                        "."};
+  }
+  auto contour = repanel(surfaces, panels);
+  if (auto* fault = std::get_if<ContourFault>(&contour)) return *fault;
+  return solvePanels(std::get<PanelContour>(std::move(contour)));
+}
+
+double PanelSolution::CL(double alfa) const {
+  return 2 * (circulationAlong_ * std::cos(alfa) + circulationAcross_ * std::sin(alfa));
+}
+
+double PanelSolution::CmQuarter(double alfa) const {
+  const double c = std::cos(alfa), s = std::sin(alfa);
+  return momentConstant_ + momentAlongAlong_ * c * c + momentAlongAcross_ * c * s +
+         momentAcrossAcross_ * s * s;
+}
+
+double PanelSolution::Alfa0() const {
+  return std::atan2(-circulationAlong_, circulationAcross_);
+}
+
+double PanelSolution::CLalpha() const {
+  return 2 * std::hypot(circulationAlong_, circulationAcross_);
+}
+
+std::vector<double> PanelSolution::nodeStrengths(double alfa) const {
+  const double c = std::cos(alfa), s = std::sin(alfa);
+  std::vector<double> strength(strengthAlong_.size());
+  for (std::size_t i = 0; i < strength.size(); ++i) {
+    strength[i] = c * strengthAlong_[i] + s * strengthAcross_[i];
+  }
+  return strength;
+}
+
+std::vector<SurfacePressure> PanelSolution::pressures(double alfa, int* upperCount) const {
+  const double c = std::cos(alfa), s = std::sin(alfa);
+  const int N = panels();
+  const double leadingX = contour_.x[static_cast<std::size_t>(contour_.lowerPanels)];
+  const double leadingY = contour_.y[static_cast<std::size_t>(contour_.lowerPanels)];
+  auto at = [&](int p) {
+    const auto i = static_cast<std::size_t>(p);
+    const double speed = c * speedAlong_[i] + s * speedAcross_[i];
+    return SurfacePressure{((contour_.x[i] + contour_.x[i + 1]) / 2 - leadingX) / chord_,
+                           ((contour_.y[i] + contour_.y[i + 1]) / 2 - leadingY) / chord_,
+                           1 - speed * speed};
+  };
+  std::vector<SurfacePressure> result;
+  result.reserve(static_cast<std::size_t>(N));
+  for (int p = contour_.lowerPanels; p < N; ++p) result.push_back(at(p));
+  if (upperCount) *upperCount = static_cast<int>(result.size());
+  for (int p = contour_.lowerPanels - 1; p >= 0; --p) result.push_back(at(p));
+  return result;
+}
+
+}  // namespace vantrel

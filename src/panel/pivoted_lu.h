@@ -1,0 +1,43 @@
+#pragma once
+
+#include <cstddef>
+#include <vector>
+
+namespace vantrel {
+
+// A square matrix factored once as P·A = L·U by Gaussian elimination with partial pivoting, then
+// solved for any number of right-hand sides. The panel method's system needs the row exchanges:
+// its Kutta row has zeros on the diagonal until the last column, and the influence rows are not
+// diagonally dominant, so elimination in the given order (GaussSolve's, bit for bit the
+// textbook's) can meet a zero or tiny pivot.
+class PivotedLu {
+ public:
+  // `matrix` holds order × order values row by row. Fails (singular() is then true) when a
+  // column has no pivot larger than a relative 1e-13 of the matrix's largest element.
+  PivotedLu(std::vector<double> matrix, int order);
+
+  bool singular() const { return singular_; }
+  // Solves A·x = b in place; b has order() values. Only for a factor that is not singular.
+  void solve(std::vector<double>& b) const;
+  int order() const { return order_; }
+
+ private:
+  double& at(int row, int column) {
+    return values_[static_cast<std::size_t>(row) * static_cast<std::size_t>(order_) +
+                   static_cast<std::size_t>(column)];
+  }
+  const double* rowStart(int row) const {
+    return values_.data() + static_cast<std::size_t>(row) * static_cast<std::size_t>(order_);
+  }
+  double at(int row, int column) const {
+    return values_[static_cast<std::size_t>(row) * static_cast<std::size_t>(order_) +
+                   static_cast<std::size_t>(column)];
+  }
+
+  std::vector<double> values_;
+  std::vector<int> rowOf_;  // the original row now in each position
+  int order_ = 0;
+  bool singular_ = false;
+};
+
+}  // namespace vantrel
