@@ -8,6 +8,7 @@
 
 #include "batch/batch_tool.h"
 #include "fixtures/test_airfoil.h"
+#include "support/test_files.h"
 
 namespace vantrel::batch {
 namespace {
