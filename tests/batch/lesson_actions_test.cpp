@@ -48,7 +48,7 @@ TEST(LessonActions, ComparePrintsOneRowPerMethodAndLeavesTheReports) {
   const auto shown = lines(run.out);
   ASSERT_EQ(shown.size(), 13u) << run.out;
   EXPECT_EQ(shown[0], "# NACA 2412: every method at alfa = 4 deg");
-  EXPECT_EQ(shown[2], "method,Alfa0,CmAC,CL,Cmx,message");
+  EXPECT_EQ(shown[2], "method,Alfa0,CmAC,CL,Cmx,message,note");
   EXPECT_TRUE(shown[3].starts_with("\"Least squares, degree 2, with end conditions\",-2.16"));
   EXPECT_TRUE(shown[11].starts_with("\"Numerical integration\",-2.07"));
   EXPECT_TRUE(shown[12].starts_with("\"Lumped vortex\",-2.0"));
