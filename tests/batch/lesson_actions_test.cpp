@@ -103,10 +103,11 @@ TEST(LessonActions, ConvergePrintsItsTableAndDrawsItsPlot) {
       folder.path(), {"converge", "NACA 2412", "--to", "40", "--alfa", "2", "--plots", "p"});
   ASSERT_EQ(run.status, 0) << run.err;
   const auto shown = lines(run.out);
-  ASSERT_EQ(shown.size(), 12u) << run.out;
+  ASSERT_EQ(shown.size(), 13u) << run.out;
   EXPECT_TRUE(shown[1].ends_with("at alfa = 2 deg")) << shown[1];
-  EXPECT_TRUE(shown[9].starts_with("10,-2.028")) << shown[9];
-  EXPECT_TRUE(shown[11].starts_with("40,"));
+  EXPECT_TRUE(shown[2].starts_with("# studied: NACA 2412's mean line")) << shown[2];
+  EXPECT_TRUE(shown[10].starts_with("10,-2.028")) << shown[10];
+  EXPECT_TRUE(shown[12].starts_with("40,"));
   EXPECT_TRUE(std::filesystem::exists(folder / "p/convergence.json"));
 #ifdef VANTREL_HAVE_RENDER
   EXPECT_TRUE(std::filesystem::exists(folder / "p/convergence.png"));
