@@ -4,6 +4,7 @@
 #include <cmath>
 #include <filesystem>
 #include <new>
+#include <utility>
 #include <vector>
 
 #include "coefficients/least_squares.h"
@@ -99,12 +100,14 @@ void Form1Handlers::Mn_Airfoil_Click() {
 bool Form1Handlers::File1_Click(const std::string& folder, const std::string& fileName) {
   Session& session = beginAction();
   // The separator is always added; a root folder then gives a doubled one, which is accepted.
-  DataFile_ = folder + static_cast<char>(std::filesystem::path::preferred_separator) + fileName;
-  const bool wasLoaded = FileLoaded_;
-  FileLoaded_ = false;
-  const bool read = guarded([&] { return readByFileType(session, DataFile_); });
-  if (!read) {
-    FileLoaded_ = wasLoaded;  // the previous airfoil is still there
+  const std::string previousFile = std::exchange(
+      DataFile_, folder + static_cast<char>(std::filesystem::path::preferred_separator) + fileName);
+  const bool wasLoaded = std::exchange(FileLoaded_, false);
+  if (!guarded([&] { return readByFileType(session, DataFile_); })) {
+    // A failed read changes nothing: the file, the status line and the lessons stay with the
+    // airfoil on screen.
+    DataFile_ = previousFile;
+    FileLoaded_ = wasLoaded;
     return false;
   }
   forgetResults();

@@ -1,25 +1,7 @@
 #include "batch/comparison_table.h"
 
-#include "text/locale_free_numbers.h"
-#include "text/windows1254_text.h"
-
 namespace vantrel::batch {
 namespace {
-
-// A CSV field in double quotes, its own quotes doubled.
-std::string quoted(const std::string& text) {
-  std::string field = "\"";
-  for (char c : text) field += c == '"' ? std::string("\"\"") : std::string(1, c);
-  return field + "\"";
-}
-
-std::string csvRow(const MethodResult& row) {
-  std::string line = quoted(row.method);
-  for (double value : {row.Alfa0, row.CmAC, row.CL, row.Cmx}) {
-    line += "," + (row.message ? std::string() : shortestText(value));
-  }
-  return line + "," + (row.message ? quoted(*row.message) : std::string()) + "\n";
-}
 
 Json jsonRow(const MethodResult& row) {
   Json out = {{"method", row.method}};
@@ -29,19 +11,14 @@ Json jsonRow(const MethodResult& row) {
     out[name] = row.message ? Json(nullptr) : Json(value);
   }
   out["message"] = row.message ? Json(*row.message) : Json(nullptr);
+  out["note"] = row.caution ? Json(*row.caution) : Json(nullptr);
   return out;
 }
 
 }  // namespace
 
 std::string comparisonCsv(const MethodComparison& comparison, const std::string& airfoilName) {
-  std::string out = "# " + bytesToUtf8(airfoilName) +
-                    ": every method at alfa = " + shortestText(comparison.Alfa) + " deg\n";
-  out += "# Alfa0 in degrees; CmAC about the quarter chord; Cmx about xM = " +
-         shortestText(comparison.xM) + "\n";
-  out += "method,Alfa0,CmAC,CL,Cmx,message\n";
-  for (const MethodResult& row : comparison.rows) out += csvRow(row);
-  return out;
+  return ComparisonCsv(comparison, airfoilName);
 }
 
 Json comparisonJson(const MethodComparison& comparison) {

@@ -34,7 +34,8 @@ std::optional<std::string> writePlot(const PictureBox& plot, const std::filesyst
 }  // namespace
 
 int runConverge(const ConvergeCommand& command, std::ostream& out, std::ostream& err) {
-  const ConvergenceSettings settings{command.source, command.alfa, command.from, command.to};
+  const ConvergenceSettings settings{command.source, command.alfa, command.from, command.to,
+                                     std::nullopt};
   auto result = runConvergenceStudy(settings);
   if (const auto* refusal = std::get_if<StudyRefusal>(&result)) {
     err << kPrefix << refusal->message << "\n";

@@ -1,5 +1,6 @@
 #include "lessons/compare_methods.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "coefficients/least_squares.h"
@@ -9,7 +10,9 @@
 #include "state/headless_controls.h"
 #include "state/messages.h"
 #include "state/session.h"
+#include "text/locale_free_numbers.h"
 #include "text/number_text.h"
+#include "text/windows1254_text.h"
 #include "vortex/lump_vm.h"
 
 namespace vantrel {
@@ -125,6 +128,33 @@ MethodResult lumpedVortex(const Ortak& ortak, const Controls& form, double xM) {
   return result;
 }
 
+// Numerical integration follows the stations themselves; a polynomial far from it has not
+// followed the line, however smoothly it converged.
+void markPolynomialsThatMissTheLine(MethodComparison& comparison) {
+  const auto reference =
+      std::find_if(comparison.rows.begin(), comparison.rows.end(),
+                   [](const MethodResult& row) { return row.method == "Numerical integration"; });
+  if (reference == comparison.rows.end() || reference->message) return;
+  for (MethodResult& row : comparison.rows) {
+    if (row.message || !row.method.starts_with("Least squares")) continue;
+    const double alfa0Off = row.Alfa0 - reference->Alfa0;
+    const double cmACOff = row.CmAC - reference->CmAC;
+    if (std::abs(alfa0Off) > kPolynomialAlfa0Tolerance ||
+        std::abs(cmACOff) > kPolynomialCmACTolerance) {
+      row.caution = "this polynomial cannot represent the mean line: α_L0 lies " +
+                    NumberToText(alfa0Off, 2) + "° and CmAC " + NumberToText(cmACOff, 4) +
+                    " from numerical integration, which follows the stations";
+    }
+  }
+}
+
+// A CSV field in double quotes, its own quotes doubled.
+std::string csvField(const std::string& text) {
+  std::string field = "\"";
+  for (char c : text) field += c == '"' ? std::string("\"\"") : std::string(1, c);
+  return field + "\"";
+}
+
 }  // namespace
 
 MethodComparison CompareMethods(const Ortak& ortak, const Controls& form) {
@@ -138,7 +168,26 @@ MethodComparison CompareMethods(const Ortak& ortak, const Controls& form) {
   }
   comparison.rows.push_back(numericalIntegration(ortak, form, comparison.xM));
   comparison.rows.push_back(lumpedVortex(ortak, form, comparison.xM));
+  markPolynomialsThatMissTheLine(comparison);
   return comparison;
+}
+
+std::string ComparisonCsv(const MethodComparison& comparison, const std::string& airfoilName) {
+  std::string out = "# " + bytesToUtf8(airfoilName) +
+                    ": every method at alfa = " + shortestText(comparison.Alfa) + " deg\n";
+  out += "# Alfa0 in degrees; CmAC about the quarter chord; Cmx about xM = " +
+         shortestText(comparison.xM) + "\n";
+  out += "method,Alfa0,CmAC,CL,Cmx,message,note\n";
+  for (const MethodResult& row : comparison.rows) {
+    std::string line = csvField(row.method);
+    for (double value : {row.Alfa0, row.CmAC, row.CL, row.Cmx}) {
+      line += "," + (row.message ? std::string() : shortestText(value));
+    }
+    line += "," + (row.message ? csvField(*row.message) : std::string());
+    line += "," + (row.caution ? csvField(*row.caution) : std::string());
+    out += line + "\n";
+  }
+  return out;
 }
 
 std::optional<MethodComparison> CompareMethodsOfLoadedAirfoil(Form1Handlers& handlers) {

@@ -19,6 +19,8 @@ struct MethodResult {
   double CL = 0.0;
   double Cmx = 0.0;  // about xM
   std::optional<std::string> message;
+  // Set when the method ran but cannot represent this mean line, and says why.
+  std::optional<std::string> caution;
 };
 
 struct MethodComparison {
@@ -36,6 +38,18 @@ struct MethodComparison {
 // vanishes (its lift is exactly linear in the sine and cosine of the angle, so two runs, at 0 and
 // 90 degrees, fix it) and its CmAC is its quarter-chord moment at that angle.
 MethodComparison CompareMethods(const Ortak& ortak, const Controls& form);
+
+// How far a least-squares row may lie from numerical integration, which follows the stations
+// themselves, before the polynomial counts as unable to represent the mean line: a polynomial of
+// degree 5 or less cannot bend through a flap's hinge kink, nor reach a turned trailing edge
+// with its end conditions.
+inline constexpr double kPolynomialAlfa0Tolerance = 1.0;  // degrees
+inline constexpr double kPolynomialCmACTolerance = 0.02;
+
+// The table as CSV: two comment lines (airfoil, angle, reference point), a header, one row per
+// method: method, Alfa0, CmAC, CL, Cmx (empty for a method that refused), message, note (the
+// caution, if any). Full precision, a point as decimal separator, "\n" line ends, UTF-8.
+std::string ComparisonCsv(const MethodComparison& comparison, const std::string& airfoilName);
 
 // "Compare Methods" as the user asks for it: before a file is read it shows "Open an airfoil data
 // file" and gives nothing.

@@ -54,12 +54,14 @@ std::string ConvergenceCsv(const ConvergenceStudy& study) {
       "# Alfa0 (deg), CmAC: numerical integration; cl, cm4 (about c/4): lumped vortex method at "
       "alfa = " +
       shortest(study.alfa) + " deg\n";
+  if (!study.meanLine.empty()) out += "# studied: " + study.meanLine + "\n";
   if (!study.rows.empty()) {
     for (int q = 0; q < kStudyQuantities; ++q) out += referenceLine(study, q);
   }
   out += "# e = value - reference; order = log2(|e(N)| / |e(2N)|)\n";
   if (!study.rows.empty() && !study.closedForm[kStudyQuantities - 1]) {
-    out += "# against the finest run the last orders read high: e(2N) shrinks faster near it\n";
+    out += "# against the finest run an order is given only while |e(2N)| is at least " +
+           shortest(kReferenceMargin) + " times the last step, the finest run's own uncertainty\n";
   }
   out += header();
   for (std::size_t i = 0; i < study.rows.size(); ++i) out += row(study, i);

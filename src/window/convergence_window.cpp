@@ -10,11 +10,13 @@
 #include <QLineEdit>
 #include <QProgressDialog>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
 #include <cmath>
 #include <filesystem>
 
+#include "input/naca.h"
 #include "lessons/convergence_table.h"
 #include "plot/log_log_plot.h"
 #include "reports/report_file.h"
@@ -85,6 +87,12 @@ ConvergenceWindow::ConvergenceWindow(QWidget* parent) : QDialog(parent) {
   Text_From = field(QStringLiteral("10"), "Text_From", this);
   Text_To = field(QStringLiteral("2560"), "Text_To", this);
   Text_StudyAlfa = field(QStringLiteral("4"), "Text_StudyAlfa", this);
+  Opt_StudyOnScreen = new QRadioButton(QStringLiteral("The airfoil on screen"), this);
+  Opt_StudyOnScreen->setObjectName(QStringLiteral("Opt_StudyOnScreen"));
+  Opt_StudyOnScreen->setChecked(true);
+  Opt_StudyNaca = new QRadioButton(QStringLiteral("NACA section"), this);
+  Opt_StudyNaca->setObjectName(QStringLiteral("Opt_StudyNaca"));
+  Text_StudyNaca = field(QStringLiteral("2412"), "Text_StudyNaca", this);
   Cmnd_Run = button(QStringLiteral("Run"), "Cmnd_Run", this);
   Cmnd_SaveTable = button(QStringLiteral("Save Table as CSV\u2026"), "Cmnd_SaveTable", this);
   Cmnd_SavePlot = button(QStringLiteral("Save Picture\u2026"), "Cmnd_SavePlot", this);
@@ -97,6 +105,11 @@ ConvergenceWindow::ConvergenceWindow(QWidget* parent) : QDialog(parent) {
   legend_ = new QLabel(legendText(), this);
   legend_->setWordWrap(true);
 
+  auto* sources = new QHBoxLayout;
+  sources->addWidget(Opt_StudyOnScreen);
+  sources->addWidget(Opt_StudyNaca);
+  sources->addWidget(Text_StudyNaca);
+  sources->addStretch();
   auto* settings = new QHBoxLayout;
   settings->addWidget(new QLabel(QStringLiteral("Panels from"), this));
   settings->addWidget(Text_From);
@@ -110,6 +123,7 @@ ConvergenceWindow::ConvergenceWindow(QWidget* parent) : QDialog(parent) {
   settings->addWidget(Cmnd_SavePlot);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(caption_);
+  layout->addLayout(sources);
   layout->addLayout(settings);
   layout->addWidget(table_, 1);
   layout->addWidget(plot_, 2);
@@ -120,12 +134,17 @@ ConvergenceWindow::ConvergenceWindow(QWidget* parent) : QDialog(parent) {
   connect(Cmnd_SaveTable, &QPushButton::clicked, this, &ConvergenceWindow::saveTableChosen);
   connect(Cmnd_SavePlot, &QPushButton::clicked, this, &ConvergenceWindow::savePlotChosen);
   connect(plot_, &PictureWidget::messageRequested, this, &ConvergenceWindow::messageRequested);
+  connect(Opt_StudyOnScreen, &QRadioButton::toggled, this, &ConvergenceWindow::showWhatIsStudied);
+  connect(Text_StudyNaca, &QLineEdit::textChanged, this, &ConvergenceWindow::showWhatIsStudied);
+  caption_->setWordWrap(true);
+  caption_->setObjectName(QStringLiteral("Lbl_StudyCaption"));
   Cmnd_SaveTable->setEnabled(false);
   Cmnd_SavePlot->setEnabled(false);
 }
 
-void ConvergenceWindow::prepare(const QString& source, double alfa) {
-  if (source != source_) {
+void ConvergenceWindow::prepare(const AirfoilData& airfoil, const QString& label, double alfa) {
+  // Another airfoil, or the same one with another flap, makes the last table stale.
+  if (!airfoil_ || airfoil_->AirfoilName != airfoil.AirfoilName || label != label_) {
     study_.reset();
     table_->clear();
     table_->setRowCount(0);
@@ -134,11 +153,33 @@ void ConvergenceWindow::prepare(const QString& source, double alfa) {
     Cmnd_SaveTable->setEnabled(false);
     Cmnd_SavePlot->setEnabled(false);
   }
-  source_ = source;
-  caption_->setText(QStringLiteral("%1: numerical integration and the lumped vortex method on N "
-                                   "panels, N + 1 stations at cosine spacing")
-                        .arg(source));
+  airfoil_ = airfoil;
+  label_ = label;
+  Opt_StudyOnScreen->setText(QStringLiteral("The airfoil on screen: %1").arg(label));
   Text_StudyAlfa->setText(QString::fromStdString(NumberToText(alfa)));
+  showWhatIsStudied();
+}
+
+// Says which mean line the next run takes and, after a run, which one the table shows.
+void ConvergenceWindow::showWhatIsStudied() {
+  QString text;
+  if (Opt_StudyNaca->isChecked()) {
+    text = QStringLiteral("NACA %1: its own mean line, generated afresh at each N; reference for "
+                          "\u03B1_L0 and CmAC: thin airfoil theory in closed form")
+               .arg(Text_StudyNaca->text().trimmed());
+  } else {
+    text = QStringLiteral("%1: the main window's mean line, the point-by-point mean of its "
+                          "stations, straight between them; reference: the finest run")
+               .arg(label_);
+  }
+  text += QStringLiteral(". Numerical integration and the lumped vortex method on N panels, "
+                         "N + 1 stations at cosine spacing.");
+  if (study_) {
+    text += QStringLiteral("\nTable: %1: %2.")
+                .arg(QString::fromStdString(bytesToUtf8(study_->airfoilName)),
+                     QString::fromStdString(study_->meanLine));
+  }
+  caption_->setText(text);
 }
 
 std::optional<ConvergenceSettings> ConvergenceWindow::settingsFromFields() {
@@ -154,7 +195,17 @@ std::optional<ConvergenceSettings> ConvergenceWindow::settingsFromFields() {
     return std::nullopt;
   }
   const double alfa = TextToNumber(Text_StudyAlfa->text().toStdString());
-  return ConvergenceSettings{QFile::encodeName(source_).toStdString(), alfa, *from, *to};
+  if (Opt_StudyNaca->isChecked()) {
+    const std::string designation = Text_StudyNaca->text().trimmed().toStdString();
+    if (!nacaAirfoil(designation, 2)) {
+      emit messageRequested(
+          QStringLiteral("\"%1\" is not a NACA 4- or 5-digit designation the generator covers.")
+              .arg(QString::fromStdString(quotedForMessage(designation, 200))));
+      return std::nullopt;
+    }
+    return ConvergenceSettings{designation, alfa, *from, *to, std::nullopt};
+  }
+  return ConvergenceSettings{label_.toStdString(), alfa, *from, *to, airfoil_};
 }
 
 bool ConvergenceWindow::run() {
@@ -207,6 +258,7 @@ void ConvergenceWindow::showStudy() {
   table_->resizeColumnsToContents();
   plot_->box() = ConvergencePlot(*study_);
   plot_->update();
+  showWhatIsStudied();
   Cmnd_SaveTable->setEnabled(true);
   Cmnd_SavePlot->setEnabled(true);
 }

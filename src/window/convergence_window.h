@@ -3,11 +3,13 @@
 #include <QDialog>
 #include <optional>
 
+#include "input/nca_parser.h"
 #include "lessons/convergence_study.h"
 
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QRadioButton;
 class QTableWidget;
 
 namespace vantrel {
@@ -22,8 +24,9 @@ class ConvergenceWindow : public QDialog {
  public:
   explicit ConvergenceWindow(QWidget* parent);
 
-  // Prepares a study of `source` (a file or a NACA designation) at the angle `alfa`.
-  void prepare(const QString& source, double alfa);
+  // Prepares a study of the airfoil on screen, named `label`, at the angle `alfa`; a NACA section
+  // typed in the window can be studied instead.
+  void prepare(const AirfoilData& airfoil, const QString& label, double alfa);
   // Runs the study with the settings in the fields; shows a refusal as a message. Returns
   // whether a table came out (a cancelled study leaves the previous one).
   bool run();
@@ -33,11 +36,15 @@ class ConvergenceWindow : public QDialog {
 
   const std::optional<ConvergenceStudy>& study() const { return study_; }
   const QTableWidget* table() const { return table_; }
+  const QLabel* caption() const { return caption_; }
   PictureWidget* plot() const { return plot_; }
 
   QLineEdit* Text_From;
   QLineEdit* Text_To;
   QLineEdit* Text_StudyAlfa;
+  QRadioButton* Opt_StudyOnScreen;
+  QRadioButton* Opt_StudyNaca;
+  QLineEdit* Text_StudyNaca;
   QPushButton* Cmnd_Run;
   QPushButton* Cmnd_SaveTable;
   QPushButton* Cmnd_SavePlot;
@@ -51,7 +58,10 @@ class ConvergenceWindow : public QDialog {
   void saveTableChosen();
   void savePlotChosen();
 
-  QString source_;
+  void showWhatIsStudied();
+
+  std::optional<AirfoilData> airfoil_;
+  QString label_;
   QLabel* caption_;
   QLabel* legend_;
   QTableWidget* table_;

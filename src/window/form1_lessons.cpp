@@ -1,5 +1,5 @@
 // The main window's lesson commands: a plain flap, the methods side by side, the convergence study.
-#include <QFile>
+#include <filesystem>
 
 #include "lessons/compare_methods.h"
 #include "panel/panel_lesson.h"
@@ -43,21 +43,26 @@ void Form1::Mn_PlainFlap_Click() {
   flapPanel_->activateWindow();
 }
 
+// The flapped airfoil is a new airfoil: the status line names it, and no method yet.
 void Form1::Cmnd_FlapApply_Click() {
+  if (busyWork_) return;
   const std::string hinge = flapPanel_->hingeText().toStdString();
   const std::string deflection = flapPanel_->deflectionText().toStdString();
   if (handlers_->Cmnd_FlapApply_Click(hinge, deflection)) {
     const auto flap = flapFromText(hinge, deflection);
     flapPanel_->showFlapApplied(std::get<PlainFlap>(flap).DEG != 0.0);
   }
-  refreshPictures();
+  afterAction();
 }
 
 void Form1::Mn_Compare_Click() {
   const auto comparison = CompareMethodsOfLoadedAirfoil(*handlers_);
   if (!comparison) return;
-  if (!compareWindow_) compareWindow_ = new CompareWindow(this);
-  compareWindow_->show(*comparison, airfoilNameOf(ortak_));
+  if (!compareWindow_) {
+    compareWindow_ = new CompareWindow(this);
+    connect(compareWindow_, &CompareWindow::messageRequested, this, &Form1::presentMessage);
+  }
+  compareWindow_->show(*comparison, ortak_.AirfoilName);
 }
 
 void Form1::Mn_Converge_Click() {
@@ -69,9 +74,11 @@ void Form1::Mn_Converge_Click() {
     convergenceWindow_ = new ConvergenceWindow(this);
     connect(convergenceWindow_, &ConvergenceWindow::messageRequested, this, &Form1::presentMessage);
   }
-  // The study re-samples the file as read; a flap on screen is not part of it.
-  convergenceWindow_->prepare(QFile::decodeName(DataFile().c_str()),
-                              TextToNumber(text(TextBox::Text_Alfa)));
+  // The study takes the airfoil on screen, a flap included, not the file as it lies on disk.
+  const QString label = QStringLiteral("%1 (%2)").arg(
+      airfoilNameOf(ortak_),
+      QString::fromStdString(bytesToUtf8(std::filesystem::path(DataFile()).filename().string())));
+  convergenceWindow_->prepare(loadedAirfoil(ortak_), label, TextToNumber(text(TextBox::Text_Alfa)));
   convergenceWindow_->show();
   convergenceWindow_->raise();
   convergenceWindow_->activateWindow();

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <filesystem>
 #include <optional>
+#include <sstream>
 #include <utility>
 
 #include "app/handlers_test.h"
@@ -271,10 +272,15 @@ TEST_F(Form1HandlersTest, HandlersTakeTheirStepsInOrder) {
   EXPECT_EQ(recording.steps,
             (std::vector<std::string>{"hide Lbl_LSQ", "hide Lbl_Degree", "hide Frame_IOWindow"}));
 
-  // A folder that ends with the separator (a root) still gets one added.
+  // A folder that ends with the separator (a root) still gets one added, which is accepted.
+  ASSERT_TRUE(window.File1_Click(folder.string() + separator, "camber.nca"));
+  EXPECT_EQ(window.DataFile(), folder.string() + separator + separator + "camber.nca");
+
+  // A file that cannot be read leaves the file of the airfoil on screen.
+  const std::string onScreen = window.DataFile();
   recording.steps.clear();
-  EXPECT_FALSE(window.File1_Click(folder.string() + separator, "absent.nca"));
-  EXPECT_EQ(window.DataFile(), folder.string() + separator + separator + "absent.nca");
+  EXPECT_FALSE(window.File1_Click(folder.string(), "absent.nca"));
+  EXPECT_EQ(window.DataFile(), onScreen);
   EXPECT_TRUE(window.FileLoaded());      // the previous airfoil is still there
   EXPECT_TRUE(recording.steps.empty());  // the panel stays open for another choice
 }
@@ -362,6 +368,45 @@ TEST_F(Form1HandlersTest, EnterAppliesTheTypedNumberAsTheScrollBarWould) {
   EXPECT_EQ(ortak.Alfa, 14.0);
   form.setText(TextBox::Text_xM, "-1e400");
   EXPECT_EQ(handlers.Text_xM_Enter(), 0);
+}
+
+// Whatever makes a read fail, the airfoil on screen keeps its file, its results and its status
+// line: the lessons and the status line go on naming what the user sees.
+TEST_F(Form1HandlersTest, AFailedReadLeavesEverythingWithTheAirfoilOnScreen) {
+  const std::filesystem::path folder = workDir / "airfoils";
+  std::filesystem::create_directories(folder);
+  std::string brokenClarkY;
+  {
+    std::istringstream clarkY(
+        test::fileBytes(std::filesystem::path(VANTREL_TEST_DATA) / "airfoils" / "clarky.dat"));
+    int lineNumber = 0;
+    for (std::string line; std::getline(clarkY, line);) {
+      brokenClarkY += (++lineNumber == 21 ? std::string("......") : line) + "\n";
+    }
+  }
+  const std::pair<const char*, std::string> broken[] = {
+      {"broken.dat", brokenClarkY},
+      {"broken.nca", "BROKEN\n\n\n0 0 0 0\n0.5 abc 0.5 0\n"},
+      {"empty.nca", ""},
+  };
+  for (const auto& [name, bytes] : broken) test::writeBytes(folder / name, bytes);
+  readParabola();
+  handlers.Mn_Numerical_Click();
+  const std::string dataFile = handlers.DataFile();
+  const std::string status = handlers.statusLine();
+  const Ortak before = ortak;
+  for (const auto& [name, bytes] : broken) {
+    SCOPED_TRACE(name);
+    const std::size_t messages = form.messages().size();
+    EXPECT_FALSE(handlers.File1_Click(folder.string(), name));
+    EXPECT_EQ(form.messages().size(), messages + 1);
+    EXPECT_EQ(handlers.DataFile(), dataFile);
+    EXPECT_EQ(handlers.statusLine(), status);
+    EXPECT_TRUE(handlers.FileLoaded());
+    EXPECT_EQ(ortak, before);
+  }
+  EXPECT_FALSE(handlers.File1_Click(folder.string(), "absent.nca"));
+  EXPECT_EQ(handlers.statusLine(), status);
 }
 
 TEST_F(Form1HandlersTest, StatusLineNamesTheMethodBehindTheNumbersShown) {

@@ -212,6 +212,32 @@ TEST(BatchTool, ConvertWritesAFileTheReaderTakes) {
   EXPECT_NE(bad.err.find("bad.dat"), std::string::npos);
 }
 
+// One reader, one message: whichever command reads a broken file says the same about it.
+TEST(BatchTool, EveryCommandThatReadsAFileGivesTheSameMessage) {
+  TempFolder folder;
+  std::istringstream clarkY(
+      fileBytes(std::filesystem::path(VANTREL_TEST_DATA) / "airfoils" / "clarky.dat"));
+  std::string broken;
+  int lineNumber = 0;
+  for (std::string line; std::getline(clarkY, line);) {
+    broken += (++lineNumber == 21 ? std::string("......") : line) + "\n";
+  }
+  test::writeBytes(folder / "broken.dat", broken);
+  test::writeBytes(folder / "broken.nca", "BROKEN\n\n\n0 0 0 0\n0.5 abc 0.5 0\n");
+  const auto messageOf = [&](const std::vector<std::string>& args) {
+    const ToolRun run = runTool(folder.path(), args);
+    EXPECT_EQ(run.status, 1) << args[0];
+    const std::string prefix = "qeb-vantrel-batch: " + args[0] + ": ";
+    EXPECT_TRUE(run.err.starts_with(prefix)) << run.err;
+    return run.err.substr(std::min(prefix.size(), run.err.size()));
+  };
+  const std::string dat = messageOf({"open", "broken.dat"});
+  EXPECT_NE(dat.find("line 21"), std::string::npos) << dat;
+  EXPECT_EQ(messageOf({"convert", "broken.dat"}), dat);
+  EXPECT_EQ(messageOf({"converge", "broken.dat", "--to", "20"}), dat);
+  EXPECT_EQ(messageOf({"converge", "broken.nca", "--to", "20"}), messageOf({"open", "broken.nca"}));
+}
+
 // What the converter passed over is said on stderr, and stands in the converted file's second line.
 TEST(BatchTool, ConvertSaysWhatItPassedOverAndWhyItRefuses) {
   TempFolder folder;

@@ -48,7 +48,7 @@ TEST(LessonActions, ComparePrintsOneRowPerMethodAndLeavesTheReports) {
   const auto shown = lines(run.out);
   ASSERT_EQ(shown.size(), 13u) << run.out;
   EXPECT_EQ(shown[0], "# NACA 2412: every method at alfa = 4 deg");
-  EXPECT_EQ(shown[2], "method,Alfa0,CmAC,CL,Cmx,message");
+  EXPECT_EQ(shown[2], "method,Alfa0,CmAC,CL,Cmx,message,note");
   EXPECT_TRUE(shown[3].starts_with("\"Least squares, degree 2, with end conditions\",-2.16"));
   EXPECT_TRUE(shown[11].starts_with("\"Numerical integration\",-2.07"));
   EXPECT_TRUE(shown[12].starts_with("\"Lumped vortex\",-2.0"));
@@ -103,10 +103,11 @@ TEST(LessonActions, ConvergePrintsItsTableAndDrawsItsPlot) {
       folder.path(), {"converge", "NACA 2412", "--to", "40", "--alfa", "2", "--plots", "p"});
   ASSERT_EQ(run.status, 0) << run.err;
   const auto shown = lines(run.out);
-  ASSERT_EQ(shown.size(), 12u) << run.out;
+  ASSERT_EQ(shown.size(), 13u) << run.out;
   EXPECT_TRUE(shown[1].ends_with("at alfa = 2 deg")) << shown[1];
-  EXPECT_TRUE(shown[9].starts_with("10,-2.028")) << shown[9];
-  EXPECT_TRUE(shown[11].starts_with("40,"));
+  EXPECT_TRUE(shown[2].starts_with("# studied: NACA 2412's mean line")) << shown[2];
+  EXPECT_TRUE(shown[10].starts_with("10,-2.028")) << shown[10];
+  EXPECT_TRUE(shown[12].starts_with("40,"));
   EXPECT_TRUE(std::filesystem::exists(folder / "p/convergence.json"));
 #ifdef VANTREL_HAVE_RENDER
   EXPECT_TRUE(std::filesystem::exists(folder / "p/convergence.png"));

@@ -126,6 +126,30 @@ TEST_F(CompareMethodsTest, MethodsThatCannotRunSayWhyInTheirRow) {
   EXPECT_TRUE(form.messages().empty());
 }
 
+// A flap's hinge kink is beyond a polynomial of degree 5, and with end conditions it cannot even
+// reach the turned trailing edge: those rows say so; the unflapped section needs no such note.
+TEST_F(CompareMethodsTest, PolynomialsThatCannotFollowAFlappedLineAreMarked) {
+  read(test::parabolicCamber(test::evenlySpacedTheta(41)));
+  for (const MethodResult& result : CompareMethods(ortak, form).rows) {
+    EXPECT_FALSE(result.caution) << result.method << ": " << *result.caution;
+  }
+  ASSERT_TRUE(handlers.Cmnd_FlapApply_Click("0.75", "10"));
+  const MethodComparison flapped = CompareMethods(ortak, form);
+  for (int degree = 2; degree <= 5; ++degree) {
+    const MethodResult& withEnds =
+        row(flapped, "Least squares, degree " + std::to_string(degree) + ", with end conditions");
+    ASSERT_TRUE(withEnds.caution) << degree;
+    EXPECT_TRUE(withEnds.caution->starts_with("this polynomial cannot represent the mean line"));
+  }
+  EXPECT_FALSE(row(flapped, "Numerical integration").caution);
+  EXPECT_FALSE(row(flapped, "Lumped vortex").caution);
+
+  const std::string csv = ComparisonCsv(flapped, ortak.AirfoilName);
+  EXPECT_NE(csv.find("\nmethod,Alfa0,CmAC,CL,Cmx,message,note\n"), std::string::npos);
+  EXPECT_NE(csv.find(",\"this polynomial cannot represent the mean line"), std::string::npos);
+  EXPECT_NE(csv.find("\n\"Numerical integration\","), std::string::npos);
+}
+
 TEST_F(CompareMethodsTest, BeforeAFileIsReadTheUserIsToldToOpenOne) {
   EXPECT_FALSE(CompareMethodsOfLoadedAirfoil(handlers));
   EXPECT_EQ(form.messages(), std::vector<std::string>{kOpenAirfoilMessage});

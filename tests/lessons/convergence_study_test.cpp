@@ -5,11 +5,14 @@
 #include <algorithm>
 #include <cmath>
 #include <filesystem>
+#include <fstream>
 #include <numbers>
 #include <string>
 
 #include "fixtures/test_airfoil.h"
 #include "input/naca.h"
+#include "input/nca_parser.h"
+#include "input/plain_flap.h"
 #include "input/naca_thin_airfoil.h"
 #include "lessons/convergence_table.h"
 #include "support/test_files.h"
@@ -62,19 +65,48 @@ TEST(ConvergenceStudy, OrdersOnNaca2412AreSecondForQuadratureAndFirstForVortices
   EXPECT_EQ(study.difference(study.rows.size() - 1, kCl), 0.0);
 }
 
-TEST(ConvergenceStudy, AFileIsResampledAndMeasuredAgainstItsFinestRun) {
-  const ConvergenceStudy study =
-      studied({std::string(VANTREL_SAMPLES) + "/naca2412.nca", 2, 10, 160});
-  ASSERT_EQ(study.rows.size(), 5u);
+// The study follows the main window's mean line: the stations of naca2412.nca lie on the NACA
+// mean line, so it converges to the closed form and agrees with numerical integration on the
+// file, where re-sampling the two surfaces gave -2.1157 degrees.
+TEST(ConvergenceStudy, AFileIsStudiedOnTheMainWindowsMeanLine) {
+  const std::string file = std::string(VANTREL_SAMPLES) + "/naca2412.nca";
+  const ConvergenceStudy study = studied({file, 2, 10, 640});
+  ASSERT_EQ(study.rows.size(), 7u);
   EXPECT_EQ(study.airfoilName, "NACA 2412");
+  EXPECT_NE(study.meanLine.find("the main window's mean line"), std::string::npos);
+  EXPECT_NE(ConvergenceCsv(study).find("\n# studied: the main window's mean line"),
+            std::string::npos);
   for (int q = 0; q < kStudyQuantities; ++q) EXPECT_FALSE(study.closedForm[q]);
   EXPECT_EQ(study.reference, study.rows.back().values);
-  // Interpolating the 41 stations of the file adds no information: near the leading edge the
-  // camber line comes out a little off, and with it the zero-lift angle.
-  EXPECT_NEAR(study.rows.back().values[kAlfa0], -2.077, 0.05);
+  EXPECT_NEAR(study.rows.back().values[kAlfa0], nacaThinAirfoilValues("2412")->Alfa0, 0.01);
+
+  // The same line handed over as the airfoil on screen gives the same study.
+  std::ifstream in(file, std::ios::binary);
+  auto read = parseNcaFile(in, "naca2412.nca", 4 * std::atan(1.0));
+  ASSERT_TRUE(std::holds_alternative<AirfoilData>(read));
+  ConvergenceSettings onScreen{"NACA 2412 (naca2412.nca)", 2, 10, 640, std::get<AirfoilData>(read)};
+  EXPECT_EQ(studied(onScreen).rows.back().values, study.rows.back().values);
+
+  // Orders against the finest run stop where its own uncertainty would make them up.
+  for (int q = 0; q < kStudyQuantities; ++q) {
+    EXPECT_FALSE(study.observedOrder(study.rows.size() - 2, q)) << q;
+  }
 }
 
-TEST(ConvergenceStudy, ASeligFileIsConvertedAtEachN) {
+// A flapped airfoil is studied with its flap.
+TEST(ConvergenceStudy, TheAirfoilOnScreenIsStudiedWithItsFlap) {
+  std::ifstream in(std::string(VANTREL_SAMPLES) + "/naca2412.nca", std::ios::binary);
+  const double Pi = 4 * std::atan(1.0);
+  auto read = parseNcaFile(in, "naca2412.nca", Pi);
+  ASSERT_TRUE(std::holds_alternative<AirfoilData>(read));
+  const AirfoilData flapped = deflectedAirfoil(std::get<AirfoilData>(read), {0.75, 10}, Pi);
+  const ConvergenceStudy study = studied({"flapped", 2, 10, 80, flapped});
+  EXPECT_EQ(study.airfoilName, flapped.AirfoilName);
+  // A 10 degree flap at 0.75 takes about 5 degrees off the zero-lift angle.
+  EXPECT_LT(study.rows.back().values[kAlfa0], -6.0);
+}
+
+TEST(ConvergenceStudy, ASeligFileIsReadAsTheWindowReadsIt) {
   // The parabolic camber line with a parabolic thickness: surfaces the interpolation follows.
   const std::filesystem::path folder = test::freshFolderForThisTest("converge_");
   std::string selig = "PARABOLA Selig\n";
@@ -142,7 +174,7 @@ TEST(ConvergenceStudy, TableAndPlotShowEveryRun) {
                      "e_cm4,order_cm4\n10,-2.028"),
             std::string::npos)
       << csv;
-  EXPECT_EQ(std::count(csv.begin(), csv.end(), '\n'), 12);  // 8 comment lines, header, 3 rows
+  EXPECT_EQ(std::count(csv.begin(), csv.end(), '\n'), 13);  // 9 comment lines, header, 3 rows
   // Three points each for the closed-form quantities, two for the others, whose finest run is
   // their reference.
   const PictureBox plot = ConvergencePlot(study);

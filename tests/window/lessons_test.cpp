@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTableWidget>
 #include <QTest>
 
@@ -42,6 +43,8 @@ class LessonsTest : public QObject {
 
   void applyingAFlapShowsTheFlappedAirfoilAndTheReminder() {
     openSample();
+    window_->form.menu().Mn_Numerical->trigger();
+    QVERIFY(window_->form.statusLabel()->text().startsWith("Numerical integration"));
     window_->form.menu().Mn_PlainFlap->trigger();
     PlainFlapPanel* panel = window_->form.flapPanel();
     QVERIFY(panel->isVisible());
@@ -52,6 +55,10 @@ class LessonsTest : public QObject {
     QVERIFY2(window_->log.messages().isEmpty(), qPrintable(window_->log.messages().join('|')));
     QCOMPARE(window_->form.widgets().Lbl_Airfoil->text(),
              QString::fromUtf8("NACA 2412, flap 15\u00B0 at 0.7"));
+    // The status line names the flapped airfoil, and no method has run on it yet.
+    QVERIFY2(window_->form.statusLabel()->text().startsWith(
+                 QString::fromUtf8("No results yet  |  NACA 2412, flap 15\u00B0 at 0.7")),
+             qPrintable(window_->form.statusLabel()->text()));
     QVERIFY(panel->Lbl_FlapNote->isVisible());
     panel->grab().save(VANTREL_SCREENSHOT_DIR "/plain_flap_panel.png");
 
@@ -109,6 +116,8 @@ class LessonsTest : public QObject {
     const QString csv = window_->scratch.filePath("study.csv");
     QCOMPARE(study->saveTable(csv), QString());
     QVERIFY(readFileBytes(csv).startsWith("# NACA 2412: convergence"));
+    QVERIFY(readFileBytes(csv).contains("\n# studied: the main window's mean line"));
+    QVERIFY(study->caption()->text().contains("the main window's mean line"));
     study->grab().save(VANTREL_SCREENSHOT_DIR "/convergence_window.png");
 
     study->Text_To->setText("5");
@@ -117,6 +126,27 @@ class LessonsTest : public QObject {
              QStringList("The study ends at 5 panels, before it starts at 10; it "
                          "must end at 10 to 9999 panels."));
     QCOMPARE(study->table()->rowCount(), 3);  // the last table stays
+
+    // A NACA section is offered as `converge 2412` offers it, against its closed form.
+    window_->log.clear();
+    study->Opt_StudyNaca->setChecked(true);
+    study->Text_StudyNaca->setText("2412");
+    study->Text_To->setText("40");
+    QTest::mouseClick(study->Cmnd_Run, Qt::LeftButton);
+    QVERIFY2(window_->log.messages().isEmpty(), qPrintable(window_->log.messages().join('|')));
+    QVERIFY(study->study()->closedForm[0]);
+  }
+
+  void theStudyTakesTheFlappedAirfoilOnScreen() {
+    openSample();
+    window_->form.menu().Mn_PlainFlap->trigger();
+    QTest::mouseClick(window_->form.flapPanel()->Cmnd_FlapApply, Qt::LeftButton);
+    window_->form.menu().Mn_Converge->trigger();
+    ConvergenceWindow* study = window_->form.convergenceWindow();
+    study->Text_To->setText("20");
+    QTest::mouseClick(study->Cmnd_Run, Qt::LeftButton);
+    QVERIFY2(window_->log.messages().isEmpty(), qPrintable(window_->log.messages().join('|')));
+    QVERIFY(study->study()->airfoilName == std::string("NACA 2412, flap 10\xB0 at 0.75"));
   }
 
  private:
