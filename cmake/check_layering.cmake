@@ -6,7 +6,7 @@ cmake_minimum_required(VERSION 3.25)
 
 # The core's layers, bottom first: a file may include its own layer and the layers below it.
 set(layers numerics text reports surface state plot input loads coefficients vortex app lessons
-  panel)
+  panel survey)
 # The Qt painter of display lists: above the whole core, below every shell.
 set(renderer render)
 # The shells, side by side: each may include the core, the renderer and itself, never another.

@@ -26,7 +26,7 @@ _qeb_vantrel_batch() {
     if [[ $cur == -* ]]; then
       COMPREPLY=($(compgen -W "$options --help" -- "$cur"))
     else
-      COMPREPLY=($(compgen -W "naca convert converge $actions" -- "$cur"))
+      COMPREPLY=($(compgen -W "naca convert converge survey $actions" -- "$cur"))
     fi
     return
   fi
@@ -59,6 +59,18 @@ _qeb_vantrel_batch() {
         COMPREPLY=($(compgen -W '--alfa --from --to --plots' -- "$cur"))
       elif [[ $prev == --plots ]]; then
         _qeb_vantrel_batch_folders
+      fi
+      return
+      ;;
+    survey)
+      # Any number of sources; --alfa takes a number.
+      if [[ $prev == --alfa ]]; then
+        return
+      elif [[ $cur == -* ]]; then
+        COMPREPLY=($(compgen -W '--alfa' -- "$cur"))
+      else
+        _qeb_vantrel_batch_files '*.@(nca|NCA|dat|DAT)'
+        COMPREPLY+=($(compgen -W "$designations" -- "$cur"))
       fi
       return
       ;;

@@ -16,6 +16,7 @@
 #include "batch/output_files.h"
 #include "batch/plot_export.h"
 #include "batch/summary_output.h"
+#include "batch/survey_command.h"
 #include "batch/terminal_progress.h"
 
 namespace vantrel::batch {
@@ -121,6 +122,11 @@ int runCommand(const std::vector<std::string>& arguments, std::ostream& out, std
   }
   if (const auto* converge = std::get_if<ConvergeCommand>(&command)) {
     return runConverge(*converge, out, err);
+  }
+  if (const auto* survey = std::get_if<SurveyCommand>(&command)) {
+    std::optional<TerminalProgress> progress;
+    if (&err == &std::cerr && standardErrorIsTerminal()) progress.emplace(err, progressQuietStart());
+    return runSurvey(*survey, out, err, progress ? &*progress : nullptr);
   }
   return runActions(std::get<RunCommand>(command), out, err);
 }

@@ -182,6 +182,26 @@ Command parseConverge(ArgumentReader& reader) {
   return converge;
 }
 
+// survey SOURCE... [--alfa DEG]; the option may stand anywhere after the command.
+Command parseSurvey(ArgumentReader& reader) {
+  SurveyCommand survey;
+  while (!reader.done()) {
+    const std::string word = *reader.take();
+    if (word == "--alfa") {
+      const auto value = reader.take();
+      const auto alfa = value ? strictNumber(*value) : std::nullopt;
+      if (!alfa) return UsageError{"survey: --alfa needs a number of degrees"};
+      survey.alfa = *alfa;
+    } else if (word.starts_with("--")) {
+      return UsageError{"survey: unexpected " + shown(word)};
+    } else {
+      survey.sources.push_back(word);
+    }
+  }
+  if (survey.sources.empty()) return missing("survey", "SOURCE");
+  return survey;
+}
+
 }  // namespace
 
 Command parseCommandLine(const std::vector<std::string>& arguments) {
@@ -201,6 +221,10 @@ Command parseCommandLine(const std::vector<std::string>& arguments) {
     reader.take();
     return parseConverge(reader);
   }
+  if (first == "survey") {
+    reader.take();
+    return parseSurvey(reader);
+  }
   return parseRun(reader);
 }
 
@@ -213,6 +237,9 @@ std::string usageText() {
          "DIR]\n"
          "         SOURCE: a NACA designation or a .nca/.dat file; N = N0, 2 N0, ... N1 panels\n"
          "         (default 10 to 2560, alfa 4); prints a CSV table of the convergence\n"
+         "       qeb-vantrel-batch survey SOURCE... [--alfa DEG]\n"
+         "         SOURCE: a .nca/.dat file, a folder of them or a NACA designation; prints one\n"
+         "         CSV row per airfoil (alfa 0 unless given); exit status 1 if any failed\n"
          "actions, replayed in order as a user would do them in the window:\n"
          "  open FILE                read an airfoil file\n"
          "  alfa TEXT                type TEXT into the angle-of-attack box\n"

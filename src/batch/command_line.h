@@ -38,13 +38,17 @@ struct ConvergeCommand {
   int to = 2560;
   std::optional<std::filesystem::path> plotsDir;
 };
+struct SurveyCommand {
+  std::vector<std::string> sources;  // files, folders and NACA designations, in order
+  double alfa = 0.0;  // the window's angle when it opens, so a row equals `open FILE numerical`
+};
 struct HelpCommand {};
 struct UsageError {
   std::string message;
 };
 
-using Command =
-    std::variant<RunCommand, NacaCommand, ConvertCommand, ConvergeCommand, HelpCommand, UsageError>;
+using Command = std::variant<RunCommand, NacaCommand, ConvertCommand, ConvergeCommand,
+                             SurveyCommand, HelpCommand, UsageError>;
 
 // The arguments after the program name.
 Command parseCommandLine(const std::vector<std::string>& arguments);
