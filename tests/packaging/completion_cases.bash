@@ -35,7 +35,7 @@ expect() {
 # shellcheck disable=SC2086
 {
   all_actions="$(sorted $actions)"
-  expect "$(sorted naca convert converge $actions)" ''
+  expect "$(sorted naca convert converge survey $actions)" ''
   expect "$(sorted --workdir --json --plots --axes --csv --help)" --
   expect "$(sorted compare convert converge)" co
   # After any complete action, exactly the tool's actions come next.
