@@ -36,6 +36,8 @@ class Form1Handlers {
   bool Cmnd_FlapApply_Click(const std::string& hingeText, const std::string& deflectionText);
 
   const std::string& DataFile() const { return DataFile_; }
+  // The airfoil as last read from its file, before any flap.
+  const AirfoilData& undeflectedAirfoil() const { return undeflected_; }
   bool FileLoaded() const { return FileLoaded_; }
   Session& session() { return session_; }
   const Session& session() const { return session_; }

@@ -9,6 +9,7 @@
 #include <QString>
 
 #include "render/picture_painter.h"
+#include "render/text_rendering.h"
 #endif
 
 namespace vantrel::batch {
@@ -22,10 +23,13 @@ std::optional<std::string> writePlot(const PictureBox& plot, const std::filesyst
   const std::filesystem::path stem = folder / "convergence";
   if (auto failure = writeTextFile(stem.string() + ".json", displayListJson(plot))) return failure;
 #ifdef VANTREL_HAVE_RENDER
+  const TextRendering textRendering;
   const QString base = QString::fromStdString(stem.string());
-  QString error = savePicturePng(plot, base + ".png", kPlotSize.width, kPlotSize.height);
+  // At the window's proportions, one and a half times its plot, with the values and the legend.
+  const PictureLayers layers{ConvergenceAxesStyle(), 1.5, 1.5};
+  QString error = savePicturePng(plot, base + ".png", kPlotSize.width, kPlotSize.height, layers);
   if (error.isEmpty())
-    error = savePictureSvg(plot, base + ".svg", kPlotSize.width, kPlotSize.height);
+    error = savePictureSvg(plot, base + ".svg", kPlotSize.width, kPlotSize.height, layers);
   if (!error.isEmpty()) return error.toStdString();
 #endif
   return std::nullopt;

@@ -81,4 +81,17 @@ PictureBox ConvergencePlot(const ConvergenceStudy& study) {
   return logLogPlot(series);
 }
 
+AxesStyle ConvergenceAxesStyle() {
+  AxesStyle style{"N", "|e|", false, {}, false, {}, 0.0};
+  style.logarithmic = true;
+  // Row by row: each method's angle or lift beside its moment, then the guides.
+  style.legend = {{"α_L0, numerical integration", kStudyColors[0]},
+                  {"cl, lumped vortex", kStudyColors[2]},
+                  {"CmAC, numerical integration", kStudyColors[1]},
+                  {"cm about c/4, lumped vortex", kStudyColors[3]},
+                  {"slopes of first and second order", kGuideColor}};
+  style.legendIndent = 0.12;
+  return style;
+}
+
 }  // namespace vantrel

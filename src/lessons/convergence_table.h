@@ -3,6 +3,7 @@
 #include <string>
 
 #include "lessons/convergence_study.h"
+#include "plot/axes_layer.h"
 #include "surface/picture_box.h"
 
 namespace vantrel {
@@ -16,6 +17,9 @@ std::string ConvergenceCsv(const ConvergenceStudy& study);
 // |e| against N on log-log axes, one colour per quantity (kStudyColors), with first- and
 // second-order guides. A difference of zero (the finest run, when it is the reference) is left out.
 PictureBox ConvergencePlot(const ConvergenceStudy& study);
+
+// The plot's values (powers of ten), its titles and its legend, for every picture made of it.
+AxesStyle ConvergenceAxesStyle();
 
 inline constexpr Rgb kStudyColors[kStudyQuantities] = {
     {220, 0, 0}, {0, 0, 220}, {0, 150, 0}, {200, 0, 200}};

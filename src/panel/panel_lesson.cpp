@@ -169,7 +169,7 @@ PictureBox pressurePicture(const PanelLesson& lesson) {
 }
 
 AxesStyle pressureAxesStyle() {
-  return AxesStyle{"x/c", "\u2212Cp, \u0394Cp", false, {}};
+  return AxesStyle{"x/c", "\u2212Cp, \u0394Cp", false, {}, false, {}, 0.0};
 }
 
 std::string pressureCsv(const PanelSolution& panel, double alfaDegrees) {

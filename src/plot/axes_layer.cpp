@@ -5,6 +5,8 @@
 #include <cstdio>
 #include <variant>
 
+#include "surface/pixel_shapes.h"
+
 namespace vantrel {
 namespace {
 
@@ -15,11 +17,34 @@ constexpr double kDesignFontPixels = 11.0;
 // Text boxes are this much taller than the font, for the descenders.
 constexpr double kLineFactor = 1.3;
 
+// Whether the segment has a point inside the box (Liang-Barsky clipping).
+bool crosses(const PixelBox& box, const PixelLine& line) {
+  double enter = 0, leave = 1;
+  const double dx = line.x2 - line.x1, dy = line.y2 - line.y1;
+  const double p[4] = {-dx, dx, -dy, dy};
+  const double q[4] = {line.x1 - box.left, box.right - line.x1, line.y1 - box.top,
+                       box.bottom - line.y1};
+  for (int i = 0; i < 4; ++i) {
+    if (p[i] == 0) {
+      if (q[i] < 0) return false;
+      continue;
+    }
+    const double t = q[i] / p[i];
+    if (p[i] < 0) {
+      enter = std::max(enter, t);
+    } else {
+      leave = std::min(leave, t);
+    }
+  }
+  return enter <= leave;
+}
+
 struct Layout {
   double width;
   double height;
   double font;
   std::vector<PixelBox> blocked;  // covered parts and the operating point
+  std::vector<PixelLine> lines;   // the picture's own lines that no text may cross
   Overlay overlay;
 
   double tickLength() const { return std::max(3.0, 0.45 * font); }
@@ -34,6 +59,9 @@ struct Layout {
     for (const PixelBox& other : blocked) {
       if (spaced.overlaps(other)) return false;
     }
+    for (const PixelLine& line : lines) {
+      if (crosses(spaced, line)) return false;
+    }
     for (const OverlayText& text : overlay.texts) {
       if (spaced.overlaps({text.left, text.top, text.right(), text.bottom()})) return false;
     }
@@ -42,10 +70,12 @@ struct Layout {
 
   // Places the text when its box is free; returns whether it was placed.
   bool place(const std::string& text, double left, double top, Rgb color) {
-    const double textWidth = textWidthBound(text, font);
+    return placeIn(text, left, top, textWidthBound(text, font), color);
+  }
+  bool placeIn(const std::string& text, double left, double top, double textWidth, Rgb color) {
     const PixelBox box{left, top, left + textWidth, top + lineHeight()};
     if (!fits(box)) return false;
-    overlay.texts.push_back({left, top, textWidth, lineHeight(), font, text, color});
+    overlay.texts.push_back({left, top, textWidth, lineHeight(), font, text, color, false});
     return true;
   }
 
@@ -126,31 +156,99 @@ double roomFor(double low, double high, double font) {
 
 void placeTitles(Layout& layout, const AxesStyle& style) {
   const double line = layout.lineHeight();
-  const double valuesRow =
-      style.xValuesAtTop ? layout.tickLength() + 1 : layout.height - layout.tickLength() - 1 - line;
+  const double tick = style.logarithmic ? 0 : layout.tickLength();
+  const double valuesRow = style.xValuesAtTop ? tick + 1 : layout.height - tick - 1 - line;
   const double xTitleWidth = textWidthBound(style.xTitle, layout.font);
   for (double right = layout.width - layout.gap(); right - xTitleWidth > layout.width / 3;
        right -= layout.font) {
     if (layout.place(style.xTitle, right - xTitleWidth, valuesRow, kTitleColor)) break;
   }
-  const double left = layout.tickLength() + layout.gap();
-  for (double top = layout.gap(); top + line < layout.height * 2 / 3; top += line / 2) {
-    if (layout.place(style.yTitle, left, top, kTitleColor)) break;
+  // Near the top left corner, or further right where a line of the picture runs there.
+  const double yTitleWidth = textWidthBound(style.yTitle, layout.font);
+  bool placed = false;
+  for (double top = layout.gap(); !placed && top + line < layout.height * 2 / 3; top += line / 2) {
+    for (double left = tick + layout.gap();
+         !placed && left + yTitleWidth < layout.width - layout.gap(); left += layout.font) {
+      placed = layout.place(style.yTitle, left, top, kTitleColor);
+    }
   }
 }
 
-void placeXValues(Layout& layout, const PixelMapping& mapping, const ScaleOp& scale, bool atTop) {
+// A tick's place along its axis and the text of its value.
+struct Tick {
+  double at;
+  std::string text;
+};
+
+std::vector<Tick> linearTicks(double low, double high, double span, double room) {
+  const TickValues values = tickValues(low, high, span, room);
+  std::vector<Tick> ticks;
+  for (double value : values.values) ticks.push_back({value, valueText(value, values.decimals)});
+  return ticks;
+}
+
+std::string superscript(int exponent) {
+  static const char* const digits[] = {"⁰", "¹", "²", "³", "⁴", "⁵", "⁶", "⁷", "⁸", "⁹"};
+  std::string text = exponent < 0 ? "⁻" : "";
+  for (char digit : std::to_string(std::abs(exponent))) text += digits[digit - '0'];
+  return text;
+}
+
+// 10^exponent as a reader writes it: 1, 10, 100 … up to 100000 where `plain`, else 10 with a
+// raised exponent.
+std::string powerOfTen(int exponent, bool plain) {
+  if (exponent == 0) return "1";
+  if (exponent == 1) return "10";
+  if (plain && exponent > 0 && exponent <= 5) return "1" + std::string(exponent, '0');
+  return "10" + superscript(exponent);
+}
+
+// The powers of ten over [low, high] of a log10 axis; where fewer than three fall inside, on a
+// plain axis, 2 and 5 times them too.
+std::vector<Tick> decadeTicks(double low, double high, bool plain) {
+  std::vector<Tick> ticks;
+  if (!(high - low < 60)) return ticks;
+  const int first = static_cast<int>(std::ceil(low - 1e-9));
+  const int last = static_cast<int>(std::floor(high + 1e-9));
+  const bool between = plain && last - first < 2;
+  for (int decade = first - 1; decade <= last; ++decade) {
+    if (decade >= first) ticks.push_back({double(decade), powerOfTen(decade, plain)});
+    if (!between || decade < 0) continue;
+    for (int k : {2, 5}) {
+      const double at = decade + std::log10(k);
+      if (at >= low && at <= high) {
+        ticks.push_back({at, std::to_string(k) + std::string(decade, '0')});
+      }
+    }
+  }
+  std::sort(ticks.begin(), ticks.end(), [](const Tick& a, const Tick& b) { return a.at < b.at; });
+  return ticks;
+}
+
+void placeXValues(Layout& layout, const PixelMapping& mapping, const ScaleOp& scale,
+                  const AxesStyle& style) {
   const double low = std::min(scale.x1, scale.x2);
   const double high = std::max(scale.x1, scale.x2);
-  const TickValues ticks = tickValues(low, high, layout.width, roomFor(low, high, layout.font));
-  const double tick = layout.tickLength();
-  for (double value : ticks.values) {
-    const double column = mapping.column(value);
-    const std::string text = valueText(value, ticks.decimals);
-    const double textWidth = textWidthBound(text, layout.font);
-    const double top = atTop ? tick + 1 : layout.height - tick - 1 - layout.lineHeight();
-    layout.place(text, column - textWidth / 2, top, kValueColor);
-    if (atTop) {
+  const std::vector<Tick> ticks =
+      style.logarithmic ? decadeTicks(low, high, true)
+                        : linearTicks(low, high, layout.width, roomFor(low, high, layout.font));
+  const double tick = style.logarithmic ? 0 : layout.tickLength();
+  const double top = style.xValuesAtTop ? tick + 1 : layout.height - tick - 1 - layout.lineHeight();
+  for (const Tick& value : ticks) {
+    const double column = mapping.column(value.at);
+    const double textWidth = textWidthBound(value.text, layout.font);
+    // Under its tick, or beside it where a line of the picture would strike it there; where an
+    // axis runs along the edge, one row further in.
+    const double clear = layout.gap() + 1;
+    const double inward = (style.xValuesAtTop ? 1 : -1) * (layout.lineHeight() + clear);
+    bool placed = false;
+    for (double row : {top, top + inward}) {
+      for (double left : {column - textWidth / 2, column + clear, column - clear - textWidth}) {
+        placed = placed || layout.place(value.text, left, row, kValueColor);
+      }
+    }
+    if (style.logarithmic) continue;
+    if (style.xValuesAtTop) {
       layout.tick(column, 0, column, tick);
     } else {
       layout.tick(column, layout.height, column, layout.height - tick);
@@ -158,17 +256,58 @@ void placeXValues(Layout& layout, const PixelMapping& mapping, const ScaleOp& sc
   }
 }
 
-void placeYValues(Layout& layout, const PixelMapping& mapping, const ScaleOp& scale) {
+void placeYValues(Layout& layout, const PixelMapping& mapping, const ScaleOp& scale,
+                  const AxesStyle& style) {
   const double low = std::min(scale.y1, scale.y2);
   const double high = std::max(scale.y1, scale.y2);
-  const TickValues ticks = tickValues(low, high, layout.height, 2.0 * layout.lineHeight());
-  const double tick = layout.tickLength();
-  for (double value : ticks.values) {
-    const double row = mapping.row(value);
-    layout.place(valueText(value, ticks.decimals), tick + layout.gap(),
-                 row - layout.lineHeight() / 2, kValueColor);
-    layout.tick(0, row, tick, row);
+  const std::vector<Tick> ticks =
+      style.logarithmic ? decadeTicks(low, high, false)
+                        : linearTicks(low, high, layout.height, 2.0 * layout.lineHeight());
+  const double tick = style.logarithmic ? 0 : layout.tickLength();
+  const double line = layout.lineHeight();
+  for (const Tick& value : ticks) {
+    const double row = mapping.row(value.at);
+    // Beside its tick, or just above or below it where a line of the picture would strike it.
+    const double clear = layout.gap() + 1;
+    for (double top : {row - line / 2, row - clear - line, row + clear}) {
+      if (layout.place(value.text, tick + layout.gap(), top, kValueColor)) break;
+    }
+    if (!style.logarithmic) layout.tick(0, row, tick, row);
   }
+}
+
+// Two entries a row in a band along the top: a stroke of the curve's colour, then its text.
+void placeLegend(Layout& layout, const AxesStyle& style) {
+  if (style.legend.empty()) return;
+  const double gap = layout.gap();
+  const double start = style.legendIndent * layout.width;
+  const double column = (layout.width - start - gap) / 2;
+  const double stroke = 1.5 * layout.font;
+  const double line = layout.lineHeight();
+  for (std::size_t i = 0; i < style.legend.size(); ++i) {
+    const LegendEntry& entry = style.legend[i];
+    const double left = start + static_cast<double>(i % 2) * column;
+    const double top = gap + static_cast<double>(i / 2) * line;
+    const double textLeft = left + stroke + gap;
+    const double room = left + column - gap - textLeft;
+    if (room <= 0) continue;
+    const double textWidth = std::min(textWidthBound(entry.text, layout.font), room);
+    layout.overlay.texts.push_back(
+        {textLeft, top, textWidth, line, layout.font, entry.text, kValueColor, true});
+    layout.overlay.lines.push_back(
+        {left, top + line / 2, left + stroke, top + line / 2, entry.color, 2 * layout.penWidth()});
+    layout.blocked.push_back({left, top, left + stroke, top + line});
+  }
+}
+
+// The picture's lines in pixels, but for the grey grid that values may lie on.
+std::vector<PixelLine> linesToKeepClear(const PictureBox& picture, double width, double height) {
+  std::vector<PixelLine> lines;
+  for (const PixelShape& shape : pixelShapes(picture, {0, 0, width, height})) {
+    const auto* line = std::get_if<PixelLine>(&shape);
+    if (line != nullptr && !(line->color == kGrey)) lines.push_back(*line);
+  }
+  return lines;
 }
 
 bool isNarrow(char32_t c) {
@@ -187,16 +326,16 @@ AxesStyle axesStyleOf(Picture picture) {
   switch (picture) {
     case Picture::Picture_Airfoil:
       // The airfoil's name runs along the bottom.
-      return {"x/c", "y/c", true, {{0.0, 0.79, 1.0, 1.0}}};
+      return {"x/c", "y/c", true, {{0.0, 0.79, 1.0, 1.0}}, false, {}, 0.0};
     case Picture::Picture_Camber:
       // The legend runs along the top.
-      return {"x/c", "y/c", false, {{0.0, 0.0, 1.0, 0.11}}};
+      return {"x/c", "y/c", false, {{0.0, 0.0, 1.0, 0.11}}, false, {}, 0.0};
     case Picture::Picture_Load:
-      return {"x/c", "load", false, {}};
+      return {"x/c", "load", false, {}, false, {}, 0.0};
     case Picture::Picture_Cmx:
-      return {"α (deg)", "Cm about xM/c", false, {}};
+      return {"α (deg)", "Cm about xM/c", false, {}, false, {}, 0.0};
     case Picture::Picture_CL:
-      return {"α (deg)", "CL", false, {}};
+      return {"α (deg)", "CL", false, {}, false, {}, 0.0};
   }
   return {};
 }
@@ -231,7 +370,7 @@ std::optional<PixelBox> operatingPointBox(const PictureBox& picture, double widt
 
 Overlay axesAndValues(const PictureBox& picture, const AxesStyle& style, double width,
                       double height, double fontPixels) {
-  Layout layout{width, height, fontPixels, {}, Overlay{width, height, {}, {}}};
+  Layout layout{width, height, fontPixels, {}, {}, Overlay{width, height, {}, {}}};
   const Drawn drawn = drawnOf(picture);
   if (picture.operations().empty() || !drawn.scale) return layout.overlay;
   const auto mapping = PixelMapping::from(*drawn.scale, width, height);
@@ -241,9 +380,11 @@ Overlay axesAndValues(const PictureBox& picture, const AxesStyle& style, double 
         {part.left * width, part.top * height, part.right * width, part.bottom * height});
   }
   if (auto circle = operatingPointBox(picture, width, height)) layout.blocked.push_back(*circle);
+  layout.lines = linesToKeepClear(picture, width, height);
+  placeLegend(layout, style);
   placeTitles(layout, style);
-  placeXValues(layout, *mapping, *drawn.scale, style.xValuesAtTop);
-  placeYValues(layout, *mapping, *drawn.scale);
+  placeXValues(layout, *mapping, *drawn.scale, style);
+  placeYValues(layout, *mapping, *drawn.scale, style);
   return layout.overlay;
 }
 

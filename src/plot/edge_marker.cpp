@@ -25,10 +25,13 @@ Rgb circleColor(const PictureBox& picture) {
 Overlay operatingPointMarker(const PictureBox& picture, double width, double height, double scale) {
   Overlay overlay{width, height, {}, {}};
   const auto circle = operatingPointBox(picture, width, height);
-  if (!circle || circle->overlaps({0, 0, width, height})) return overlay;
+  if (!circle) return overlay;
   const double size = kDesignArrowPixels * std::max(scale, 0.5);
   const double x = (circle->left + circle->right) / 2;
   const double y = (circle->top + circle->bottom) / 2;
+  // A circle whose centre lies on an edge or beyond it shows at most half of itself: an arrow
+  // points to it.
+  if (x >= 1 && x <= width - 1 && y >= 1 && y <= height - 1) return overlay;
   // The tip sits on the edge nearest the circle, the arrow pointing out towards it.
   const double tipX = std::clamp(x, 1.0, width - 1.0);
   const double tipY = std::clamp(y, 1.0, height - 1.0);
@@ -48,6 +51,17 @@ Overlay operatingPointMarker(const PictureBox& picture, double width, double hei
   overlay.lines.push_back({baseX - halfX, baseY - halfY, tipX, tipY, color, pen});
   overlay.lines.push_back({baseX + halfX, baseY + halfY, baseX - halfX, baseY - halfY, color, pen});
   overlay.lines.push_back({tipX - ux * 2 * size, tipY - uy * 2 * size, baseX, baseY, color, pen});
+  // At a corner the head's wings reach past the edge along it: the whole arrow moves in.
+  double left = width, right = 0, top = height, bottom = 0;
+  for (const OverlayLine& line : overlay.lines) {
+    left = std::min({left, line.x1, line.x2}), right = std::max({right, line.x1, line.x2});
+    top = std::min({top, line.y1, line.y2}), bottom = std::max({bottom, line.y1, line.y2});
+  }
+  const double shiftX = std::max(0.0, 1.0 - left) - std::max(0.0, right - (width - 1.0));
+  const double shiftY = std::max(0.0, 1.0 - top) - std::max(0.0, bottom - (height - 1.0));
+  for (OverlayLine& line : overlay.lines) {
+    line.x1 += shiftX, line.x2 += shiftX, line.y1 += shiftY, line.y2 += shiftY;
+  }
   return overlay;
 }
 

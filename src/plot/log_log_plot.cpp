@@ -3,9 +3,6 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
-#include <string>
-
-#include "plot/stroke_text.h"
 
 namespace vantrel {
 namespace {
@@ -47,11 +44,12 @@ Bounds framed(Bounds data) {
   return {midX - 0.55 * width, midX + 0.55 * width, midY - 0.6 * height, midY + 0.6 * height};
 }
 
-// The whole picture: the axes' box and room beside it for the values of the axes.
+// The whole picture: the axes' box, room left of it and below it for the values that the axes
+// layer writes there, and a band above it for the legend.
 Bounds viewAround(const Bounds& frame) {
   const double width = frame.right - frame.left, height = frame.top - frame.bottom;
-  return {frame.left - 0.16 * width, frame.right + 0.03 * width, frame.bottom - 0.17 * height,
-          frame.top + 0.08 * height};
+  return {frame.left - 0.10 * width, frame.right + 0.03 * width, frame.bottom - 0.10 * height,
+          frame.top + 0.22 * height};
 }
 
 void drawSeries(PictureBox& picture, const std::vector<Point>& points, Rgb color, double dot) {
@@ -65,14 +63,6 @@ void drawSeries(PictureBox& picture, const std::vector<Point>& points, Rgb color
 void drawGuide(PictureBox& picture, Point start, double slope, const Bounds& frame) {
   const double endX = std::min(frame.right, start.x + (frame.bottom - start.y) / slope);
   picture.Line(start.x, start.y, endX, start.y + slope * (endX - start.x), kGuideColor);
-}
-
-// 10 with the exponent raised and smaller beside it.
-void drawPowerOfTen(PictureBox& picture, int decade, double x, double y, const StrokeFont& font) {
-  drawStrokeText(picture, "10", x, y, font, kBlack);
-  const StrokeFont small{0.7 * font.width, 0.7 * font.height};
-  drawStrokeText(picture, std::to_string(decade), x + strokeTextWidth("10", font),
-                 y + 0.6 * font.height, small, kBlack);
 }
 
 void drawAxes(PictureBox& picture, const Bounds& frame) {
@@ -96,33 +86,6 @@ void drawAxes(PictureBox& picture, const Bounds& frame) {
   }
 }
 
-// A power of ten as a value on the N axis: 10, 100, 1000; beyond that as 10 with an exponent.
-void drawDecadeBelow(PictureBox& picture, int decade, double x, double y, const StrokeFont& font) {
-  if (decade >= 0 && decade <= 5) {
-    const std::string text = "1" + std::string(static_cast<std::size_t>(decade), '0');
-    drawStrokeText(picture, text, x - strokeTextWidth(text, font) / 2, y, font, kBlack);
-    return;
-  }
-  drawPowerOfTen(picture, decade, x - strokeTextWidth("10", font) / 2, y, font);
-}
-
-void drawAxisValues(PictureBox& picture, const Bounds& frame, const Bounds& view) {
-  const StrokeFont font{0.016 * (view.right - view.left), 0.032 * (view.top - view.bottom)};
-  const double belowAxis = frame.bottom - 1.6 * font.height;
-  for (int decade = static_cast<int>(std::ceil(frame.left)); decade <= frame.right; ++decade) {
-    drawDecadeBelow(picture, decade, decade, belowAxis, font);
-  }
-  for (int decade = static_cast<int>(std::ceil(frame.bottom)); decade <= frame.top; ++decade) {
-    const double width = strokeTextWidth("10" + std::to_string(decade), font);
-    drawPowerOfTen(picture, decade, frame.left - width - 0.6 * font.width, decade - font.height / 2,
-                   font);
-  }
-  drawStrokeText(picture, "N", (frame.left + frame.right) / 2, belowAxis - 1.4 * font.height, font,
-                 kBlack);
-  drawStrokeText(picture, "|e|", frame.left + font.width, frame.top + 0.4 * font.height, font,
-                 kBlack);
-}
-
 }  // namespace
 
 PictureBox logLogPlot(const std::vector<LogLogSeries>& series) {
@@ -138,7 +101,6 @@ PictureBox logLogPlot(const std::vector<LogLogSeries>& series) {
   const Bounds view = viewAround(frame);
   picture.Scale(view.left, view.top, view.right, view.bottom);
   drawAxes(picture, frame);
-  drawAxisValues(picture, frame, view);
   // Both guides start at the leftmost N, between the highest point and the top of the plot.
   const Point start{data.left, data.top + 0.5 * (frame.top - data.top)};
   drawGuide(picture, start, -1.0, frame);

@@ -22,6 +22,7 @@ struct OverlayText {
   double fontPixels;
   std::string text;  // UTF-8
   Rgb color;
+  bool leftAligned = false;  // at the box's left, as a legend's lines stand; else centred
 
   double right() const { return left + width; }
   double bottom() const { return top + height; }

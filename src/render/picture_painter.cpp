@@ -62,7 +62,7 @@ void paintText(const OverlayText& text, QPainter& painter, const QPointF& offset
   painter.setFont(font);
   painter.setPen(toQColor(text.color));
   painter.drawText(QRectF(offset.x() + text.left, offset.y() + text.top, text.width, text.height),
-                   Qt::AlignCenter, content);
+                   text.leftAligned ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignCenter, content);
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QEvent>
 #include <QFile>
 #include <QFileDialog>
 #include <QHBoxLayout>
@@ -49,29 +50,12 @@ std::optional<int> wholeNumber(const QLineEdit* edit) {
   return ok ? std::optional<int>(value) : std::nullopt;
 }
 
-QString colorName(Rgb color) {
-  return QStringLiteral("#%1%2%3")
-      .arg(color.r, 2, 16, QChar('0'))
-      .arg(color.g, 2, 16, QChar('0'))
-      .arg(color.b, 2, 16, QChar('0'));
-}
-
-// Which colour is which quantity, and what the grey guides are.
-QString legendText() {
-  const char* what[kStudyQuantities] = {"\u03B1_L0, numerical integration",
-                                        "CmAC, numerical integration", "cl, lumped vortex",
-                                        "cm about c/4, lumped vortex"};
-  QString text;
-  for (int q = 0; q < kStudyQuantities; ++q) {
-    text += QStringLiteral("<span style='color:%1'>\u25CF %2</span>&nbsp;&nbsp; ")
-                .arg(colorName(kStudyColors[q]), QString::fromUtf8(what[q]));
-  }
-  return text + QStringLiteral(
-                    "<span style='color:%1'>\u2014 slopes of first and second "
-                    "order</span>; |difference from the reference| against N, "
-                    "both scales logarithmic, ticks at 1, 2, ..., 9 times each power "
-                    "of ten")
-                    .arg(colorName(kGuideColor));
+// The colours are the picture's own legend; this says what is plotted against what.
+QString explanation() {
+  return QStringLiteral(
+      "|difference from the reference| against N, both scales logarithmic, ticks at 1, 2, ..., 9 "
+      "times each power of ten; the grey guides fall as N⁻¹ and N⁻² "
+      "(first and second order).");
 }
 
 QString number(double value) {
@@ -102,7 +86,9 @@ ConvergenceWindow::ConvergenceWindow(QWidget* parent) : QDialog(parent) {
   plot_ = new PictureWidget(QSize(600, 400), this);
   plot_->setObjectName(QStringLiteral("Picture_Convergence"));
   plot_->setMinimumSize(450, 300);
-  legend_ = new QLabel(legendText(), this);
+  plot_->setAxesStyle(ConvergenceAxesStyle());
+  plot_->setAxesShown(true);
+  legend_ = new QLabel(explanation(), this);
   legend_->setWordWrap(true);
 
   auto* sources = new QHBoxLayout;
@@ -138,6 +124,7 @@ ConvergenceWindow::ConvergenceWindow(QWidget* parent) : QDialog(parent) {
   connect(Text_StudyNaca, &QLineEdit::textChanged, this, &ConvergenceWindow::showWhatIsStudied);
   caption_->setWordWrap(true);
   caption_->setObjectName(QStringLiteral("Lbl_StudyCaption"));
+  caption_->installEventFilter(this);
   Cmnd_SaveTable->setEnabled(false);
   Cmnd_SavePlot->setEnabled(false);
 }
@@ -164,22 +151,46 @@ void ConvergenceWindow::prepare(const AirfoilData& airfoil, const QString& label
 void ConvergenceWindow::showWhatIsStudied() {
   QString text;
   if (Opt_StudyNaca->isChecked()) {
-    text = QStringLiteral("NACA %1: its own mean line, generated afresh at each N; reference for "
-                          "\u03B1_L0 and CmAC: thin airfoil theory in closed form")
+    text = QStringLiteral(
+               "NACA %1: its own mean line, generated afresh at each N; reference for "
+               "\u03B1_L0 and CmAC: thin airfoil theory in closed form")
                .arg(Text_StudyNaca->text().trimmed());
   } else {
-    text = QStringLiteral("%1: the main window's mean line, the point-by-point mean of its "
-                          "stations, straight between them; reference: the finest run")
+    text = QStringLiteral(
+               "%1: the main window's mean line, the point-by-point mean of its "
+               "stations, straight between them; reference: the finest run")
                .arg(label_);
   }
-  text += QStringLiteral(". Numerical integration and the lumped vortex method on N panels, "
-                         "N + 1 stations at cosine spacing.");
+  text += QStringLiteral(
+      ". Numerical integration and the lumped vortex method on N panels, "
+      "N + 1 stations at cosine spacing.");
   if (study_) {
     text += QStringLiteral("\nTable: %1: %2.")
                 .arg(QString::fromStdString(bytesToUtf8(study_->airfoilName)),
                      QString::fromStdString(study_->meanLine));
   }
   caption_->setText(text);
+  keepCaptionWhole();
+}
+
+// A wrapped label gets the height its first layout gave it, whatever its text; the caption is
+// held at the height its lines need at its present width, so the table and plot take the rest.
+void ConvergenceWindow::keepCaptionWhole() {
+  // Measured from the text, not by the label, whose measure never falls below its present height.
+  const QMargins margins = caption_->contentsMargins();
+  const int width = caption_->width() - margins.left() - margins.right() - 2 * caption_->margin();
+  if (width <= 0) return;
+  const int needed =
+      caption_->fontMetrics()
+          .boundingRect(QRect(0, 0, width, 100000), Qt::TextWordWrap, caption_->text())
+          .height() +
+      margins.top() + margins.bottom() + 2 * caption_->margin();
+  if (needed != caption_->minimumHeight()) caption_->setFixedHeight(needed);
+}
+
+bool ConvergenceWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == caption_ && event->type() == QEvent::Resize) keepCaptionWhole();
+  return QDialog::eventFilter(watched, event);
 }
 
 std::optional<ConvergenceSettings> ConvergenceWindow::settingsFromFields() {
@@ -283,10 +294,11 @@ void ConvergenceWindow::saveTableChosen() {
 }
 
 void ConvergenceWindow::savePlotChosen() {
-  const QString error =
-      savePictureWithDialogs(this, plot_->box(), QStringLiteral("convergence"), QSize(1800, 1200),
-                             // The plot carries its own axes and values in its display list.
-                             [](const QSize&, bool) { return PictureLayers{}; });
+  // Values, titles and the legend are what makes the plot readable: a saved picture always
+  // carries them.
+  const QString error = savePictureWithDialogs(
+      this, plot_->box(), QStringLiteral("convergence"), QSize(1800, 1200),
+      [this](const QSize& size, bool) { return plot_->layersFor(size, true); });
   if (!error.isEmpty()) emit messageRequested(error);
 }
 

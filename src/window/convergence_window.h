@@ -37,6 +37,7 @@ class ConvergenceWindow : public QDialog {
   const std::optional<ConvergenceStudy>& study() const { return study_; }
   const QTableWidget* table() const { return table_; }
   const QLabel* caption() const { return caption_; }
+  const QLabel* legend() const { return legend_; }
   PictureWidget* plot() const { return plot_; }
 
   QLineEdit* Text_From;
@@ -59,6 +60,8 @@ class ConvergenceWindow : public QDialog {
   void savePlotChosen();
 
   void showWhatIsStudied();
+  void keepCaptionWhole();
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
   std::optional<AirfoilData> airfoil_;
   QString label_;

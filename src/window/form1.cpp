@@ -6,6 +6,7 @@
 #include <QEvent>
 #include <QFile>
 #include <QGroupBox>
+#include <QHelpEvent>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
@@ -19,13 +20,13 @@
 #include <QSignalBlocker>
 #include <QStatusBar>
 #include <QToolButton>
+#include <QToolTip>
 #include <algorithm>
 #include <filesystem>
 
-#include "state/initial_state.h"
-#include "text/number_text.h"
 #include "plot/axes_layer.h"
 #include "state/initial_state.h"
+#include "text/number_text.h"
 #include "window/about.h"
 #include "window/busy_work.h"
 #include "window/file_panel.h"
@@ -61,6 +62,9 @@ Form1::Form1(QWidget* parent)
   status_ = new QLabel(this);
   status_->setObjectName(QStringLiteral("StatusLine"));
   statusBar()->addWidget(status_, 1);
+  // The fitted text must not widen the label, or the bar could never shorten it.
+  status_->setMinimumWidth(1);
+  status_->installEventFilter(this);
   presenter_ = [this](const QString& message) { showProgramMessage(this, message); };
   scaleMenusAndStatus();
   // The surface, between the menu bar and the status line, opens at the designed size.
@@ -134,6 +138,11 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
   if (watched == centralWidget() && event->type() == QEvent::Resize) {
     placement_.apply(centralWidget()->size());
     scaleMenusAndStatus();
+  }
+  if (watched == status_ && event->type() == QEvent::Resize) fitStatus();
+  if (watched == status_ && event->type() == QEvent::ToolTip) {
+    showStatusTooltip(static_cast<QHelpEvent*>(event)->globalPos());
+    return true;
   }
   return QMainWindow::eventFilter(watched, event);
 }
@@ -304,11 +313,73 @@ void Form1::afterAction() {
   showStatus();
 }
 
-// A line longer than the window is cut at its end; the whole of it shows as a tooltip.
+namespace {
+
+constexpr const char* kStatusSeparator = "  |  ";
+
+// The line as the status bar has room for it: whole when it fits; else the values in use first,
+// then the method, then the airfoil (which the airfoil plot names too), cut at the end.
+QString fittedStatus(const QString& line, const QFontMetrics& metrics, int width) {
+  if (metrics.horizontalAdvance(line) <= width) return line;
+  QStringList parts = line.split(QString::fromLatin1(kStatusSeparator));
+  if (parts.size() == 3) parts = QStringList{parts[1], parts[0], parts[2]};
+  return metrics.elidedText(parts.join(QString::fromLatin1(kStatusSeparator)), Qt::ElideRight,
+                            width);
+}
+
+// The whole line for the tooltip, a part (and each clause of the method) to a row, and a row
+// wrapped between words where it runs wider than `width`.
+QString statusTooltip(const QString& line, const QFontMetrics& metrics, int width) {
+  QStringList rows;
+  const auto addWrapped = [&](const QString& clause) {
+    QString row;
+    for (const QString& word : clause.split(QLatin1Char(' '))) {
+      const QString longer = row.isEmpty() ? word : row + QLatin1Char(' ') + word;
+      if (!row.isEmpty() && metrics.horizontalAdvance(longer) > width) {
+        rows << row;
+        row = word;
+      } else {
+        row = longer;
+      }
+    }
+    rows << row;
+  };
+  for (const QString& part : line.split(QString::fromLatin1(kStatusSeparator))) {
+    const QStringList clauses = part.split(QStringLiteral("; "));
+    for (int i = 0; i < clauses.size(); ++i) {
+      addWrapped(i + 1 < clauses.size() ? clauses[i] + QLatin1Char(';') : clauses[i]);
+    }
+  }
+  return rows.join(QLatin1Char('\n'));
+}
+
+}  // namespace
+
+// The status bar holds one line at every size; the whole line shows as a tooltip.
 void Form1::showStatus() {
-  const QString line = QString::fromStdString(handlers_->statusLine());
-  status_->setText(line);
-  status_->setToolTip(line);
+  statusText_ = QString::fromStdString(handlers_->statusLine());
+  fitStatus();
+}
+
+void Form1::fitStatus() {
+  status_->setText(
+      fittedStatus(statusText_, QFontMetrics(status_->font()), status_->contentsRect().width()));
+  constexpr int kTipRoom = 24;  // the tooltip's frame and margins, and a little air
+  status_->setToolTip(
+      statusTooltip(statusText_, QFontMetrics(QToolTip::font()), width() - 2 * kTipRoom));
+}
+
+// Above the status bar and inside the window, wherever the pointer rests on it.
+void Form1::showStatusTooltip(const QPoint& globalPointer) {
+  const QString tip = status_->toolTip();
+  if (tip.isEmpty()) return;
+  constexpr int kTipFrame = 10;  // the tooltip's frame and margins, generously
+  const QSize size = QFontMetrics(QToolTip::font()).size(0, tip) + QSize(kTipFrame, kTipFrame);
+  const QRect window(mapToGlobal(QPoint(0, 0)), this->size());
+  const int left = std::clamp(globalPointer.x(), window.left(), window.right() - size.width());
+  const int top = status_->mapToGlobal(QPoint(0, 0)).y() - size.height() - 2;
+  // Qt places a tooltip below and right of the point it is given, by (2, 16).
+  QToolTip::showText(QPoint(left, top) - QPoint(2, 16), tip, status_);
 }
 
 void Form1::refreshPictures() {

@@ -75,6 +75,8 @@ class Form1 : public QMainWindow, public Controls {
   PictureWidget* pictureWidget(Picture picture) const;
   About* aboutWindow() const { return about_.get(); }
   QLabel* statusLabel() const { return status_; }
+  // The whole status line, of which the label shows what fits.
+  const QString& statusText() const { return statusText_; }
   bool axesShown() const;
 
   // How long an action runs before its progress dialog and busy cursor appear.
@@ -101,6 +103,8 @@ class Form1 : public QMainWindow, public Controls {
   void runAction(Action action);
   void afterAction();
   void showStatus();
+  void fitStatus();
+  void showStatusTooltip(const QPoint& globalPointer);
   void refreshPictures();
   void scaleMenusAndStatus();
   void releaseHeldScrollBars();
@@ -120,6 +124,7 @@ class Form1 : public QMainWindow, public Controls {
   PanelWindow* panelWindow_ = nullptr;
   MessagePresenter presenter_;
   QLabel* status_ = nullptr;
+  QString statusText_;            // the whole line, which the label shows as far as it fits
   BusyWork* busyWork_ = nullptr;  // the action under way, if any
   int progressDelayMs_ = 300;
 };

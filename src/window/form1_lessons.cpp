@@ -1,20 +1,17 @@
 // The main window's lesson commands: a plain flap, the methods side by side, the convergence study.
 #include <filesystem>
 
-#include "lessons/compare_methods.h"
-#include "panel/panel_lesson.h"
-#include "state/messages.h"
-#include "text/number_text.h"
-#include "text/windows1254_text.h"
 #include "input/plain_flap.h"
 #include "lessons/compare_methods.h"
+#include "panel/panel_lesson.h"
+#include "plot/flap_picture.h"
 #include "state/messages.h"
 #include "text/number_text.h"
 #include "text/windows1254_text.h"
 #include "window/compare_window.h"
 #include "window/convergence_window.h"
-#include "window/panel_window.h"
 #include "window/form1.h"
+#include "window/panel_window.h"
 #include "window/plain_flap_panel.h"
 
 namespace vantrel {
@@ -37,6 +34,7 @@ void Form1::Mn_PlainFlap_Click() {
   if (!flapPanel_) {
     flapPanel_ = new PlainFlapPanel(this);
     connect(flapPanel_, &PlainFlapPanel::applyRequested, this, &Form1::Cmnd_FlapApply_Click);
+    connect(flapPanel_, &PlainFlapPanel::messageRequested, this, &Form1::presentMessage);
   }
   flapPanel_->show();
   flapPanel_->raise();
@@ -49,8 +47,10 @@ void Form1::Cmnd_FlapApply_Click() {
   const std::string hinge = flapPanel_->hingeText().toStdString();
   const std::string deflection = flapPanel_->deflectionText().toStdString();
   if (handlers_->Cmnd_FlapApply_Click(hinge, deflection)) {
-    const auto flap = flapFromText(hinge, deflection);
-    flapPanel_->showFlapApplied(std::get<PlainFlap>(flap).DEG != 0.0);
+    const PlainFlap flap = std::get<PlainFlap>(flapFromText(hinge, deflection));
+    const AirfoilData& asRead = handlers_->undeflectedAirfoil();
+    flapPanel_->showFlapApplied(
+        flap.DEG != 0.0, FlapMeanLinePicture(asRead.xC, asRead.yC, ortak_.xC, ortak_.yC, flap.XH));
   }
   afterAction();
 }

@@ -9,6 +9,7 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -27,6 +28,20 @@ namespace {
 constexpr double kControlPointSize = 8.25;
 
 const QColor kPictureBackColor(255, 255, 192);
+
+// A horizontal bar's arrows are as long as the bar is high, so they grow with the window as the
+// bar does instead of keeping the style's fixed size.
+class ScalingArrowsStyle : public QProxyStyle {
+ public:
+  int pixelMetric(PixelMetric metric, const QStyleOption* option,
+                  const QWidget* widget) const override {
+    if (metric == PM_ScrollBarExtent && widget != nullptr) {
+      const auto* bar = qobject_cast<const QScrollBar*>(widget);
+      if (bar != nullptr && bar->orientation() == Qt::Horizontal) return bar->height();
+    }
+    return QProxyStyle::pixelMetric(metric, option, widget);
+  }
+};
 
 class Builder {
  public:
@@ -68,6 +83,9 @@ class Builder {
     bar->setFocusPolicy(Qt::StrongFocus);  // arrow keys move it, as the original's did
     // Qt inverts a scroll bar's keys for scrolling content; here the right arrow must add.
     bar->setInvertedControls(false);
+    auto* style = new ScalingArrowsStyle;
+    style->setParent(bar);
+    bar->setStyle(style);
     return bar;
   }
 

@@ -33,7 +33,11 @@ void PictureWidget::setAxesShown(bool shown) {
 
 PictureLayers PictureWidget::layersFor(const QSize& size, bool withAxes) const {
   PictureLayers layers;
-  layers.scale = designSize_.width() > 0 ? double(size.width()) / designSize_.width() : 1.0;
+  // Text grows with the narrower way the area grows, so a wide, low area still has room for it.
+  layers.scale = designSize_.width() > 0 && designSize_.height() > 0
+                     ? std::min(double(size.width()) / designSize_.width(),
+                                double(size.height()) / designSize_.height())
+                     : 1.0;
   // Lines thicken with the picture, never thinner than a device pixel.
   layers.penWidth = std::max(1.0, layers.scale);
   if (withAxes) layers.axes = axesStyle_;

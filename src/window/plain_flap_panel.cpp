@@ -7,6 +7,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "window/picture_widget.h"
+
 namespace vantrel {
 
 PlainFlapPanel::PlainFlapPanel(QWidget* parent) : QDialog(parent) {
@@ -28,6 +30,21 @@ PlainFlapPanel::PlainFlapPanel(QWidget* parent) : QDialog(parent) {
   Lbl_FlapNote->setWordWrap(true);
   Lbl_FlapNote->setVisible(false);
 
+  Lbl_FlapPicture = new QLabel(
+      QStringLiteral("The mean line, whole: as read (grey) and with the flap (blue), the hinge "
+                     "in grey. The camber picture of the main window keeps its scale and cuts the "
+                     "line where it dips below the chord."),
+      this);
+  Lbl_FlapPicture->setObjectName(QStringLiteral("Lbl_FlapPicture"));
+  Lbl_FlapPicture->setWordWrap(true);
+  Lbl_FlapPicture->setVisible(false);
+  Picture_Flap = new PictureWidget(QSize(400, 130), this);
+  Picture_Flap->setObjectName(QStringLiteral("Picture_Flap"));
+  Picture_Flap->setMinimumSize(400, 130);
+  Picture_Flap->setAxesStyle(AxesStyle{"x/c", "y/c", false, {}, false, {}, 0.0});
+  Picture_Flap->setAxesShown(true);
+  Picture_Flap->setVisible(false);
+
   auto* fields = new QFormLayout;
   fields->addRow(QStringLiteral("Hinge x/c"), Text_Hinge);
   fields->addRow(QStringLiteral("Deflection (degrees, trailing edge down)"), Text_Deflection);
@@ -36,9 +53,12 @@ PlainFlapPanel::PlainFlapPanel(QWidget* parent) : QDialog(parent) {
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(fields);
   layout->addWidget(Lbl_FlapNote);
+  layout->addWidget(Lbl_FlapPicture);
+  layout->addWidget(Picture_Flap, 1);
   layout->addWidget(buttons);
 
   connect(Cmnd_FlapApply, &QPushButton::clicked, this, &PlainFlapPanel::applyRequested);
+  connect(Picture_Flap, &PictureWidget::messageRequested, this, &PlainFlapPanel::messageRequested);
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::close);
 }
 
@@ -50,8 +70,12 @@ QString PlainFlapPanel::deflectionText() const {
   return Text_Deflection->text();
 }
 
-void PlainFlapPanel::showFlapApplied(bool deflected) {
+void PlainFlapPanel::showFlapApplied(bool deflected, const PictureBox& meanLines) {
   Lbl_FlapNote->setVisible(deflected);
+  Lbl_FlapPicture->setVisible(deflected);
+  Picture_Flap->setVisible(deflected);
+  Picture_Flap->box() = meanLines;
+  Picture_Flap->update();
   adjustSize();
 }
 

@@ -10,6 +10,7 @@
 #include "fixtures/test_airfoil.h"
 #include "state/headless_controls.h"
 #include "support/test_files.h"
+#include "surface/pixel_shapes.h"
 
 namespace vantrel {
 namespace {
@@ -96,8 +97,43 @@ TEST_F(AxesLayerTest, TextsStayApartInsideAndOffTheOperatingPointAtEverySize) {
   }
 }
 
+// No line of a plot but its grey grid strikes a value or a title, on screen (the designed size)
+// or in a saved picture (four times it), also with the operating point beyond the plot.
+TEST_F(AxesLayerTest, NoLineOfThePlotStrikesAText) {
+  for (const char* alfa : {"3", "12", "-8"}) {
+    form_.setText(TextBox::Text_Alfa, alfa);
+    handlers_.Text_Alfa_Enter();
+    for (const AreaSize& size : kDesignSizes) {
+      for (double scale : {1.0, 4.0}) {
+        SCOPED_TRACE(std::string(nameOf(size.area)) + " at " + std::to_string(scale) + ", alfa " +
+                     alfa);
+        const PictureBox& picture = form_.picture(size.area);
+        const double width = size.width * scale, height = size.height * scale;
+        const Overlay overlay =
+            axesAndValues(picture, axesStyleOf(size.area), width, height, axesFontPixels(scale));
+        EXPECT_GE(overlay.texts.size(), 4u);
+        for (const PixelShape& shape : pixelShapes(picture, {0, 0, width, height})) {
+          const auto* line = std::get_if<PixelLine>(&shape);
+          if (line == nullptr || line->color == kGrey) continue;
+          for (const OverlayText& text : overlay.texts) {
+            // Sampled along the line, a pixel at a time.
+            const double length = std::hypot(line->x2 - line->x1, line->y2 - line->y1);
+            const int steps = std::max(1, static_cast<int>(length));
+            for (int i = 0; i <= steps; ++i) {
+              const double x = line->x1 + (line->x2 - line->x1) * i / steps;
+              const double y = line->y1 + (line->y2 - line->y1) * i / steps;
+              ASSERT_FALSE(x > text.left && x < text.right() && y > text.top && y < text.bottom())
+                  << text.text << " struck at " << x << ", " << y;
+            }
+          }
+        }
+      }
+    }
+  }
+}
+
 // A value stands where the picture's own scale puts that value: under its tick on x, beside it
-// on y.
+// on y; where a line of the plot would strike it there, just beside the tick instead.
 TEST_F(AxesLayerTest, ValuesStandWhereTheScalePutsThem) {
   const PictureBox& picture = form_.picture(Picture::Picture_CL);
   const ScaleOp scale = *picture.currentScale();
@@ -110,8 +146,10 @@ TEST_F(AxesLayerTest, ValuesStandWhereTheScalePutsThem) {
     const double value = std::stod(text.text);
     const double centreX = (text.left + text.right()) / 2;
     const double centreY = (text.top + text.bottom()) / 2;
-    const bool underItsTick = std::abs(centreX - mapping->column(value)) < 1e-9;
-    const bool besideItsTick = std::abs(centreY - mapping->row(value)) < 1e-9;
+    const double beside = text.width / 2 + 0.3 * text.fontPixels + 1.5;
+    const double aboveOrBelow = text.height / 2 + 0.3 * text.fontPixels + 1.5;
+    const bool underItsTick = std::abs(centreX - mapping->column(value)) < beside;
+    const bool besideItsTick = std::abs(centreY - mapping->row(value)) < aboveOrBelow;
     EXPECT_TRUE(underItsTick || besideItsTick) << text.text;
     ++checked;
   }

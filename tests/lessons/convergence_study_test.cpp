@@ -11,9 +11,9 @@
 
 #include "fixtures/test_airfoil.h"
 #include "input/naca.h"
+#include "input/naca_thin_airfoil.h"
 #include "input/nca_parser.h"
 #include "input/plain_flap.h"
-#include "input/naca_thin_airfoil.h"
 #include "lessons/convergence_table.h"
 #include "support/test_files.h"
 
@@ -182,6 +182,38 @@ TEST(ConvergenceStudy, TableAndPlotShowEveryRun) {
       std::count_if(plot.operations().begin(), plot.operations().end(),
                     [](const PlotOp& op) { return std::holds_alternative<CircleOp>(op); });
   EXPECT_EQ(circles, 10);
+}
+
+// The plot's values are text from the axes layer: powers of ten on |e|, panel counts on N, the
+// two titles and the whole legend, each in its own place, at the window's size and a saved one's.
+TEST(ConvergencePlot, ValuesTitlesAndLegendAreTextThatStaysApart) {
+  const ConvergenceStudy study = studied({"2412", 4, 10, 2560});
+  const PictureBox plot = ConvergencePlot(study);
+  const AxesStyle style = ConvergenceAxesStyle();
+  for (double scale : {1.0, 3.0}) {
+    SCOPED_TRACE(scale);
+    const double width = 600 * scale, height = 400 * scale;
+    const Overlay overlay = axesAndValues(plot, style, width, height, axesFontPixels(scale));
+    std::vector<std::string> texts;
+    for (const OverlayText& text : overlay.texts) texts.push_back(text.text);
+    for (const std::string expected : {"N", "|e|", "10", "100", "1000", "10⁻²", "10⁻⁴"}) {
+      EXPECT_NE(std::find(texts.begin(), texts.end(), expected), texts.end()) << expected;
+    }
+    for (const LegendEntry& entry : style.legend) {
+      EXPECT_NE(std::find(texts.begin(), texts.end(), entry.text), texts.end()) << entry.text;
+    }
+    for (std::size_t i = 0; i < overlay.texts.size(); ++i) {
+      const OverlayText& a = overlay.texts[i];
+      EXPECT_TRUE(a.left >= 0 && a.top >= 0 && a.right() <= width && a.bottom() <= height)
+          << a.text;
+      for (std::size_t j = i + 1; j < overlay.texts.size(); ++j) {
+        const OverlayText& b = overlay.texts[j];
+        EXPECT_FALSE(PixelBox({a.left, a.top, a.right(), a.bottom()})
+                         .overlaps({b.left, b.top, b.right(), b.bottom()}))
+            << a.text << " and " << b.text;
+      }
+    }
+  }
 }
 
 }  // namespace

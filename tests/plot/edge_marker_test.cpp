@@ -34,5 +34,29 @@ TEST(EdgeMarker, PointsFromTheNearestEdgeTowardsACircleOutsideTheScale) {
   EXPECT_GE(above.lines[0].width, 2);
 }
 
+// The lift plot of NACA 2412 (a zero-lift angle near -2 degrees) with the operating point at 12
+// degrees lies beyond its top right corner; just beyond an edge, part of the circle shows.
+TEST(EdgeMarker, AWholeArrowForEveryCentreBeyondAnEdge) {
+  const struct {
+    float x, y;
+  } centres[] = {{12.0f, 1.53f},  {12.1f, 0.5f}, {5.0f, 1.46f}, {-6.1f, -0.2f},
+                 {-20.0f, -3.0f}, {30.0f, 1.4f}, {11.9f, -0.9f}};
+  for (double scale : {1.0, 2.0, 4.0}) {
+    for (const auto& centre : centres) {
+      SCOPED_TRACE(testing::Message() << centre.x << ", " << centre.y << " at " << scale);
+      PictureBox picture;
+      picture.Scale(-6, 1.45, 12, -0.45);
+      picture.Circle(centre.x, centre.y, 0.3f, kBlue);
+      const double width = 209 * scale, height = 153 * scale;
+      const Overlay marker = operatingPointMarker(picture, width, height, scale);
+      ASSERT_EQ(marker.lines.size(), 4u);
+      for (const OverlayLine& line : marker.lines) {
+        for (double x : {line.x1, line.x2}) EXPECT_TRUE(x >= 1 && x <= width - 1) << x;
+        for (double y : {line.y1, line.y2}) EXPECT_TRUE(y >= 1 && y <= height - 1) << y;
+      }
+    }
+  }
+}
+
 }  // namespace
 }  // namespace vantrel

@@ -1,6 +1,8 @@
 // What a class sees: only the current airfoil's results, the status line, axes and values that
 // never overlap, the operating point kept in view, and a window that grows for a projector.
+#include <QApplication>
 #include <QGroupBox>
+#include <QHelpEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -8,8 +10,11 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QStatusBar>
+#include <QStyle>
+#include <QStyleOptionSlider>
 #include <QTest>
 
+#include "plot/axes_layer.h"
 #include "plot/edge_marker.h"
 #include "window/form1.h"
 #include "window/picture_widget.h"
@@ -49,7 +54,7 @@ class ClassViewTest : public QObject {
     QVERIFY(!w.Lbl_LSQ->isVisible());
     QVERIFY(!w.Lbl_Degree->isVisible());
     QVERIFY(form.ortak().A.empty());
-    QCOMPARE(form.statusLabel()->text(),
+    QCOMPARE(form.statusText(),
              QString("No results yet  |  NACA 0012 (naca0012.nca), 41 stations"));
     w.HScroll_Alfa->setValue(130);
     QCOMPARE(w.Text_Alfa->text(), QString("3"));
@@ -69,7 +74,7 @@ class ClassViewTest : public QObject {
   void statusLineNamesTheMethod() {
     read("naca2412.nca");
     calculate("4");
-    QCOMPARE(window_->form.statusLabel()->text(),
+    QCOMPARE(window_->form.statusText(),
              QString::fromUtf8("Least squares, degree 4, with end conditions  |  α = 0°, xM/c = 0  "
                                "|  NACA 2412 (naca2412.nca), 41 stations"));
   }
@@ -142,6 +147,119 @@ class ClassViewTest : public QObject {
       }
     }
     QVERIFY(blueNearTip);
+  }
+
+  // Typed beyond the plots' scales: both plots point to the operating point with a whole arrow.
+  void typedAlfaBeyondThePlotsGivesWholeArrows_data() {
+    QTest::addColumn<QString>("alfa");
+    QTest::newRow("12") << "12";
+    QTest::newRow("11") << "11";
+    QTest::newRow("-9") << "-9";
+    QTest::newRow("40") << "40";
+  }
+  void typedAlfaBeyondThePlotsGivesWholeArrows() {
+    QFETCH(QString, alfa);
+    Form1& form = window_->form;
+    read("naca2412.nca");
+    form.menu().Mn_Numerical->trigger();
+    form.widgets().Text_Alfa->setText(alfa);
+    QTest::keyClick(form.widgets().Text_Alfa, Qt::Key_Return);
+    for (Picture area : {Picture::Picture_CL, Picture::Picture_Cmx}) {
+      PictureWidget* plot = form.pictureWidget(area);
+      const auto circle = operatingPointBox(plot->box(), plot->width(), plot->height());
+      QVERIFY(circle);
+      const double x = (circle->left + circle->right) / 2, y = (circle->top + circle->bottom) / 2;
+      const bool centreOutside =
+          x < 1 || x > plot->width() - 1 || y < 1 || y > plot->height() - 1;
+      const Overlay marker = operatingPointMarker(plot->box(), plot->width(), plot->height(), 1);
+      QCOMPARE(marker.lines.size(), centreOutside ? std::size_t(4) : std::size_t(0));
+      for (const OverlayLine& line : marker.lines) {
+        for (double px : {line.x1, line.x2}) QVERIFY(px >= 1 && px <= plot->width() - 1);
+        for (double py : {line.y1, line.y2}) QVERIFY(py >= 1 && py <= plot->height() - 1);
+      }
+    }
+  }
+
+  // At the default size the status line keeps the values in use in view after every method, and
+  // its tooltip, the whole line, stays inside the window.
+  void statusLineFitsAtTheDefaultSize_data() {
+    QTest::addColumn<QString>("method");
+    QTest::newRow("least squares") << "least squares";
+    QTest::newRow("numerical") << "numerical";
+    QTest::newRow("lumped vortex") << "lumped vortex";
+    QTest::newRow("lumped vortex, then a scroll") << "lumped vortex, then a scroll";
+  }
+  void statusLineFitsAtTheDefaultSize() {
+    QFETCH(QString, method);
+    Form1& form = window_->form;
+    QCOMPARE(form.centralWidget()->size(), QSize(636, 464));
+    read("naca2412.nca");
+    form.widgets().Text_Alfa->setText("4");
+    form.widgets().Text_xM->setText("0.5");
+    QTest::keyClick(form.widgets().Text_xM, Qt::Key_Return);
+    if (method == "least squares") {
+      calculate("4");
+    } else {
+      form.menu().Mn_Numerical->trigger();
+    }
+    if (method.startsWith("lumped vortex")) form.menu().Mn_LumpVM->trigger();
+    if (method.endsWith("scroll")) form.widgets().HScroll_Alfa->setValue(150);
+    QLabel* status = form.statusLabel();
+    QVERIFY2(
+        status->fontMetrics().horizontalAdvance(status->text()) <= status->contentsRect().width(),
+        qPrintable(status->text()));
+    QVERIFY2(
+        status->text().contains(QString::fromUtf8("α = ")) && status->text().contains("xM/c = 0.5"),
+        qPrintable(status->text()));
+
+    QHelpEvent help(QEvent::ToolTip, QPoint(status->width() - 2, status->height() / 2),
+                    status->mapToGlobal(QPoint(status->width() - 2, status->height() / 2)));
+    QCoreApplication::sendEvent(status, &help);
+    QWidget* tip = nullptr;
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+      if (widget->inherits("QTipLabel") && widget->isVisible()) tip = widget;
+    }
+    QVERIFY(tip);
+    const QRect window = form.frameGeometry();
+    QVERIFY2(window.contains(tip->geometry()),
+             qPrintable(QString("tip %1,%2 %3x%4 in window %5,%6 %7x%8")
+                            .arg(tip->x())
+                            .arg(tip->y())
+                            .arg(tip->width())
+                            .arg(tip->height())
+                            .arg(window.x())
+                            .arg(window.y())
+                            .arg(window.width())
+                            .arg(window.height())));
+    QCOMPARE(tip->property("text").toString().replace('\n', ' ').remove(';').simplified(),
+             QString(form.statusText()).replace("  |  ", " ").remove(';').simplified());
+  }
+
+  // The arrows of both bars grow with the window as the bars do.
+  void scrollBarArrowsGrowWithTheWindow() {
+    Form1& form = window_->form;
+    const auto arrowWidth = [](QScrollBar* bar) {
+      QStyleOptionSlider option;
+      option.initFrom(bar);
+      option.orientation = bar->orientation();
+      option.minimum = bar->minimum();
+      option.maximum = bar->maximum();
+      option.sliderPosition = bar->value();
+      option.sliderValue = bar->value();
+      option.singleStep = bar->singleStep();
+      option.pageStep = bar->pageStep();
+      option.subControls = QStyle::SC_All;
+      return bar->style()
+          ->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarAddLine, bar)
+          .width();
+    };
+    form.resize(1600, 1000);
+    QCoreApplication::processEvents();
+    for (QScrollBar* bar : {form.widgets().HScroll_Alfa, form.widgets().HScroll_xM}) {
+      QVERIFY2(bar->height() > 30, qPrintable(QString::number(bar->height())));
+      QVERIFY2(arrowWidth(bar) >= bar->height() - 1,
+               qPrintable(QString("%1 for a bar %2 high").arg(arrowWidth(bar)).arg(bar->height())));
+    }
   }
 
  private:

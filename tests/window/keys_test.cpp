@@ -61,7 +61,7 @@ class KeysTest : public QObject {
     QTest::keyClick(w.Text_xM, Qt::Key_Enter);
     QCOMPARE(w.HScroll_xM->value(), 33);
     QCOMPARE(w.Text_xM->text(), QString("0.333"));
-    QVERIFY(window_->form.statusLabel()->text().contains("xM/c = 0.333  |"));
+    QVERIFY(window_->form.statusText().contains("xM/c = 0.333  |"));
     QVERIFY(window_->log.messages().isEmpty());
   }
 

@@ -10,6 +10,7 @@
 #include "window/compare_window.h"
 #include "window/convergence_window.h"
 #include "window/form1.h"
+#include "window/picture_export.h"
 #include "window/picture_widget.h"
 #include "window/plain_flap_panel.h"
 #include "window_test_support.h"
@@ -44,7 +45,7 @@ class LessonsTest : public QObject {
   void applyingAFlapShowsTheFlappedAirfoilAndTheReminder() {
     openSample();
     window_->form.menu().Mn_Numerical->trigger();
-    QVERIFY(window_->form.statusLabel()->text().startsWith("Numerical integration"));
+    QVERIFY(window_->form.statusText().startsWith("Numerical integration"));
     window_->form.menu().Mn_PlainFlap->trigger();
     PlainFlapPanel* panel = window_->form.flapPanel();
     QVERIFY(panel->isVisible());
@@ -56,11 +57,25 @@ class LessonsTest : public QObject {
     QCOMPARE(window_->form.widgets().Lbl_Airfoil->text(),
              QString::fromUtf8("NACA 2412, flap 15\u00B0 at 0.7"));
     // The status line names the flapped airfoil, and no method has run on it yet.
-    QVERIFY2(window_->form.statusLabel()->text().startsWith(
+    QVERIFY2(window_->form.statusText().startsWith(
                  QString::fromUtf8("No results yet  |  NACA 2412, flap 15\u00B0 at 0.7")),
-             qPrintable(window_->form.statusLabel()->text()));
+             qPrintable(window_->form.statusText()));
     QVERIFY(panel->Lbl_FlapNote->isVisible());
+    // The flap panel shows the whole flapped mean line, which the camber picture cuts off.
+    QVERIFY(panel->Picture_Flap->isVisible());
+    const Ortak& ortak = window_->form.ortak();
+    const auto inside = [&](const PictureBox& picture) {
+      const ScaleOp scale = *picture.currentScale();
+      for (int I = 1; I <= ortak.NPoint; ++I) {
+        if (ortak.yC[I] > scale.y1 || ortak.yC[I] < scale.y2) return false;
+        if (ortak.xC[I] < scale.x1 || ortak.xC[I] > scale.x2) return false;
+      }
+      return true;
+    };
+    QVERIFY(inside(panel->Picture_Flap->box()));
+    QVERIFY(!inside(window_->form.picture(Picture::Picture_Camber)));
     panel->grab().save(VANTREL_SCREENSHOT_DIR "/plain_flap_panel.png");
+    window_->form.grab().save(VANTREL_SCREENSHOT_DIR "/form1-flap.png");
 
     panel->Text_Deflection->setText("fifteen");
     QTest::mouseClick(panel->Cmnd_FlapApply, Qt::LeftButton);
@@ -73,6 +88,7 @@ class LessonsTest : public QObject {
     QTest::mouseClick(panel->Cmnd_FlapApply, Qt::LeftButton);
     QCOMPARE(window_->form.widgets().Lbl_Airfoil->text(), QString("NACA 2412"));
     QVERIFY(!panel->Lbl_FlapNote->isVisible());
+    QVERIFY(!panel->Picture_Flap->isVisible());
   }
 
   void compareShowsEveryMethodAndChangesNothing() {
@@ -118,7 +134,22 @@ class LessonsTest : public QObject {
     QVERIFY(readFileBytes(csv).startsWith("# NACA 2412: convergence"));
     QVERIFY(readFileBytes(csv).contains("\n# studied: the main window's mean line"));
     QVERIFY(study->caption()->text().contains("the main window's mean line"));
+    // Every line of the caption shows, from its first to its last.
+    QCoreApplication::processEvents();
+    const QLabel* caption = study->caption();
+    const int lines = caption->fontMetrics()
+                          .boundingRect(caption->contentsRect(), Qt::TextWordWrap, caption->text())
+                          .height();
+    QVERIFY2(
+        caption->contentsRect().height() >= lines,
+        qPrintable(QString("%1 high for %2").arg(caption->contentsRect().height()).arg(lines)));
+    // Values, titles and legend are text in the picture, on screen and saved alike.
+    const PictureLayers saved = study->plot()->layersFor(QSize(1800, 1200), true);
+    QVERIFY(saved.axes && saved.axes->legend.size() == 5 && saved.axes->logarithmic);
+    QVERIFY(study->plot()->axesShown());
     study->grab().save(VANTREL_SCREENSHOT_DIR "/convergence_window.png");
+    renderPicture(study->plot()->box(), QSize(1800, 1200), saved)
+        .save(VANTREL_SCREENSHOT_DIR "/convergence_saved.png");
 
     study->Text_To->setText("5");
     QTest::mouseClick(study->Cmnd_Run, Qt::LeftButton);

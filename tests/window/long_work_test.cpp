@@ -123,7 +123,7 @@ class LongWorkTest : public QObject {
     QVERIFY(shown);
     const WindowSnapshot watched(form);
     QVERIFY(watched == unwatched);
-    QVERIFY(form.statusLabel()->text().contains("Lumped vortex, 600 panels"));
+    QVERIFY(form.statusText().contains("Lumped vortex, 600 panels"));
   }
 
  private:

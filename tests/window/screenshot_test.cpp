@@ -92,6 +92,36 @@ class ScreenshotTest : public QObject {
     }
   }
 
+  // The window at its default size after each method, α and xM/c typed, and after α = 12 with
+  // axes and values.
+  void mainWindowAfterEachMethod() {
+    useFreshSettings();
+    ScratchFolder scratch;
+    QVERIFY(QFile::copy(QStringLiteral(VANTREL_SAMPLES "/naca2412.nca"),
+                        scratch.filePath("naca2412.nca")));
+    Form1 form;
+    MessageLog log(form);
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    chooseAirfoil(form, scratch.path(), "naca2412.nca");
+    form.widgets().Text_Alfa->setText("4");
+    form.widgets().Text_xM->setText("0.5");
+    QTest::keyClick(form.widgets().Text_xM, Qt::Key_Return);
+    form.menu().Mn_Polynomial->trigger();
+    form.widgets().Text_N->setText("4");
+    form.widgets().Cmnd_LSQM->click();
+    save(form.grab(), "form1-default-least-squares.png");
+    form.menu().Mn_Numerical->trigger();
+    save(form.grab(), "form1-default-numerical.png");
+    form.menu().Mn_LumpVM->trigger();
+    save(form.grab(), "form1-default-lumped-vortex.png");
+    form.setAxesShown(true);
+    form.widgets().Text_Alfa->setText("12");
+    QTest::keyClick(form.widgets().Text_Alfa, Qt::Key_Return);
+    save(form.grab(), "form1-default-alfa12-axes.png");
+    QVERIFY2(log.messages().isEmpty(), qPrintable(log.messages().join('|')));
+  }
+
   void aboutWindow() {
     About about;
     about.show();

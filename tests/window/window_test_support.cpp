@@ -108,7 +108,7 @@ WindowSnapshot::WindowSnapshot(const Form1& form) : ortak(form.ortak()) {
   }
   coordinateReport = readFileBytes(QStringLiteral("Vantrel.txt"));
   resultsLog = readFileBytes(QStringLiteral("Poly5.txt"));
-  status = form.statusLabel()->text();
+  status = form.statusText();
 }
 
 WindowSession::WindowSession() {
