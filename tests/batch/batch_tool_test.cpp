@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -459,7 +460,7 @@ TEST_F(HostileInputs, NoInfinityReachesAPicture) {
   }
 }
 
-// A sweep whose step cannot move its angle used to run for ever (71 MB of "Poly5.txt" a minute).
+// A sweep whose step cannot move its angle must not run for ever.
 TEST_F(HostileInputs, SweepAnglesAreDistinctAndCounted) {
   const ToolRun same = runTool(
       folder.path(), {"open", "naca2412.nca", "lsq", "3", "sweep", "1e22", "1e22", "1"}, 60);
@@ -483,8 +484,18 @@ TEST_F(HostileInputs, LineEndsCostNothing) {
     const std::string ends(1024 * 1024, '\n');
     for (int i = 0; i < 60; ++i) file << ends;
   }
-  const ToolRun run = runTool(folder.path(), {"open", "padded.dat", "numerical"}, 20);
-  EXPECT_EQ(run.status, 0) << run.err;
+  // Memory, not time, tells a reader whose cost follows the bytes: it needs gigabytes here. The
+  // sanitizer's shadow memory needs the whole address space, so there the file is only read.
+#if defined(__SANITIZE_ADDRESS__)
+  const std::string limit;
+#else
+  const std::string limit = "ulimit -v 1000000 && ";
+#endif
+  const std::string command = "cd " + shellQuoted(folder.path().string()) + " && " + limit +
+                              shellQuoted(VANTREL_BATCH_TOOL) +
+                              " open padded.dat numerical >/dev/null 2>/dev/null";
+  const int status = std::system(command.c_str());
+  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
 }
 
 // Names reach standard error with their control characters shown as "?": an escape sequence in
