@@ -35,6 +35,8 @@ class BatchRunner {
   // The last panel-method run, at the angle it was run at.
   const std::optional<PanelLesson>& panel() const { return panel_; }
   const std::vector<std::string>& failures() const { return failures_; }
+  // What the window's status line shows after the same actions.
+  std::string statusLine() const { return handlers_.statusLine(); }
   // Long work (the lumped vortex method on many panels) reports here; none by default.
   void setProgress(Progress* progress) { handlers_.session().progress = progress; }
 

@@ -75,8 +75,9 @@ void printResults(const RunOptions& options, const BatchRunner& runner, std::ost
   const SweepTable* sweep = runner.sweep() ? &*runner.sweep() : nullptr;
   const MethodComparison* comparison = runner.comparison() ? &*runner.comparison() : nullptr;
   if (options.json) {
+    const std::string statusLine = runner.statusLine();
     out << jsonSummary(runner.controls(), runner.ortak(), sweep, comparison,
-                       runner.panel() ? &*runner.panel() : nullptr);
+                       runner.panel() ? &*runner.panel() : nullptr, &statusLine);
   } else if (sweep != nullptr) {
     out << sweepCsv(*sweep);
   } else if (comparison != nullptr) {

@@ -62,10 +62,11 @@ std::string textSummary(const HeadlessControls& controls) {
 
 std::string jsonSummary(const HeadlessControls& controls, const Ortak& ortak,
                         const SweepTable* sweep, const MethodComparison* comparison,
-                        const PanelLesson* panel) {
+                        const PanelLesson* panel, const std::string* statusLine) {
   Json summary = Json::object();
   for (TextBox box : kAllTextBoxes) summary[nameOf(box)] = controls.text(box);
   for (Label label : kShownLabels) summary[nameOf(label)] = controls.caption(label);
+  if (statusLine != nullptr) summary["StatusLine"] = *statusLine;
   summary["messages"] = controls.messages();
   summary["state"] = jsonState(ortak);
   if (sweep != nullptr) summary["sweep"] = sweepJson(*sweep);

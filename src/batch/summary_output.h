@@ -19,10 +19,11 @@ std::string textSummary(const HeadlessControls& controls);
 std::string withoutControls(std::string_view text);
 
 // The same as one JSON object, with the shared state ("state") and, after a sweep or a
-// comparison of the methods, its table ("sweep", "compare").
+// comparison of the methods, its table ("sweep", "compare"); given the window's status line for
+// the same actions, that too ("StatusLine").
 std::string jsonSummary(const HeadlessControls& controls, const Ortak& ortak,
                         const SweepTable* sweep, const MethodComparison* comparison = nullptr,
-                        const PanelLesson* panel = nullptr);
+                        const PanelLesson* panel = nullptr, const std::string* statusLine = nullptr);
 // The panel method's results, one line: "Panel: N = 160, CL = ..., CmQuarter = ..., ...".
 std::string panelSummary(const PanelLesson& panel);
 

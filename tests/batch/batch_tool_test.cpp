@@ -54,8 +54,8 @@ TEST(BatchTool, JsonSummaryIsValidWithTheAgreedKeys) {
   const Json parsed = Json::parse(run.out);
   EXPECT_EQ(keysOf(parsed),
             (std::vector<std::string>{"Text_Alfa0", "Text_CmAC", "Text_CL", "Text_Cmx", "Text_Alfa",
-                                      "Text_xM", "Text_N", "Lbl_Airfoil", "Lbl_Degree", "messages",
-                                      "state"}));
+                                      "Text_xM", "Text_N", "Lbl_Airfoil", "Lbl_Degree",
+                                      "StatusLine", "messages", "state"}));
   EXPECT_EQ(parsed["Text_Alfa"], "tab\there");
   EXPECT_EQ(parsed["messages"], Json::array({"Open an airfoil data file"}));
   EXPECT_EQ(parsed["state"]["NPoint"], 0);
@@ -496,6 +496,21 @@ TEST_F(HostileInputs, LineEndsCostNothing) {
                               " open padded.dat numerical >/dev/null 2>/dev/null";
   const int status = std::system(command.c_str());
   EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+}
+
+// The JSON carries the window's status line for the same actions: the method, the angle and the
+// airfoil on screen, which a file that cannot be read leaves as they were.
+TEST_F(HostileInputs, JsonStatusLineStaysWithTheAirfoilOnScreen) {
+  const ToolRun read = runTool(folder.path(), {"--json", "open", "naca2412.nca", "numerical"});
+  ASSERT_EQ(read.status, 0) << read.err;
+  const std::string line = Json::parse(read.out)["StatusLine"];
+  for (const char* part : {"NACA 2412", "naca2412.nca", "41 stations"}) {
+    EXPECT_NE(line.find(part), std::string::npos) << part << " in " << line;
+  }
+  const ToolRun failed = runTool(
+      folder.path(), {"--json", "open", "naca2412.nca", "numerical", "open", "none.nca"});
+  EXPECT_EQ(failed.status, 1);
+  EXPECT_EQ(Json::parse(failed.out)["StatusLine"], line);
 }
 
 // Names reach standard error with their control characters shown as "?": an escape sequence in
