@@ -17,7 +17,7 @@ _qeb_vantrel_batch_folders() {
 _qeb_vantrel_batch() {
   local cur=${COMP_WORDS[COMP_CWORD]}
   local prev=${COMP_WORDS[COMP_CWORD - 1]}
-  local actions='open alfa xm lsq alfa-scroll xm-scroll numerical vortex sweep flap compare'
+  local actions='open alfa xm lsq alfa-scroll xm-scroll numerical vortex sweep flap compare panel'
   local options='--workdir --json --plots --axes --csv'
   local designations='0012 2412 4412 23012'
   COMPREPLY=()
