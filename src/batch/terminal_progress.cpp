@@ -55,6 +55,20 @@ bool standardErrorIsTerminal() {
 }
 #endif
 
+#ifdef __EMSCRIPTEN__
+// The WebAssembly build's environment is its own, not node's: node is asked for the setting.
+std::chrono::milliseconds progressQuietStart() {
+  // clang-format off
+  const int fromNode = EM_ASM_INT({
+    const text = (typeof process === 'object' && process.env) ?
+        process.env.VANTREL_PROGRESS_DELAY_MS : undefined;
+    if (typeof text !== 'string' || !/^[0-9]{1,9}$/.test(text)) return -1;
+    return Number(text);
+  });
+  // clang-format on
+  return fromNode >= 0 ? std::chrono::milliseconds(fromNode) : kDefaultQuietStart;
+}
+#else
 std::chrono::milliseconds progressQuietStart() {
   const char* setting = std::getenv("VANTREL_PROGRESS_DELAY_MS");
   if (setting == nullptr || *setting == '\0') return kDefaultQuietStart;
@@ -63,5 +77,6 @@ std::chrono::milliseconds progressQuietStart() {
   if (*end != '\0' || milliseconds < 0) return kDefaultQuietStart;
   return std::chrono::milliseconds(milliseconds);
 }
+#endif
 
 }  // namespace vantrel::batch
