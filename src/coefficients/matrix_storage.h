@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <memory>
+#include <utility>
 
 namespace vantrel {
 
@@ -22,8 +23,14 @@ class MatrixStorage {
   MatrixStorage(std::size_t count, bool zeroFilled);
   MatrixStorage(const MatrixStorage& other);
   MatrixStorage& operator=(const MatrixStorage& other);
-  MatrixStorage(MatrixStorage&&) noexcept = default;
-  MatrixStorage& operator=(MatrixStorage&&) noexcept = default;
+  // A matrix moved from is left empty, never holding a count without its values.
+  MatrixStorage(MatrixStorage&& other) noexcept
+      : count_(std::exchange(other.count_, 0)), values_(std::move(other.values_)) {}
+  MatrixStorage& operator=(MatrixStorage&& other) noexcept {
+    count_ = std::exchange(other.count_, 0);
+    values_ = std::move(other.values_);
+    return *this;
+  }
 
   double* data() { return values_.get(); }
   const double* data() const { return values_.get(); }

@@ -306,7 +306,9 @@ async function longWorkUnderWay() {
   await page.click('#Mn_LumpVM');
   const percent = () => page.evaluate(() => document.getElementById('progressBox').open &&
       Number(document.getElementById('progressText').textContent.match(/^Computing… (\d+)%$/)?.[1] ?? -1));
-  await page.waitForFunction(() => /^Computing… \d+%$/.test(document.getElementById('progressText').textContent));
+  // The box of this run, open: the text alone may still be the last run's.
+  await page.waitForFunction(() => document.getElementById('progressBox').open &&
+      /^Computing… \d+%$/.test(document.getElementById('progressText').textContent));
   const first = await percent();
   await page.waitForFunction((shown) => Number(document.getElementById('progressText').textContent.match(/\d+/)) > shown, first);
   assert.ok((await percent()) < 100, 'the work is still running');
