@@ -41,6 +41,10 @@ EMSCRIPTEN_KEEPALIVE void vantrel_select(PageSession* session, const char* optio
   session->select(option);
 }
 
+EMSCRIPTEN_KEEPALIVE void vantrel_restore(PageSession* session, const char* stateJson) {
+  session->restoreControls(stateJson);
+}
+
 EMSCRIPTEN_KEEPALIVE const char* vantrel_picture(PageSession* session, const char* picture,
                                                  double width, double height) {
   return keep(session, session->pictureJson(picture, width, height));

@@ -5,6 +5,7 @@
 #include <map>
 #include <nlohmann/json.hpp>
 #include <optional>
+#include <utility>
 
 #include "surface/pixel_shapes.h"
 
@@ -54,29 +55,83 @@ PageSession::PageSession(const std::string& workDir) : handlers_(ortak_, control
 }
 
 std::string PageSession::act(std::string_view handler, std::string_view argument) {
-  using Handler = std::function<void(Form1Handlers&, std::string_view)>;
+  // What a handler adds to the state in its reply.
+  using Handler = std::function<Json(Form1Handlers&, std::string_view)>;
+  const auto plain = [](void (Form1Handlers::*run)()) {
+    return Handler([run](Form1Handlers& h, std::string_view) {
+      (h.*run)();
+      return Json::object();
+    });
+  };
+  const auto scroll = [](void (Form1Handlers::*change)(int)) {
+    return Handler([change](Form1Handlers& h, std::string_view value) {
+      (h.*change)(integerOf(value));
+      return Json::object();
+    });
+  };
+  const auto enter = [](int (Form1Handlers::*enter)()) {
+    return Handler([enter](Form1Handlers& h, std::string_view) {
+      return Json{{"position", (h.*enter)()}};
+    });
+  };
   static const std::map<std::string_view, Handler> kHandlers = {
-      {"Mn_Airfoil_Click", [](Form1Handlers& h, std::string_view) { h.Mn_Airfoil_Click(); }},
-      {"Mn_Polynomial_Click", [](Form1Handlers& h, std::string_view) { h.Mn_Polynomial_Click(); }},
-      {"Cmnd_LSQM_Click", [](Form1Handlers& h, std::string_view) { h.Cmnd_LSQM_Click(); }},
-      {"Mn_Numerical_Click", [](Form1Handlers& h, std::string_view) { h.Mn_Numerical_Click(); }},
-      {"Mn_LumpVM_Click", [](Form1Handlers& h, std::string_view) { h.Mn_LumpVM_Click(); }},
-      {"HScroll_Alfa_Change",
-       [](Form1Handlers& h, std::string_view value) { h.HScroll_Alfa_Change(integerOf(value)); }},
-      {"HScroll_xM_Change",
-       [](Form1Handlers& h, std::string_view value) { h.HScroll_xM_Change(integerOf(value)); }},
+      {"Mn_Airfoil_Click", plain(&Form1Handlers::Mn_Airfoil_Click)},
+      {"Mn_Polynomial_Click", plain(&Form1Handlers::Mn_Polynomial_Click)},
+      {"Cmnd_LSQM_Click", plain(&Form1Handlers::Cmnd_LSQM_Click)},
+      {"Mn_Numerical_Click", plain(&Form1Handlers::Mn_Numerical_Click)},
+      {"Mn_LumpVM_Click",
+       [](Form1Handlers& h, std::string_view) {
+         h.Mn_LumpVM_Click();
+         return Json::object();
+       }},
+      {"HScroll_Alfa_Change", scroll(&Form1Handlers::HScroll_Alfa_Change)},
+      {"HScroll_xM_Change", scroll(&Form1Handlers::HScroll_xM_Change)},
+      {"Text_Alfa_Enter", enter(&Form1Handlers::Text_Alfa_Enter)},
+      {"Text_xM_Enter", enter(&Form1Handlers::Text_xM_Enter)},
       // "folder/name" of the chosen file.
       {"File1_Click",
        [](Form1Handlers& h, std::string_view path) {
          const std::size_t slash = path.rfind('/');
-         if (slash == std::string_view::npos) return;
-         h.File1_Click(std::string(path.substr(0, slash)), std::string(path.substr(slash + 1)));
+         if (slash == std::string_view::npos) return Json{{"read", false}};
+         return Json{{"read", h.File1_Click(std::string(path.substr(0, slash)),
+                                            std::string(path.substr(slash + 1)))}};
        }},
   };
+  Json extra = Json::object();
   if (const auto found = kHandlers.find(handler); found != kHandlers.end()) {
-    found->second(handlers_, argument);
+    extra = found->second(handlers_, argument);
   }
-  return stateJson();
+  Json reply = stateObject();
+  reply.update(extra);
+  return text(reply);
+}
+
+void PageSession::restoreControls(std::string_view stateJson) {
+  const Json state = Json::parse(stateJson, nullptr, false);
+  if (!state.is_object()) return;
+  const auto member = [](const Json& object, const char* name) {
+    return object.is_object() && object.contains(name) ? object[name] : Json();
+  };
+  const Json texts = member(state, "texts");
+  for (TextBox box : kAllTextBoxes) {
+    if (const Json t = member(texts, nameOf(box)); t.is_string()) controls_.setText(box, t.get<std::string>());
+  }
+  const Json labels = member(state, "labels");
+  for (Label label : kAllLabels) {
+    const Json shown = member(labels, nameOf(label));
+    if (const Json caption = member(shown, "caption"); caption.is_string())
+      controls_.setCaption(label, caption.get<std::string>());
+    if (const Json visible = member(shown, "visible"); visible.is_boolean())
+      controls_.setLabelVisible(label, visible.get<bool>());
+  }
+  const Json frames = member(state, "frames");
+  for (const auto& [frame, name] : {std::pair{Frame::Frame_IOWindow, "Frame_IOWindow"},
+                                    std::pair{Frame::Frame_LeastSquares, "Frame_LeastSquares"}}) {
+    if (const Json visible = member(frames, name); visible.is_boolean())
+      controls_.setFrameVisible(frame, visible.get<bool>());
+  }
+  if (const Json withEnd = member(state, "withEnd"); withEnd.is_boolean())
+    controls_.select(withEnd.get<bool>() ? Option::Opt_WithEnd : Option::Opt_WithOutEnd);
 }
 
 void PageSession::setText(std::string_view box, const std::string& text) {
@@ -99,6 +154,10 @@ std::string PageSession::pictureJson(std::string_view name, double width, double
 }
 
 std::string PageSession::stateJson() {
+  return text(stateObject());
+}
+
+nlohmann::json PageSession::stateObject() {
   Json texts = Json::object();
   for (TextBox box : kAllTextBoxes) texts[nameOf(box)] = controls_.text(box);
   Json labels = Json::object();
@@ -110,7 +169,7 @@ std::string PageSession::stateJson() {
   for (Picture picture : kAllPictures) {
     revisions[nameOf(picture)] = controls_.picture(picture).revision();
   }
-  return text(Json{
+  return Json{
       {"texts", std::move(texts)},
       {"labels", std::move(labels)},
       {"frames",
@@ -120,7 +179,7 @@ std::string PageSession::stateJson() {
       {"fileLoaded", handlers_.FileLoaded()},
       {"revisions", std::move(revisions)},
       {"messages", controls_.takeMessages()},
-  });
+  };
 }
 
 }  // namespace vantrel::web

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <nlohmann/json_fwd.hpp>
 #include <string>
 #include <string_view>
 
@@ -19,7 +20,12 @@ class PageSession {
 
   // A handler by its name ("Cmnd_LSQM_Click", "HScroll_Alfa_Change", ...) with its one argument
   // (the scroll value, or "folder/name" of a chosen file); an unknown name changes nothing.
+  // Beside the state, the reply says whether a chosen file was read ("read") and where Enter in
+  // a text box puts its scroll bar ("position").
   std::string act(std::string_view handler, std::string_view argument);
+  // Puts back what a file read leaves as it was (the text boxes, labels, frames and option, as
+  // stateJson gives them), so that a session rebuilt from the last read matches the one before.
+  void restoreControls(std::string_view stateJson);
   // What the user typed or chose: a text box by name, or an option button by name.
   void setText(std::string_view box, const std::string& text);
   void select(std::string_view option);
@@ -33,6 +39,8 @@ class PageSession {
   }
 
  private:
+  nlohmann::json stateObject();
+
   std::string reply_;
   WorkerProgress progress_;
   Ortak ortak_;

@@ -49,6 +49,8 @@ async function launch(options = {}) {
     acceptDownloads: true,
     viewport: options.viewport || { width: 1280, height: 900 },
     deviceScaleFactor: options.deviceScaleFactor || 1,
+    hasTouch: Boolean(options.hasTouch),
+    isMobile: Boolean(options.isMobile),
     args: ['--headless', '--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
       '--disable-background-networking', '--disable-component-update', '--disable-sync'],
   });

@@ -299,6 +299,41 @@ test('a bad file shows its message and keeps the previous airfoil and its report
   assert.ok((await downloaded('downloadVantrel')).equals(reportBefore), 'the report of the previous airfoil stays');
 });
 
+test('input made while earlier work waits is handled in the order given', async () => {
+  await openPage(server.url);
+  const file = path.join(samples, 'naca4412.nca');
+  await chooseFile(file);
+  await menu('Mn_Analysis', 'Mn_Vantrel', 'Mn_Polynomial');
+  await page.fill('#Text_N', '3');
+  // Both reach the page before the worker has answered anything.
+  await page.evaluate(() => {
+    document.getElementById('Cmnd_LSQM').click();
+    document.getElementById('Opt_WithOutEnd').click();
+  });
+  await settled();
+  const actions = ['open', file, 'lsq', '3', 'ends'];
+  await expectTextsLike(batchAfter(actions), 'CALCULATE clicked before "Without End conditions"');
+  assert.equal(await page.isChecked('#Opt_WithOutEnd'), true, 'the option chosen afterwards stays chosen');
+
+  await page.evaluate(() => {
+    const arrow = document.querySelector('#HScroll_Alfa .arrow.right');
+    arrow.dispatchEvent(new PointerEvent('pointerdown', { bubbles: true }));
+    arrow.dispatchEvent(new PointerEvent('pointerup', { bubbles: true }));
+    const box = document.getElementById('Text_Alfa');
+    box.value = '4';
+    box.dispatchEvent(new Event('input'));
+  });
+  await settled();
+  assert.equal(await page.inputValue('#Text_Alfa'), '4', 'what was typed after the arrow click stays');
+  await menu('Mn_Analysis', 'Mn_Vantrel', 'Mn_Polynomial');
+  await page.click('#Cmnd_LSQM');
+  await settled();
+  actions.push('alfa-scroll', '101', 'alfa', '4', 'lsq', '3', 'free');
+  const batch = batchAfter(actions);
+  await expectTextsLike(batch, 'CALCULATE after the typing');
+  assert.ok((await downloaded('downloadPoly5')).equals(batch.poly5), 'Poly5.txt');
+});
+
 // Starts the lumped vortex method (long on thousands of panels) and waits until the progress box
 // has shown its percentage rise.
 async function longWorkUnderWay() {
@@ -345,6 +380,126 @@ test('Cancel stops long work: everything as before, input sent meanwhile handled
   await expectTextsLike(batch, 'after Cancel');
   assert.ok((await downloaded('downloadVantrel')).equals(batch.vantrel), 'Vantrel.txt after Cancel');
   assert.ok((await downloaded('downloadPoly5')).equals(batch.poly5), 'Poly5.txt after Cancel');
+});
+
+test('Cancel keeps only the last file read, and still restores what earlier files left', async () => {
+  await openPage(server.url);
+  const big = path.join(scratch, 'naca2412_4001.nca');
+  if (!fs.existsSync(big)) fs.writeFileSync(big, spawnSync(batchTool, ['naca', '2412', '--stations', '4001']).stdout);
+  const kept = () => page.evaluate(() => link.keptFileBytes());
+  const read = [];
+  for (const sample of ['naca2412.nca', 'naca23012.nca', 'naca4412.nca']) {
+    await chooseFile(path.join(samples, sample));
+    read.push('open', path.join(samples, sample));
+  }
+  await menu('Mn_Analysis', 'Mn_Vantrel', 'Mn_Numerical');
+  read.push('numerical');
+  assert.equal(await kept(), fs.statSync(path.join(samples, 'naca4412.nca')).size, 'only the last file is kept');
+
+  // "Poly5.txt" and the typed degree carry over to the next airfoil; a failed read keeps no bytes.
+  await menu('Mn_Analysis', 'Mn_Vantrel', 'Mn_Polynomial');
+  await page.fill('#Text_N', '2');
+  await page.check('#Opt_WithOutEnd');
+  const bad = path.join(scratch, 'broken-too.nca');
+  fs.writeFileSync(bad, 'Broken\r\n\r\n\r\n0.0 0.0 0.0 zero\r\n'.repeat(1000));
+  await chooseFile(bad);
+  await messageShown();
+  assert.equal(await kept(), fs.statSync(path.join(samples, 'naca4412.nca')).size, 'a failed read keeps nothing');
+  await chooseFile(big);
+  // The batch tool stops at a file it cannot read; the page carries on, as the window does.
+  read.push('open', big);
+  assert.equal(await kept(), fs.statSync(big).size, 'only the last file is kept');
+  const before = { texts: await texts(), vantrel: await downloaded('downloadVantrel'), poly5: await downloaded('downloadPoly5') };
+  assert.ok(before.poly5.length > 0);
+
+  await longWorkUnderWay();
+  await page.click('#progressCancel');
+  await settled();
+  assert.deepEqual(await texts(), before.texts);
+  assert.ok((await downloaded('downloadVantrel')).equals(before.vantrel), 'Vantrel.txt as before');
+  assert.ok((await downloaded('downloadPoly5')).equals(before.poly5), 'Poly5.txt as before, from the earlier airfoil');
+  assert.equal(await page.isVisible('#Frame_LeastSquares'), true, 'the panel left open stays open');
+  assert.equal(await page.isChecked('#Opt_WithOutEnd'), true, 'the option chosen stays');
+
+  // The rebuilt session goes on as the old one would have: the log grows from what it held.
+  await menu('Mn_Analysis', 'Mn_Vantrel', 'Mn_Numerical');
+  read.push('numerical');
+  let batch = batchAfter(read);
+  // The degree typed (but not yet used) is the page's own.
+  await expectTextsLike({ json: { ...batch.json, Text_N: '2' } }, 'numerical integration after the Cancel');
+  assert.ok((await downloaded('downloadPoly5')).equals(batch.poly5), 'Poly5.txt after the Cancel');
+  await page.click('#Cmnd_LSQM');
+  await settled();
+  batch = batchAfter([...read, 'lsq', '2', 'free']);
+  await expectTextsLike(batch, 'CALCULATE after the Cancel');
+});
+
+test('Enter in the angle and reference point boxes computes there and moves the bars', async () => {
+  await openPage(server.url);
+  const file = path.join(samples, 'naca2412.nca');
+  await chooseFile(file);
+  await menu('Mn_Analysis', 'Mn_Vantrel', 'Mn_Numerical');
+  await page.fill('#Text_Alfa', '4');
+  await page.press('#Text_Alfa', 'Enter');
+  await page.fill('#Text_xM', '0.3');
+  await page.press('#Text_xM', 'Enter');
+  await settled();
+  // Enter at a value on the bar's grid is what moving the bar there does.
+  const batch = batchAfter(['open', file, 'numerical', 'alfa-scroll', '140', 'xm-scroll', '30']);
+  await expectTextsLike(batch, 'after Enter');
+  assert.ok((await downloaded('downloadPoly5')).equals(batch.poly5), 'Poly5.txt after Enter');
+  assert.equal(await page.getAttribute('#HScroll_Alfa', 'aria-valuenow'), '140');
+  assert.equal(await page.getAttribute('#HScroll_Alfa', 'aria-valuetext'), 'α = 4°');
+  assert.equal(await page.getAttribute('#HScroll_xM', 'aria-valuetext'), 'xM/c = 0.3');
+  // Named as their captions say, for screen readers.
+  const snapshot = await page.locator('#Form1').ariaSnapshot();
+  for (const name of ['α₀', 'CmAC', 'CL', 'Cmx', 'xM/c', 'α']) assert.ok(snapshot.includes(`textbox "${name}"`), `${name}: ${snapshot}`);
+  assert.match(snapshot, /slider "Angle of attack α"/);
+  assert.match(snapshot, /slider "Reference point xM\/c"/);
+});
+
+test('the samples list reads the highlighted sample again and highlights the airfoil shown', async () => {
+  await openPage(server.url);
+  await page.click('#Mn_Airfoil');
+  await page.click('#File1 option[value="naca4412.nca"]');
+  await settled();
+  await page.fill('#Text_Alfa0', 'typed over');
+  await page.click('#Mn_Airfoil');
+  await page.click('#File1 option[value="naca4412.nca"]');
+  await settled();
+  assert.equal(await page.isHidden('#Frame_IOWindow'), true, 'the panel closes');
+  await expectTextsLike(batchAfter(['open', path.join(samples, 'naca4412.nca')]), 'read again');
+  const bad = path.join(scratch, 'broken.nca');
+  fs.writeFileSync(bad, 'Broken\r\n\r\n\r\n0.0 0.0 0.0 zero\r\n');
+  await menu('Mn_Airfoil');
+  await page.selectOption('#File1', 'naca2412.nca');
+  await settled();
+  await chooseFile(bad);
+  await messageShown();
+  assert.equal(await page.inputValue('#File1'), 'naca2412.nca', 'the airfoil on screen is highlighted');
+});
+
+test('by touch the submenu runs its method; Escape closes About', async () => {
+  const touch = await launch({ viewport: { width: 1024, height: 768 }, hasTouch: true });
+  try {
+    const tablet = await touch.context.newPage();
+    tablet.on('pageerror', (error) => assert.fail(`page error: ${error.message}`));
+    await tablet.goto(server.url);
+    await tablet.waitForFunction(() => document.body.dataset.ready === 'true');
+    await tablet.tap('#Mn_Airfoil');
+    await tablet.selectOption('#File1', 'naca23012.nca');
+    await tablet.waitForFunction(() => document.body.dataset.pending === '0' && document.body.dataset.fileLoaded === 'true');
+    for (const id of ['Mn_Analysis', 'Mn_Vantrel', 'Mn_Numerical']) await tablet.tap(`#${id}`);
+    await tablet.waitForFunction(() => document.body.dataset.pending === '0' && document.getElementById('Text_CL').value !== '');
+    const batch = batchAfter(['open', path.join(samples, 'naca23012.nca'), 'numerical']);
+    assert.equal(await tablet.inputValue('#Text_CL'), batch.json.Text_CL);
+    await tablet.tap('#Mn_About');
+    assert.equal(await tablet.isVisible('#About'), true);
+    await tablet.keyboard.press('Escape');
+    assert.equal(await tablet.isVisible('#About'), false, 'Escape closes About');
+  } finally {
+    await touch.close();
+  }
 });
 
 test('a small high-density screen: the whole form fits and the pictures are crisp', async () => {

@@ -178,9 +178,10 @@ let reports = {};
 
 async function showState(reply) {
   const { state } = reply;
+  // What the user typed or chose after this action is on its way to the worker and stays shown.
   for (const box of kTextBoxes) {
     const input = $(box);
-    if (input.value !== state.texts[box]) input.value = state.texts[box];
+    if (!inputAhead.get(box) && input.value !== state.texts[box]) input.value = state.texts[box];
   }
   for (const [name, label] of Object.entries(state.labels)) {
     $(name).textContent = label.caption;
@@ -188,7 +189,7 @@ async function showState(reply) {
   }
   $('Frame_IOWindow').hidden = !state.frames.Frame_IOWindow;
   $('Frame_LeastSquares').hidden = !state.frames.Frame_LeastSquares;
-  $(state.withEnd ? 'Opt_WithEnd' : 'Opt_WithOutEnd').checked = true;
+  if (!inputAhead.get('ends')) $(state.withEnd ? 'Opt_WithEnd' : 'Opt_WithOutEnd').checked = true;
   revisions = state.revisions;
   reports = reply.reports || reports;
   for (const [name, button] of [['Vantrel.txt', 'Vantrel'], ['Poly5.txt', 'Poly5']]) {
@@ -253,9 +254,34 @@ function handler(name, argument, onCancelled) {
   return perform(name, () => ask('act', { handler: name, argument }), onCancelled);
 }
 
+// Typing and option changes take their turn behind the actions before them, as the window takes
+// its events: CALCULATE clicked before "Without End conditions" is chosen fits with them.
+// inputAhead counts, per text box (and 'ends' for the options), the input not yet handed over,
+// so the state of an earlier action does not put back what the user has since typed.
+const inputAhead = new Map();
+
+function sendInput(key, request) {
+  inputAhead.set(key, (inputAhead.get(key) || 0) + 1);
+  document.body.dataset.pending = String(++actionsPending);
+  actionChain = actionChain.then(request).catch((error) => console.error(error)).finally(() => {
+    inputAhead.set(key, inputAhead.get(key) - 1);
+    actionShown();
+  });
+  return actionChain;
+}
+
+// Enter in a text box: the handler computes at the typed value and says where the bar goes.
+function enterTyped(box, bar) {
+  return perform(`${box}_Enter`, async () => {
+    const reply = await ask('act', { handler: `${box}_Enter` });
+    if (reply.position !== undefined) scrollBars.get(bar).showAt(reply.position);
+    return reply;
+  });
+}
+
 async function openFile(file) {
   const bytes = await file.arrayBuffer();
-  return perform('Reading', () => ask('open', { name: file.name, bytes }, [bytes]));
+  return perform('Reading', async () => fileReadShown(await ask('open', { name: file.name, bytes }, [bytes]), null));
 }
 
 // --- Menus --------------------------------------------------------------------------------
@@ -297,8 +323,18 @@ function setUpMenus() {
       if (event.key === 'Escape') closeMenus();
     });
   }
-  $('Mn_Vantrel').addEventListener('pointerleave', () => $('Mn_Vantrel').classList.remove('open'));
+  // A finger leaves the item as it lifts, before its tap lands on the submenu: only a mouse
+  // moving away closes it.
+  $('Mn_Vantrel').addEventListener('pointerleave', (event) => {
+    if (event.pointerType === 'mouse') $('Mn_Vantrel').classList.remove('open');
+  });
   document.addEventListener('click', closeMenus);
+  document.addEventListener('keydown', (event) => {
+    if (event.key !== 'Escape' || document.querySelector('dialog[open]')) return;
+    closeMenus();
+    $('pictureMenu').hidden = true;
+    $('About').hidden = true;
+  });
 }
 
 function showAbout() {
@@ -314,15 +350,32 @@ const scrollBars = new Map();
 
 function setUpControls() {
   for (const box of kTextBoxes) {
-    $(box).addEventListener('input', () => ask('setText', { box, text: $(box).value }));
+    $(box).addEventListener('input', () => {
+      const text = $(box).value;
+      sendInput(box, () => ask('setText', { box, text }));
+    });
   }
   for (const option of ['Opt_WithEnd', 'Opt_WithOutEnd']) {
-    $(option).addEventListener('change', () => { if ($(option).checked) ask('select', { option }); });
+    $(option).addEventListener('change', () => {
+      if ($(option).checked) sendInput('ends', () => ask('select', { option }));
+    });
+  }
+  for (const [box, bar] of [['Text_Alfa', 'HScroll_Alfa'], ['Text_xM', 'HScroll_xM']]) {
+    $(box).addEventListener('keydown', (event) => {
+      if (event.key !== 'Enter' || event.isComposing) return;
+      event.preventDefault();
+      enterTyped(box, bar);
+    });
   }
   $('Cmnd_LSQM').addEventListener('click', () => handler('Cmnd_LSQM_Click'));
+  // The positions as the handlers read them: α = (value − 100)/10 degrees, xM/c = value/100.
+  const meaning = {
+    HScroll_Alfa: (value) => `α = ${(value - 100) / 10}°`,
+    HScroll_xM: (value) => `xM/c = ${value / 100}`,
+  };
   for (const name of ['HScroll_Alfa', 'HScroll_xM']) {
     const bar = new ScrollBar($(name), (value, previous) =>
-      handler(`${name}_Change`, value, () => bar.putBackIfAt(value, previous)));
+      handler(`${name}_Change`, value, () => bar.putBackIfAt(value, previous)), meaning[name]);
     scrollBars.set(name, bar);
   }
   $('progressCancel').addEventListener('click', cancelWork);
@@ -334,11 +387,36 @@ function setUpControls() {
   $('aboutClose').addEventListener('click', () => { $('About').hidden = true; });
 }
 
+// The sample whose airfoil is on screen; null for none or a file of the user's.
+let sampleShown = null;
+
+// The list highlights the airfoil on screen, also after a read that failed.
+function fileReadShown(reply, sample) {
+  if (reply.read) sampleShown = sample;
+  const list = $('File1');
+  if (sampleShown) list.value = sampleShown;
+  else list.selectedIndex = -1;
+  return reply;
+}
+
+function readSample(name) {
+  return perform('File1_Click', async () =>
+    fileReadShown(await ask('act', { handler: 'File1_Click', argument: `/samples/${name}` }), name));
+}
+
 function setUpFiles(samples) {
   const list = $('File1');
   for (const name of samples) list.add(new Option(name, name));
+  // A click reads the sample clicked, also the one already highlighted (as the window's list
+  // does); the keyboard reads each sample it moves to.
+  let pointerPicking = false;
+  list.addEventListener('pointerdown', () => { pointerPicking = true; });
   list.addEventListener('change', () => {
-    if (list.value) handler('File1_Click', `/samples/${list.value}`);
+    if (!pointerPicking && list.value) readSample(list.value);
+  });
+  list.addEventListener('click', (event) => {
+    pointerPicking = false;
+    if (event.target instanceof HTMLOptionElement) readSample(event.target.value);
   });
   $('airfoilFile').addEventListener('change', () => {
     const file = $('airfoilFile').files[0];

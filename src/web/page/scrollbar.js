@@ -4,8 +4,10 @@
 'use strict';
 
 class ScrollBar {
-  constructor(element, onChange) {
+  // valueText(value) says what a position means ("α = 4°"), for screen readers.
+  constructor(element, onChange, valueText = String) {
     this.element = element;
+    this.valueText = valueText;
     this.maximum = Number(element.dataset.max);
     this.value = Number(element.dataset.value);
     this.onChange = onChange;
@@ -41,6 +43,7 @@ class ScrollBar {
     const room = Math.max(0, this.track.clientWidth - this.thumb.offsetWidth);
     this.thumb.style.left = `${(room * value) / this.maximum}px`;
     this.element.setAttribute('aria-valuenow', String(value));
+    this.element.setAttribute('aria-valuetext', this.valueText(value));
     this.element.dataset.value = String(value);
   }
 
@@ -52,6 +55,12 @@ class ScrollBar {
     this.showValue(clamped);
     this.onChange(clamped, previous);
     return true;
+  }
+
+  // A position the handlers chose (Enter in the text box beside the bar): shown, not run again.
+  showAt(value) {
+    this.value = Math.min(this.maximum, Math.max(0, Math.round(value)));
+    this.showValue(this.value);
   }
 
   // A change whose work was cancelled: the thumb goes back, unless it has moved on since.

@@ -26,6 +26,7 @@ const ready = createVantrelModule({ ...moduleOptions(), onProgress }).then((modu
     act: call('vantrel_act', 'string', ['number', 'string', 'string']),
     setText: call('vantrel_set_text', null, ['number', 'string', 'string']),
     select: call('vantrel_select', null, ['number', 'string']),
+    restore: call('vantrel_restore', null, ['number', 'string']),
     picture: call('vantrel_picture', 'string', ['number', 'string', 'number', 'number']),
   };
   return { module, api, session: api.create(kWorkFolder) };
@@ -54,6 +55,27 @@ function safeName(name) {
   return base.replace(/[^\w.\- ]/g, '_').slice(0, 200);
 }
 
+function readReport(module, name) {
+  try {
+    return module.FS.readFile(`${kWorkFolder}/${name}`).slice().buffer;
+  } catch (missing) {
+    return null;
+  }
+}
+
+// A file read replaces the airfoil, its pictures and "Vantrel.txt", and forgets the results; it
+// leaves the typed texts, the option, the frames, the labels it does not set and "Poly5.txt".
+// Those, taken just before the read, rebuild the session from the read on after a Cancel, so the
+// page keeps only the last file read instead of every file since it opened.
+function readFile(m, path) {
+  const before = m.api.state(m.session);
+  const poly5 = readReport(m.module, 'Poly5.txt');
+  const reply = JSON.parse(m.api.act(m.session, 'File1_Click', path));
+  const { read, ...state } = reply;
+  const extra = read ? { read, snapshot: { state: before, bytes: poly5 } } : { read };
+  return { state, reports: reportStamps(m.module), ...extra };
+}
+
 const requests = {
   start(m) {
     const samples = m.module.FS.readdir('/samples').filter((n) => /\.(nca|dat)$/i.test(n)).sort();
@@ -63,15 +85,29 @@ const requests = {
     return replyWithState(m, m.api.state(m.session));
   },
   act(m, { handler, argument }) {
+    if (handler === 'File1_Click') return readFile(m, String(argument ?? ''));
     const started = performance.now();
-    const state = m.api.act(m.session, handler, String(argument ?? ''));
-    return replyWithState(m, state, { elapsed: performance.now() - started });
+    const { position, ...state } = JSON.parse(m.api.act(m.session, handler, String(argument ?? '')));
+    const elapsed = performance.now() - started;
+    return { state, reports: reportStamps(m.module), elapsed, ...(position === undefined ? {} : { position }) };
   },
   open(m, { name, bytes }) {
-    const fileName = safeName(name);
-    m.module.FS.writeFile(`${kUploadFolder}/${fileName}`, new Uint8Array(bytes));
-    const state = m.api.act(m.session, 'File1_Click', `${kUploadFolder}/${fileName}`);
-    return replyWithState(m, state);
+    const path = `${kUploadFolder}/${safeName(name)}`;
+    m.module.FS.writeFile(path, new Uint8Array(bytes));
+    try {
+      return readFile(m, path);
+    } finally {
+      // The read keeps what it needs in the session; the bytes need not stay here too.
+      m.module.FS.unlink(path);
+    }
+  },
+  // The session as a file read found it: the controls it leaves alone and "Poly5.txt".
+  restore(m, { snapshot, bytes }) {
+    m.api.restore(m.session, snapshot);
+    const path = `${kWorkFolder}/Poly5.txt`;
+    if (bytes) m.module.FS.writeFile(path, new Uint8Array(bytes));
+    else if (readReport(m.module, 'Poly5.txt')) m.module.FS.unlink(path);
+    return {};
   },
   setText(m, { box, text }) {
     m.api.setText(m.session, box, text);
@@ -85,13 +121,7 @@ const requests = {
     return { picture: JSON.parse(m.api.picture(m.session, name, width, height)) };
   },
   report(m, { name }) {
-    if (!kReports.includes(name)) return { bytes: null };
-    try {
-      const bytes = m.module.FS.readFile(`${kWorkFolder}/${name}`);
-      return { bytes: bytes.slice().buffer };
-    } catch (missing) {
-      return { bytes: null };
-    }
+    return { bytes: kReports.includes(name) ? readReport(m.module, name) : null };
   },
 };
 
@@ -102,7 +132,7 @@ self.onmessage = (event) => {
     try {
       const m = await ready;
       const reply = requests[kind](m, args);
-      const transfer = reply.bytes ? [reply.bytes] : [];
+      const transfer = [reply.bytes, reply.snapshot?.bytes].filter(Boolean);
       self.postMessage({ id, ...reply }, transfer);
     } catch (error) {
       self.postMessage({ id, error: String(error && error.message || error) });

@@ -2,11 +2,15 @@
 // worker reports while a handler runs, and Cancel.
 //
 // A handler's call cannot be interrupted: the worker hears no message until it returns. So Cancel
-// ends the worker and builds the same session in a new one, replaying every request that changed
+// ends the worker and builds the same session in a new one, replaying the requests that changed
 // it (files opened, text typed, options chosen, handlers run) except the cancelled one. The core
 // is deterministic, so the controls, pictures and reports come back exactly as they were before
 // the cancelled action. Each request is replayed under its own id: one still waiting for its
 // answer gets it from the new worker, one already answered is not answered twice.
+//
+// A file read replaces most of the session, so the replay starts at the last file read: the
+// worker answers a read with what the read left alone (the controls and "Poly5.txt" just before
+// it), which is put back first. Only the last file's bytes are kept, however many were read.
 'use strict';
 
 class Cancelled extends Error {
@@ -62,6 +66,7 @@ class WorkerLink {
       else this.onRestore((this.restoring.done + progress) / this.restoring.ids.size);
       return;
     }
+    if (reply.read !== undefined) this.fileRead(id, reply);
     if (this.restoring && this.restoring.ids.has(id)) {
       this.onRestore(++this.restoring.done / this.restoring.ids.size);
       if (this.restoring.done === this.restoring.ids.size) this.restoring = null;
@@ -92,6 +97,25 @@ class WorkerLink {
   // The file's bytes travel to the worker, so the log keeps a copy of its own.
   static copy(message) {
     return message.bytes ? { ...message, bytes: message.bytes.slice(0) } : { ...message };
+  }
+
+  // The bytes of files read that the log holds for a replay, for anyone checking what the page
+  // keeps.
+  keptFileBytes() {
+    return this.log.filter((message) => message.kind === 'open')
+        .reduce((sum, message) => sum + message.bytes.byteLength, 0);
+  }
+
+  // After a read the replay needs nothing from before it but what the read left alone; a read
+  // that failed changed nothing but the name of the file last chosen, which an empty file gives.
+  fileRead(id, { read, snapshot }) {
+    if (read && snapshot) {
+      const restore = { id: id - 0.5, kind: 'restore', snapshot: snapshot.state, bytes: snapshot.bytes };
+      this.log = [restore, ...this.log.filter((message) => message.id >= id)];
+      return;
+    }
+    const logged = this.log.find((message) => message.id === id);
+    if (logged && logged.bytes) logged.bytes = new ArrayBuffer(0);
   }
 
   // Stops the running handler or file read; false when there is none (it has just ended).
