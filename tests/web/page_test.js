@@ -393,6 +393,7 @@ test('Cancel keeps only the last file read, and still restores what earlier file
     read.push('open', path.join(samples, sample));
   }
   await menu('Mn_Analysis', 'Mn_Vantrel', 'Mn_Numerical');
+  await settled();
   read.push('numerical');
   assert.equal(await kept(), fs.statSync(path.join(samples, 'naca4412.nca')).size, 'only the last file is kept');
 
@@ -404,8 +405,10 @@ test('Cancel keeps only the last file read, and still restores what earlier file
   fs.writeFileSync(bad, 'Broken\r\n\r\n\r\n0.0 0.0 0.0 zero\r\n'.repeat(1000));
   await chooseFile(bad);
   await messageShown();
+  await settled();
   assert.equal(await kept(), fs.statSync(path.join(samples, 'naca4412.nca')).size, 'a failed read keeps nothing');
   await chooseFile(big);
+  await settled();
   // The batch tool stops at a file it cannot read; the page carries on, as the window does.
   read.push('open', big);
   assert.equal(await kept(), fs.statSync(big).size, 'only the last file is kept');
