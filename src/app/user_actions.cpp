@@ -20,6 +20,8 @@ std::string shown(const std::string& word) {
   return "\"" + quotedForMessage(word, 200) + "\"";
 }
 
+}  // namespace
+
 std::optional<double> strictNumber(std::string_view text) {
   if (!text.empty() && text.front() == '+') text.remove_prefix(1);
   double value = 0;
@@ -37,6 +39,8 @@ std::optional<int> strictInteger(std::string_view text, int lowest, int highest)
   if (value < lowest || value > highest) return std::nullopt;
   return value;
 }
+
+namespace {
 
 struct ActionName {
   ActionKind kind;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <variant>
@@ -42,6 +43,11 @@ struct Action {
 struct ActionError {
   std::string message;  // "flap: missing XH DEG"
 };
+
+// A number as typed on a command line: all of the text, finite, a leading "+" allowed.
+std::optional<double> strictNumber(std::string_view text);
+// A whole number from lowest to highest, all of the text, a leading "+" allowed.
+std::optional<int> strictInteger(std::string_view text, int lowest, int highest);
 
 // The word of an action kind ("alfa-scroll").
 const char* actionWord(ActionKind kind);

@@ -13,24 +13,6 @@
 namespace vantrel::batch {
 namespace {
 
-std::optional<double> strictNumber(std::string_view text) {
-  if (!text.empty() && text.front() == '+') text.remove_prefix(1);
-  double value = 0;
-  const auto result = parseDoubleChars(text.data(), text.data() + text.size(), value);
-  if (result.ec != std::errc() || result.ptr != text.data() + text.size()) return std::nullopt;
-  if (!std::isfinite(value)) return std::nullopt;
-  return value;
-}
-
-std::optional<int> strictInteger(std::string_view text, int lowest, int highest) {
-  if (!text.empty() && text.front() == '+') text.remove_prefix(1);
-  int value = 0;
-  const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
-  if (result.ec != std::errc() || result.ptr != text.data() + text.size()) return std::nullopt;
-  if (value < lowest || value > highest) return std::nullopt;
-  return value;
-}
-
 class ArgumentReader {
  public:
   explicit ArgumentReader(const std::vector<std::string>& arguments) : arguments_(arguments) {}

@@ -43,9 +43,9 @@ class TitleProbePlugin : public QGenericPlugin {
   Q_PLUGIN_METADATA(IID QGenericPluginFactoryInterface_iid FILE "title_probe.json")
 
  public:
-  QObject* create(const QString& key, const QString& specification) override {
+  QObject* create(const QString& key, const QString& parameters) override {
     Q_UNUSED(key);
-    Q_UNUSED(specification);
+    Q_UNUSED(parameters);
     // Without a parent: the application deletes the objects its generic plugins create.
     auto* probe = new TitleProbe;
     QCoreApplication::instance()->installEventFilter(probe);
