@@ -19,10 +19,12 @@ const workerCode = [
 
 let html = read('index.html');
 html = html.replace('<link rel="stylesheet" href="page.css">', () => `<style>\n${read('page.css')}</style>`);
-for (const script of ['painter.js', 'scrollbar.js', 'worker_link.js']) {
-  html = html.replace(`<script src="${script}"></script>`, () => `<script>\n${safe(read(script))}</script>`);
-}
-html = html.replace('<script src="page.js"></script>', () =>
-  `<script id="inlineWorker" type="text/js-worker">\n${safe(workerCode)}</script>\n` +
-  `<script>\n${safe(read('page.js'))}</script>`);
+// The worker's script goes before the page's own, which start it as they load.
+let workerPlaced = false;
+html = html.replace(/<script src="([\w.]+\.js)"><\/script>/g, (tag, script) => {
+  const inline = `<script>\n${safe(read(script))}</script>`;
+  if (workerPlaced) return inline;
+  workerPlaced = true;
+  return `<script id="inlineWorker" type="text/js-worker">\n${safe(workerCode)}</script>\n${inline}`;
+});
 fs.writeFileSync(output, html);

@@ -53,7 +53,8 @@ async function pageMilliseconds(airfoil) {
 }
 
 function downloadSize() {
-  const files = ['index.html', 'page.css', 'page.js', 'painter.js', 'scrollbar.js', 'worker_link.js', 'worker.js', 'vantrel.js', 'vantrel.wasm'];
+  // What a browser fetches for the page served from its folder (the one-file page is the same again).
+  const files = fs.readdirSync(pageFolder).filter((name) => name !== 'standalone.html');
   let raw = 0;
   let compressed = 0;
   for (const name of files) {
