@@ -28,6 +28,7 @@
 #include "state/initial_state.h"
 #include "text/number_text.h"
 #include "window/about.h"
+#include "window/airfoils_window.h"
 #include "window/busy_work.h"
 #include "window/file_panel.h"
 #include "window/panel_window.h"
@@ -310,6 +311,7 @@ void Form1::runAction(Action action) {
 void Form1::afterAction() {
   refreshPictures();
   if (panelWindow_) panelWindow_->followAlfa(TextToNumber(text(TextBox::Text_Alfa)));
+  if (airfoilsWindow_) airfoilsWindow_->setAlfa(TextToNumber(text(TextBox::Text_Alfa)));
   showStatus();
 }
 

@@ -20,6 +20,7 @@ class QShortcut;
 namespace vantrel {
 
 class About;
+class AirfoilsWindow;
 class BusyWork;
 class CompareWindow;
 class ConvergenceWindow;
@@ -58,6 +59,7 @@ class Form1 : public QMainWindow, public Controls {
   void Mn_PlainFlap_Click();
   void Cmnd_FlapApply_Click();
   void Mn_Compare_Click();
+  void Mn_CompareAirfoils_Click();
   void Mn_Converge_Click();
   void Mn_Panel_Click();
   void Mn_About_Click();
@@ -83,6 +85,7 @@ class Form1 : public QMainWindow, public Controls {
   void setProgressDelay(int milliseconds) { progressDelayMs_ = milliseconds; }
   PlainFlapPanel* flapPanel() const { return flapPanel_; }
   CompareWindow* compareWindow() const { return compareWindow_; }
+  AirfoilsWindow* airfoilsWindow() const { return airfoilsWindow_; }
   ConvergenceWindow* convergenceWindow() const { return convergenceWindow_; }
   PanelWindow* panelWindow() const { return panelWindow_; }
 
@@ -120,6 +123,7 @@ class Form1 : public QMainWindow, public Controls {
   // The lesson windows, made when first asked for; the main window owns them as their parent.
   PlainFlapPanel* flapPanel_ = nullptr;
   CompareWindow* compareWindow_ = nullptr;
+  AirfoilsWindow* airfoilsWindow_ = nullptr;
   ConvergenceWindow* convergenceWindow_ = nullptr;
   PanelWindow* panelWindow_ = nullptr;
   MessagePresenter presenter_;

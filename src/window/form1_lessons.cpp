@@ -1,4 +1,5 @@
 // The main window's lesson commands: a plain flap, the methods side by side, the convergence study.
+#include <QDir>
 #include <filesystem>
 
 #include "input/plain_flap.h"
@@ -8,7 +9,9 @@
 #include "state/messages.h"
 #include "text/number_text.h"
 #include "text/windows1254_text.h"
+#include "window/airfoils_window.h"
 #include "window/compare_window.h"
+#include "window/file_panel.h"
 #include "window/convergence_window.h"
 #include "window/form1.h"
 #include "window/panel_window.h"
@@ -26,6 +29,7 @@ QString airfoilNameOf(const Ortak& ortak) {
 void Form1::connectLessonEvents() {
   connect(menu_.Mn_PlainFlap, &QAction::triggered, this, &Form1::Mn_PlainFlap_Click);
   connect(menu_.Mn_Compare, &QAction::triggered, this, &Form1::Mn_Compare_Click);
+  connect(menu_.Mn_CompareAirfoils, &QAction::triggered, this, &Form1::Mn_CompareAirfoils_Click);
   connect(menu_.Mn_Converge, &QAction::triggered, this, &Form1::Mn_Converge_Click);
   connect(menu_.Mn_Panel, &QAction::triggered, this, &Form1::Mn_Panel_Click);
 }
@@ -63,6 +67,23 @@ void Form1::Mn_Compare_Click() {
     connect(compareWindow_, &CompareWindow::messageRequested, this, &Form1::presentMessage);
   }
   compareWindow_->show(*comparison, ortak_.AirfoilName);
+}
+
+// Works with no airfoil on screen too: the list takes files, samples and designations.
+void Form1::Mn_CompareAirfoils_Click() {
+  if (!airfoilsWindow_) {
+    airfoilsWindow_ = new AirfoilsWindow(this);
+    connect(airfoilsWindow_, &AirfoilsWindow::messageRequested, this, &Form1::presentMessage);
+  }
+  const FilePanel* files = widgets_.Frame_IOWindow;
+  airfoilsWindow_->setFolders(files->folder().isEmpty() ? QDir::currentPath() : files->folder(),
+                              FilePanel::installedSamples());
+  airfoilsWindow_->setAlfa(TextToNumber(text(TextBox::Text_Alfa)));
+  // The airfoil as the window holds it, a flap included.
+  if (FileLoaded()) airfoilsWindow_->offerAirfoilOnScreen(loadedAirfoil(ortak_), DataFile());
+  airfoilsWindow_->show();
+  airfoilsWindow_->raise();
+  airfoilsWindow_->activateWindow();
 }
 
 void Form1::Mn_Converge_Click() {

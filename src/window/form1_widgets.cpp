@@ -221,6 +221,8 @@ Form1Menu buildForm1Menu(QMenuBar* bar) {
   menu.Mn_PlainFlap = command(menu.Mn_Analysis, "Mn_PlainFlap", "Plain &Flap");
   menu.Mn_PlainFlap->setText(QStringLiteral("Plain &Flap\u2026"));
   menu.Mn_Compare = command(menu.Mn_Analysis, "Mn_Compare", "&Compare Methods");
+  menu.Mn_CompareAirfoils = command(menu.Mn_Analysis, "Mn_CompareAirfoils", "Compare &Airfoils");
+  menu.Mn_CompareAirfoils->setText(QStringLiteral("Compare &Airfoils\u2026"));
   menu.Mn_Converge = command(menu.Mn_Analysis, "Mn_Converge", "Convergence &Study");
   menu.Mn_Converge->setText(QStringLiteral("Convergence &Study\u2026"));
   menu.Mn_Panel = command(menu.Mn_Analysis, "Mn_Panel", "&Thickness and Pressure");

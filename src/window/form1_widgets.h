@@ -66,6 +66,7 @@ struct Form1Menu {
   QAction* Mn_LumpVM;
   QAction* Mn_PlainFlap;
   QAction* Mn_Compare;
+  QAction* Mn_CompareAirfoils;
   QAction* Mn_Converge;
   QAction* Mn_Panel;
   QAction* Mn_About;

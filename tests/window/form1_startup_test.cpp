@@ -211,7 +211,7 @@ class Form1StartupTest : public QObject {
     QVERIFY(!top[3]->menu());
 
     const QList<QAction*> analysis = m.Mn_Analysis->actions();
-    QCOMPARE(analysis.size(), 7);
+    QCOMPARE(analysis.size(), 8);
     QCOMPARE(analysis[0]->iconText(), QString("Vantrel Theory"));
     QCOMPARE(analysis[0]->menu(), m.Mn_Vantrel);
     QCOMPARE(analysis[1], m.Mn_LumpVM);
@@ -220,9 +220,11 @@ class Form1StartupTest : public QObject {
     QVERIFY(analysis[2]->isSeparator());
     QCOMPARE(analysis[3]->iconText(), QString::fromUtf8("Plain Flap\u2026"));
     QCOMPARE(analysis[4]->iconText(), QString("Compare Methods"));
-    QCOMPARE(analysis[5]->iconText(), QString::fromUtf8("Convergence Study\u2026"));
-    QCOMPARE(analysis[6], m.Mn_Panel);
-    QCOMPARE(analysis[6]->iconText(), QString("Thickness and Pressure"));
+    QCOMPARE(analysis[5], m.Mn_CompareAirfoils);
+    QCOMPARE(analysis[5]->iconText(), QString::fromUtf8("Compare Airfoils\u2026"));
+    QCOMPARE(analysis[6]->iconText(), QString::fromUtf8("Convergence Study\u2026"));
+    QCOMPARE(analysis[7], m.Mn_Panel);
+    QCOMPARE(analysis[7]->iconText(), QString("Thickness and Pressure"));
 
     const QList<QAction*> vantrel = m.Mn_Vantrel->actions();
     QCOMPARE(vantrel.size(), 2);
