@@ -49,4 +49,12 @@ EMSCRIPTEN_KEEPALIVE const char* vantrel_picture(PageSession* session, const cha
                                                  double width, double height) {
   return keep(session, session->pictureJson(picture, width, height));
 }
+
+EMSCRIPTEN_KEEPALIVE const char* vantrel_screen_airfoil(PageSession* session) {
+  return keep(session, session->screenAirfoilJson());
+}
+
+EMSCRIPTEN_KEEPALIVE const char* vantrel_airfoils(PageSession* session, const char* request) {
+  return keep(session, session->airfoilsJson(request));
+}
 }

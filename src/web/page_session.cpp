@@ -8,6 +8,8 @@
 #include <utility>
 
 #include "surface/pixel_shapes.h"
+#include "text/number_text.h"
+#include "web/airfoils_request.h"
 
 namespace vantrel::web {
 namespace {
@@ -151,6 +153,18 @@ std::string PageSession::pictureJson(std::string_view name, double width, double
     shapes.push_back(std::visit(ShapeJson{}, shape));
   }
   return text(Json{{"back", color(box.backColor())}, {"shapes", std::move(shapes)}});
+}
+
+std::string PageSession::screenAirfoilJson() const {
+  if (!handlers_.FileLoaded()) return "null";
+  return web::screenAirfoilJson(ortak_, handlers_.DataFile());
+}
+
+std::string PageSession::airfoilsJson(std::string_view requestJson) const {
+  Json request = Json::parse(requestJson, nullptr, false);
+  if (!request.is_object()) request = Json::object();
+  request["alfa"] = TextToNumber(controls_.text(TextBox::Text_Alfa));
+  return web::airfoilsJson(request.dump());
 }
 
 std::string PageSession::stateJson() {

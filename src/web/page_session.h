@@ -32,6 +32,10 @@ class PageSession {
   // The display list of a picture mapped onto width x height device pixels.
   std::string pictureJson(std::string_view picture, double width, double height) const;
   std::string stateJson();
+  // Compare Airfoils: the airfoil on screen as the page's list keeps it, and the list's table and
+  // pictures at the main window's α (see airfoils_request.h).
+  std::string screenAirfoilJson() const;
+  std::string airfoilsJson(std::string_view requestJson) const;
   // Keeps a reply for the module's caller until the next one.
   const char* keepReply(std::string text) {
     reply_ = std::move(text);

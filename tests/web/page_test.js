@@ -529,6 +529,63 @@ test('a small high-density screen: the whole form fits and the pictures are cris
   }
 });
 
+// The batch tool's survey of the same sources, run where a bare file name finds the file.
+function batchSurvey(folder, sources, alfa) {
+  const result = spawnSync(batchTool, ['survey', ...sources, '--alfa', alfa], { cwd: folder });
+  return result.stdout.toString('utf8');
+}
+
+function csvFields(line) {
+  return [...line.matchAll(/("(?:[^"]|"")*"|[^,]*)(?:,|$)/g)].map((m) => m[1]).slice(0, 12);
+}
+
+test('Compare Airfoils: the page\'s table is the batch tool\'s survey of the same airfoils', async () => {
+  await openPage(server.url);
+  await page.fill('#Text_Alfa', '4');
+  await settled();
+  await menu('Mn_Analysis', 'Mn_CompareAirfoils');
+  const designations = ['0006', '0009', '1412', '2412', '4412'];
+  for (const designation of designations) {
+    await page.fill('#Text_AirfoilNaca', designation);
+    await page.click('#Cmnd_AddNaca');
+    await settled();
+  }
+  const folder = path.join(scratch, 'family');
+  fs.mkdirSync(folder, { recursive: true });
+  fs.writeFileSync(path.join(folder, 'broken.nca'), 'BROKEN\n\n\n0.0 0.0 0.0 x\n');
+  await page.setInputFiles('#airfoilsFile', path.join(folder, 'broken.nca'));
+  await page.waitForFunction(() => document.getElementById('AirfoilsWindow').dataset.rows === '6');
+  await settled();
+
+  const survey = batchSurvey(folder, [...designations, 'broken.nca'], '4');
+  const saved = (await downloaded('Cmnd_SaveAirfoilsTable')).toString('utf8');
+  assert.equal(saved, survey, 'the saved table is the survey, byte for byte');
+
+  const shown = await page.$$eval('#Table_Airfoils tbody tr', (rows) => rows.map((r) => [...r.cells].map((c) => c.textContent)));
+  const decimals = [4, 3, 4, 3, 3, 4, 4, 4, 3];
+  survey.trim().split('\n').slice(1).forEach((line, i) => {
+    const fields = csvFields(line);
+    const expected = fields.slice(2, 11).map((value, c) => {
+      if (value === '') return '';
+      const text = Number(value).toFixed(decimals[c]);
+      return /^-[0.]*$/.test(text) ? text.slice(1) : text;
+    });
+    assert.deepEqual(shown[i].slice(1, 10), expected, `row ${i + 1}`);
+    assert.equal(shown[i][10], fields[11].replace(/^"|"$/g, '').replace(/""/g, '"'), `row ${i + 1}: message`);
+  });
+  assert.match(shown[5][10], /broken\.nca/);
+  assert.ok(await canvasIsPainted('Picture_MeanLines'), 'the mean lines are painted');
+  await page.screenshot({ path: path.join(screenshots, 'compare-airfoils.png') });
+
+  // The table follows the main window's α after its next action.
+  await page.fill('#Text_Alfa', '-2');
+  await page.click('#Mn_Airfoil');
+  await page.selectOption('#File1', 'naca2412.nca');
+  await settled();
+  const again = (await downloaded('Cmnd_SaveAirfoilsTable')).toString('utf8');
+  assert.equal(again, batchSurvey(folder, [...designations, 'broken.nca'], '-2'));
+});
+
 test('the one-file page works from file://', async () => {
   await openPage(`file://${path.join(pageFolder, 'standalone.html')}`);
   await page.click('#Mn_Airfoil');

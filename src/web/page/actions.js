@@ -28,6 +28,7 @@ async function showState(reply) {
   // How long the module took over the last handler, for the benchmark.
   if (reply.elapsed !== undefined) document.body.dataset.handlerMilliseconds = reply.elapsed.toFixed(1);
   await repaintAll();
+  followAlfaInAirfoils();
   actionShown();
   return showMessages(state.messages);
 }

@@ -11,6 +11,7 @@ function setUpMenus() {
     Mn_Polynomial: () => handler('Mn_Polynomial_Click'),
     Mn_Numerical: () => handler('Mn_Numerical_Click'),
     Mn_LumpVM: () => handler('Mn_LumpVM_Click'),
+    Mn_CompareAirfoils: () => openAirfoilsWindow(),
     Mn_About: () => showAbout(),
   };
   for (const [id, command] of Object.entries(commands)) {
@@ -49,6 +50,7 @@ function setUpMenus() {
     closeMenus();
     $('pictureMenu').hidden = true;
     $('About').hidden = true;
+    $('AirfoilsWindow').hidden = true;
   });
 }
 

@@ -15,6 +15,7 @@ async function start() {
     return;
   }
   setUpFiles(reply.samples);
+  setUpAirfoils(reply.samples);
   layOut();
   new ResizeObserver(() => layOut()).observe($('Form1Surface'));
   matchMedia(`(resolution: ${window.devicePixelRatio}dppx)`).addEventListener('change', () => layOut());

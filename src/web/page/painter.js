@@ -1,6 +1,9 @@
 // Paints the pixel shapes the module maps from a picture's display list (the same mapping the
 // desktop painter uses): back colour, then one-pixel lines and round circle outlines, clipped by
-// the canvas. The shapes are in device pixels, so the canvas backing store is in device pixels.
+// the canvas; then, for a picture that has one, the overlay the module's axes layer laid out
+// (values, titles, a legend): lines of their own width, and each text in its box, set smaller
+// where the font is wider than the box. The shapes are in device pixels, so the canvas backing
+// store is in device pixels.
 'use strict';
 
 const Painter = (() => {
@@ -24,7 +27,55 @@ const Painter = (() => {
       }
       context.stroke();
     }
+    if (picture.overlay) paintOverlay(context, picture.overlay);
     context.restore();
+  }
+
+  const kFont = '"DejaVu Sans", "Segoe UI", Tahoma, Arial, sans-serif';
+
+  // The font size at which a text fits its box, as the desktop painter shrinks it.
+  function fittedFont(context, text) {
+    let size = Math.max(1, Math.floor(text.font));
+    context.font = `${size}px ${kFont}`;
+    const advance = context.measureText(text.text).width;
+    if (advance > text.box[2]) size = Math.max(1, Math.floor(text.font * text.box[2] / advance));
+    return size;
+  }
+
+  function paintOverlay(context, overlay) {
+    context.lineCap = 'butt';
+    for (const [x1, y1, x2, y2, color, width] of overlay.lines) {
+      context.beginPath();
+      context.strokeStyle = rgb(color);
+      context.lineWidth = width;
+      context.moveTo(x1, y1);
+      context.lineTo(x2, y2);
+      context.stroke();
+    }
+    context.textBaseline = 'middle';
+    for (const text of overlay.texts) {
+      const [left, top, width, height] = text.box;
+      context.font = `${fittedFont(context, text)}px ${kFont}`;
+      context.fillStyle = rgb(text.color);
+      context.textAlign = text.left ? 'left' : 'center';
+      context.fillText(text.text, text.left ? left : left + width / 2, top + height / 2);
+    }
+  }
+
+  const escaped = (text) => text.replace(/&/g, '&amp;').replace(/</g, '&lt;').replace(/>/g, '&gt;');
+
+  function svgOverlay(overlay, parts) {
+    const measure = document.createElement('canvas').getContext('2d');
+    for (const [x1, y1, x2, y2, color, width] of overlay.lines) {
+      parts.push(`<line x1="${x1}" y1="${y1}" x2="${x2}" y2="${y2}" stroke="${rgb(color)}" stroke-width="${width}"/>`);
+    }
+    for (const text of overlay.texts) {
+      const [left, top, width, height] = text.box;
+      const x = text.left ? left : left + width / 2;
+      parts.push(`<text x="${x}" y="${top + height / 2}" font-size="${fittedFont(measure, text)}" ` +
+        `font-family='${kFont}' fill="${rgb(text.color)}" stroke="none" dominant-baseline="middle" ` +
+        `text-anchor="${text.left ? 'start' : 'middle'}">${escaped(text.text)}</text>`);
+    }
   }
 
   function svg(picture, width, height) {
@@ -43,6 +94,7 @@ const Painter = (() => {
         parts.push(`<circle cx="${s[1]}" cy="${s[2]}" r="${Math.abs(s[3])}" stroke="${rgb(s[4])}"/>`);
       }
     }
+    if (picture.overlay) svgOverlay(picture.overlay, parts);
     parts.push('</g>', '</svg>', '');
     return parts.join('\n');
   }

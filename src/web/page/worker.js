@@ -28,6 +28,8 @@ const ready = createVantrelModule({ ...moduleOptions(), onProgress }).then((modu
     select: call('vantrel_select', null, ['number', 'string']),
     restore: call('vantrel_restore', null, ['number', 'string']),
     picture: call('vantrel_picture', 'string', ['number', 'string', 'number', 'number']),
+    screenAirfoil: call('vantrel_screen_airfoil', 'string', ['number']),
+    airfoils: call('vantrel_airfoils', 'string', ['number', 'string']),
   };
   return { module, api, session: api.create(kWorkFolder) };
 });
@@ -119,6 +121,31 @@ const requests = {
   },
   picture(m, { name, width, height }) {
     return { picture: JSON.parse(m.api.picture(m.session, name, width, height)) };
+  },
+  // Compare Airfoils: the page sends its whole list each time; a file of the user's is written
+  // for the read, in a folder of its own so its name stays as given, and removed after it.
+  screenAirfoil(m) {
+    return { airfoil: JSON.parse(m.api.screenAirfoil(m.session)) };
+  },
+  airfoils(m, { entries, width, height, scale }) {
+    const written = [];
+    const sent = entries.map((entry, i) => {
+      if (!entry.bytes) return { source: entry.source, airfoil: entry.airfoil };
+      const folder = `${kUploadFolder}/airfoil${i}`;
+      const path = `${folder}/${safeName(entry.source)}`;
+      m.module.FS.mkdir(folder);
+      m.module.FS.writeFile(path, new Uint8Array(entry.bytes));
+      written.push([folder, path]);
+      return { source: entry.source, path };
+    });
+    try {
+      return { airfoils: JSON.parse(m.api.airfoils(m.session, JSON.stringify({ entries: sent, width, height, scale }))) };
+    } finally {
+      for (const [folder, path] of written) {
+        m.module.FS.unlink(path);
+        m.module.FS.rmdir(folder);
+      }
+    }
   },
   report(m, { name }) {
     return { bytes: kReports.includes(name) ? readReport(m.module, name) : null };
