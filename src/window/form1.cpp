@@ -311,7 +311,10 @@ void Form1::runAction(Action action) {
 void Form1::afterAction() {
   refreshPictures();
   if (panelWindow_) panelWindow_->followAlfa(TextToNumber(text(TextBox::Text_Alfa)));
-  if (airfoilsWindow_) airfoilsWindow_->setAlfa(TextToNumber(text(TextBox::Text_Alfa)));
+  // A hidden Compare Airfoils takes the angle when it is opened again.
+  if (airfoilsWindow_ && airfoilsWindow_->isVisible()) {
+    airfoilsWindow_->setAlfa(TextToNumber(text(TextBox::Text_Alfa)));
+  }
   showStatus();
 }
 
