@@ -337,6 +337,21 @@ Double2 firstQuadrantAngle(Double2 y, Double2 x) {
   return kHalfPi - atanAtMostOne(x / y);
 }
 
+// --- log -------------------------------------------------------------------------------------
+
+constexpr Double2 kLn2 = {0x1.62e42fefa39efp-1, 0x1.abc9e3b39803fp-56};
+
+// 1/(2k + 1) for the series of atanh: with |s| <= 0.1716 its 23 terms reach 2^-110 of the sum.
+constexpr int kAtanhTerms = 23;
+const std::array<Double2, kAtanhTerms>& atanhCoefficients() {
+  static const std::array<Double2, kAtanhTerms> coefficients = [] {
+    std::array<Double2, kAtanhTerms> c{};
+    for (int k = 0; k < kAtanhTerms; ++k) c[k] = Double2{1, 0} / Double2{2.0 * k + 1, 0};
+    return c;
+  }();
+  return coefficients;
+}
+
 }  // namespace
 
 double sin(double x) {
@@ -450,6 +465,27 @@ double pow(double x, int n) {
   else if (exponent >= -1100)
     magnitude = roundScaled(power, static_cast<int>(exponent));
   return negative ? -magnitude : magnitude;
+}
+
+double log(double x) {
+  if (std::isnan(x)) return x + x;
+  if (x < 0) return std::numeric_limits<double>::quiet_NaN();
+  if (x == 0) return -std::numeric_limits<double>::infinity();
+  if (std::isinf(x)) return x;
+  if (x == 1) return 0.0;
+  int exponent = 0;
+  double m = std::frexp(x, &exponent);
+  if (m < 0x1.6a09e667f3bcdp-1) {  // below the square root of a half: m goes to [0.707, 1.414)
+    m *= 2;
+    --exponent;
+  }
+  // log m = 2 atanh s with s = (m - 1)/(m + 1); m - 1 is exact, and m + 1 is kept in two parts.
+  const Double2 s = Double2{m - 1, 0} / twoSum(m, 1.0);
+  const Double2 s2 = s * s;
+  const auto& c = atanhCoefficients();
+  Double2 series = c[kAtanhTerms - 1];
+  for (int k = kAtanhTerms - 2; k >= 0; --k) series = series * s2 + c[k];
+  return (kLn2 * static_cast<double>(exponent) + scaled(s * series, 1)).hi;
 }
 
 }  // namespace vantrel::cr

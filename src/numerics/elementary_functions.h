@@ -14,6 +14,8 @@ double atan(double x);
 double atan2(double y, double x);
 double acos(double x);
 double hypot(double x, double y);
+// The natural logarithm.
+double log(double x);
 // x raised to a whole power.
 double pow(double x, int n);
 

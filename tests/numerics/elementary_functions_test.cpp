@@ -24,11 +24,12 @@ double evaluate(std::string_view function, const double* a) {
   if (function == "acos") return cr::acos(a[0]);
   if (function == "atan2") return cr::atan2(a[0], a[1]);
   if (function == "hypot") return cr::hypot(a[0], a[1]);
+  if (function == "log") return cr::log(a[0]);
   return cr::pow(a[0], static_cast<int>(a[1]));
 }
 
 // Moderate and huge arguments, angles next to multiples of pi/2, a subnormal power, and
-// arguments whose results glibc rounds the other way.
+// arguments whose results glibc rounds the other way; logarithms next to 1 and of a subnormal.
 constexpr Case kCases[] = {
     {"sin", {-0x1.3bd5ebda2cbf9p+4}, -0x1.8dea7348e9b01p-1},
     {"sin", {0x1.1c2b191f4c811p+744}, -0x1.78cc1e9c15eb0p-5},
@@ -78,6 +79,14 @@ constexpr Case kCases[] = {
     {"pow", {0x1.8p-97, 11}, 0x0.0000000002b40p-1022},
     {"pow", {-0x1.4p-1, 9}, -0x1.dcd6500000000p-7},
     {"pow", {0x1.fffffffffffffp-1, 1000000}, 0x1.ffffffff0bdc0p-1},
+    {"log", {0x1.0000000400000p+0}, 0x1.fffffffc00000p-31},
+    {"log", {0x1.fffffffffe000p-1}, -0x1.0000000000800p-40},
+    {"log", {0x1.6a09e667f3bcdp-1}, -0x1.62e42fefa39eep-2},
+    {"log", {0x1.6a09e667f3bcdp+0}, 0x1.62e42fefa39f0p-2},
+    {"log", {0x0.0000000000001p-1022}, -0x1.74385446d71c3p+9},
+    {"log", {0x1.999999999999ap-4}, -0x1.26bb1bbb55515p+1},
+    {"log", {0x1.cf25c30230da9p-836}, -0x1.2170680826fa3p+9},
+    {"log", {0x1.d7a191b32eef8p+979}, 0x1.5399deb95ad83p+9},
 };
 
 TEST(CorrectlyRounded, GivesTheNearestDouble) {
@@ -101,6 +110,7 @@ TEST(CorrectlyRounded, SpecialValuesAsInC) {
     EXPECT_TRUE(same(cr::tan(x), std::tan(x))) << "tan " << x;
     EXPECT_TRUE(same(cr::atan(x), std::atan(x))) << "atan " << x;
     EXPECT_TRUE(same(cr::acos(x), std::acos(x))) << "acos " << x;
+    EXPECT_TRUE(same(cr::log(x), std::log(x))) << "log " << x;
     for (const int n : {-3, -2, 0, 1, 2, 3}) {
       EXPECT_TRUE(same(cr::pow(x, n), std::pow(x, n))) << "pow " << x << " " << n;
     }
@@ -132,6 +142,7 @@ TEST(CorrectlyRounded, WithinAUnitOfTheSystemsFunctions) {
     ASSERT_LE(units(cr::atan2(x, -ratio), std::atan2(x, -ratio)), 1) << std::hexfloat << x;
     ASSERT_LE(units(cr::acos(x), std::acos(x)), 1) << std::hexfloat << x;
     ASSERT_LE(units(cr::hypot(x, ratio), std::hypot(x, ratio)), 1) << std::hexfloat << x;
+    ASSERT_LE(units(cr::log(ratio), std::log(ratio)), 1) << std::hexfloat << ratio;
     ASSERT_LE(units(cr::pow(ratio, i % 9), std::pow(ratio, i % 9)), 1) << std::hexfloat << ratio;
   }
 }
