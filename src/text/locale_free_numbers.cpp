@@ -56,8 +56,8 @@ std::string fixedNotation(Number magnitude, const ShortestDigits& shortest) {
   // A whole number is written with all its digits, exactly.
   if (shortest.exponent >= count - 1) return fmt::format("{:.0f}", magnitude);
   if (shortest.exponent >= 0) {
-    std::string text = shortest.digits;
-    return text.insert(static_cast<std::size_t>(shortest.exponent) + 1, ".");
+    const auto point = static_cast<std::size_t>(shortest.exponent) + 1;
+    return shortest.digits.substr(0, point) + "." + shortest.digits.substr(point);
   }
   return "0." + std::string(static_cast<std::size_t>(-shortest.exponent - 1), '0') +
          shortest.digits;
