@@ -38,4 +38,8 @@ PictureBox FlapMeanLinePicture(const std::vector<double>& xBefore,
   return picture;
 }
 
+AxesStyle FlapAxesStyle() {
+  return AxesStyle{"x/c", "y/c", false, {}, false, {}, 0.0};
+}
+
 }  // namespace vantrel

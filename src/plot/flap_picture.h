@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "plot/axes_layer.h"
 #include "surface/picture_box.h"
 
 namespace vantrel {
@@ -15,5 +16,8 @@ PictureBox FlapMeanLinePicture(const std::vector<double>& xBefore,
                                const std::vector<double>& yBefore,
                                const std::vector<double>& xAfter, const std::vector<double>& yAfter,
                                double hinge);
+
+// The flap picture's axes: x/c along the bottom, y/c up the side; shown wherever it is.
+AxesStyle FlapAxesStyle();
 
 }  // namespace vantrel

@@ -46,8 +46,9 @@ EMSCRIPTEN_KEEPALIVE void vantrel_restore(PageSession* session, const char* stat
 }
 
 EMSCRIPTEN_KEEPALIVE const char* vantrel_picture(PageSession* session, const char* picture,
-                                                 double width, double height) {
-  return keep(session, session->pictureJson(picture, width, height));
+                                                 double width, double height, int axes,
+                                                 double scale) {
+  return keep(session, session->pictureJson(picture, width, height, axes != 0, scale));
 }
 
 EMSCRIPTEN_KEEPALIVE const char* vantrel_screen_airfoil(PageSession* session) {

@@ -7,6 +7,7 @@
 #include <optional>
 #include <utility>
 
+#include "plot/edge_marker.h"
 #include "surface/pixel_shapes.h"
 #include "text/number_text.h"
 #include "web/airfoils_request.h"
@@ -49,9 +50,23 @@ int integerOf(std::string_view text) {
   return value;
 }
 
+void appendOverlay(const Overlay& overlay, Json& into) {
+  for (const OverlayLine& line : overlay.lines) {
+    into["lines"].push_back({line.x1, line.y1, line.x2, line.y2, color(line.color), line.width});
+  }
+  for (const OverlayText& t : overlay.texts) {
+    into["texts"].push_back(Json{{"box", {t.left, t.top, t.width, t.height}},
+                                 {"font", t.fontPixels},
+                                 {"text", t.text},
+                                 {"color", color(t.color)},
+                                 {"left", t.leftAligned}});
+  }
+}
+
 }  // namespace
 
-PageSession::PageSession(const std::string& workDir) : handlers_(ortak_, controls_, workDir) {
+PageSession::PageSession(const std::string& workDir)
+    : handlers_(ortak_, controls_, workDir), lessons_(handlers_, progress_) {
   handlers_.session().progress = &progress_;
   handlers_.Form_Load();
 }
@@ -100,9 +115,12 @@ std::string PageSession::act(std::string_view handler, std::string_view argument
        }},
   };
   Json extra = Json::object();
-  if (const auto found = kHandlers.find(handler); found != kHandlers.end()) {
+  if (auto lesson = lessons_.act(handler, argument)) {
+    extra = std::move(*lesson);
+  } else if (const auto found = kHandlers.find(handler); found != kHandlers.end()) {
     extra = found->second(handlers_, argument);
   }
+  if (extra.value("read", false)) lessons_.airfoilRead();
   Json reply = stateObject();
   reply.update(extra);
   return text(reply);
@@ -144,15 +162,26 @@ void PageSession::select(std::string_view option) {
   controls_.select(option == "Opt_WithOutEnd" ? Option::Opt_WithOutEnd : Option::Opt_WithEnd);
 }
 
-std::string PageSession::pictureJson(std::string_view name, double width, double height) const {
+std::string PageSession::pictureJson(std::string_view name, double width, double height,
+                                     bool axes, double scale) const {
+  AxesStyle style;
+  const PictureBox* lesson = lessons_.picture(name, style);
   const auto picture = byName(name, kAllPictures);
-  if (!picture) return "null";
-  const PictureBox& box = controls_.picture(*picture);
+  if (!lesson && !picture) return "null";
+  if (picture) style = axesStyleOf(*picture);
+  const PictureBox& box = lesson ? *lesson : controls_.picture(*picture);
   Json shapes = Json::array();
   for (const PixelShape& shape : pixelShapes(box, PixelArea{0, 0, width, height})) {
     shapes.push_back(std::visit(ShapeJson{}, shape));
   }
-  return text(Json{{"back", color(box.backColor())}, {"shapes", std::move(shapes)}});
+  Json overlay{{"lines", Json::array()}, {"texts", Json::array()}};
+  appendOverlay(operatingPointMarker(box, width, height, scale), overlay);
+  if (axes) {
+    appendOverlay(axesAndValues(box, style, width, height, axesFontPixels(scale)), overlay);
+  }
+  return text(Json{{"back", color(box.backColor())},
+                   {"shapes", std::move(shapes)},
+                   {"overlay", std::move(overlay)}});
 }
 
 std::string PageSession::screenAirfoilJson() const {
@@ -191,6 +220,8 @@ nlohmann::json PageSession::stateObject() {
         {"Frame_LeastSquares", controls_.frameVisible(Frame::Frame_LeastSquares)}}},
       {"withEnd", controls_.isSelected(Option::Opt_WithEnd)},
       {"fileLoaded", handlers_.FileLoaded()},
+      {"StatusLine", handlers_.statusLine()},
+      {"lessons", lessons_.stateObject()},
       {"revisions", std::move(revisions)},
       {"messages", controls_.takeMessages()},
   };

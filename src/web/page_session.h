@@ -7,6 +7,7 @@
 #include "app/form1_handlers.h"
 #include "state/ortak.h"
 #include "web/page_controls.h"
+#include "web/page_lessons.h"
 #include "web/worker_progress.h"
 
 namespace vantrel::web {
@@ -29,8 +30,11 @@ class PageSession {
   // What the user typed or chose: a text box by name, or an option button by name.
   void setText(std::string_view box, const std::string& text);
   void select(std::string_view option);
-  // The display list of a picture mapped onto width x height device pixels.
-  std::string pictureJson(std::string_view picture, double width, double height) const;
+  // The display list of a picture mapped onto width x height device pixels, with what is drawn
+  // over it: the operating point's edge marker and, when asked for, the axes and values. `scale`
+  // is the size over the picture's design size, which text, markers and `penWidth` follow.
+  std::string pictureJson(std::string_view picture, double width, double height, bool axes,
+                          double scale) const;
   std::string stateJson();
   // Compare Airfoils: the airfoil on screen as the page's list keeps it, and the list's table and
   // pictures at the main window's α (see airfoils_request.h).
@@ -50,6 +54,7 @@ class PageSession {
   Ortak ortak_;
   PageControls controls_;
   Form1Handlers handlers_;
+  PageLessons lessons_;
 };
 
 }  // namespace vantrel::web

@@ -17,12 +17,11 @@
 #include <cmath>
 #include <filesystem>
 
-#include "input/naca.h"
 #include "lessons/convergence_table.h"
+#include "lessons/study_fields.h"
 #include "plot/log_log_plot.h"
 #include "reports/report_file.h"
 #include "text/number_text.h"
-#include "text/windows1254_text.h"
 #include "window/picture_export.h"
 #include "window/picture_widget.h"
 
@@ -42,24 +41,6 @@ QPushButton* button(const QString& caption, const char* name, QWidget* parent) {
   auto* push = new QPushButton(caption, parent);
   push->setObjectName(QString::fromLatin1(name));
   return push;
-}
-
-std::optional<int> wholeNumber(const QLineEdit* edit) {
-  bool ok = false;
-  const int value = edit->text().trimmed().toInt(&ok);
-  return ok ? std::optional<int>(value) : std::nullopt;
-}
-
-// The colours are the picture's own legend; this says what is plotted against what.
-QString explanation() {
-  return QStringLiteral(
-      "|difference from the reference| against N, both scales logarithmic, ticks at 1, 2, ..., 9 "
-      "times each power of ten; the grey guides fall as N⁻¹ and N⁻² "
-      "(first and second order).");
-}
-
-QString number(double value) {
-  return QString::number(value, 'g', 10);
 }
 
 }  // namespace
@@ -88,7 +69,7 @@ ConvergenceWindow::ConvergenceWindow(QWidget* parent) : QDialog(parent) {
   plot_->setMinimumSize(450, 300);
   plot_->setAxesStyle(ConvergenceAxesStyle());
   plot_->setAxesShown(true);
-  legend_ = new QLabel(explanation(), this);
+  legend_ = new QLabel(QString::fromStdString(convergencePlotExplanation()), this);
   legend_->setWordWrap(true);
 
   auto* sources = new QHBoxLayout;
@@ -149,26 +130,10 @@ void ConvergenceWindow::prepare(const AirfoilData& airfoil, const QString& label
 
 // Says which mean line the next run takes and, after a run, which one the table shows.
 void ConvergenceWindow::showWhatIsStudied() {
-  QString text;
-  if (Opt_StudyNaca->isChecked()) {
-    text = QStringLiteral(
-               "NACA %1: its own mean line, generated afresh at each N; reference for "
-               "\u03B1_L0 and CmAC: thin airfoil theory in closed form")
-               .arg(Text_StudyNaca->text().trimmed());
-  } else {
-    text = QStringLiteral(
-               "%1: the main window's mean line, the point-by-point mean of its "
-               "stations, straight between them; reference: the finest run")
-               .arg(label_);
-  }
-  text += QStringLiteral(
-      ". Numerical integration and the lumped vortex method on N panels, "
-      "N + 1 stations at cosine spacing.");
-  if (study_) {
-    text += QStringLiteral("\nTable: %1: %2.")
-                .arg(QString::fromStdString(bytesToUtf8(study_->airfoilName)),
-                     QString::fromStdString(study_->meanLine));
-  }
+  const std::optional<ConvergenceStudy>& study = study_;
+  const QString text = QString::fromStdString(
+      studyCaption(Opt_StudyNaca->isChecked(), Text_StudyNaca->text().toStdString(),
+                   label_.toStdString(), study ? &*study : nullptr));
   caption_->setText(text);
   keepCaptionWhole();
 }
@@ -194,29 +159,19 @@ bool ConvergenceWindow::eventFilter(QObject* watched, QEvent* event) {
 }
 
 std::optional<ConvergenceSettings> ConvergenceWindow::settingsFromFields() {
-  const auto from = wholeNumber(Text_From);
-  const auto to = wholeNumber(Text_To);
-  if (!from || !to) {
-    emit messageRequested(
-        QStringLiteral("The numbers of panels must be whole numbers, such as 10 and 2560."));
-    return std::nullopt;
-  }
-  if (auto refused = refusedStudyRange(*from, *to)) {
+  const StudyFields fields{Text_From->text().toStdString(),
+                           Text_To->text().toStdString(),
+                           Text_StudyAlfa->text().toStdString(),
+                           Opt_StudyNaca->isChecked(),
+                           Text_StudyNaca->text().toStdString(),
+                           label_.toStdString(),
+                           airfoil_};
+  auto settings = studySettingsFromFields(fields);
+  if (const auto* refused = std::get_if<std::string>(&settings)) {
     emit messageRequested(QString::fromStdString(*refused));
     return std::nullopt;
   }
-  const double alfa = TextToNumber(Text_StudyAlfa->text().toStdString());
-  if (Opt_StudyNaca->isChecked()) {
-    const std::string designation = Text_StudyNaca->text().trimmed().toStdString();
-    if (!nacaAirfoil(designation, 2)) {
-      emit messageRequested(
-          QStringLiteral("\"%1\" is not a NACA 4- or 5-digit designation the generator covers.")
-              .arg(QString::fromStdString(quotedForMessage(designation, 200))));
-      return std::nullopt;
-    }
-    return ConvergenceSettings{designation, alfa, *from, *to, std::nullopt};
-  }
-  return ConvergenceSettings{label_.toStdString(), alfa, *from, *to, airfoil_};
+  return std::get<ConvergenceSettings>(std::move(settings));
 }
 
 bool ConvergenceWindow::run() {
@@ -246,24 +201,18 @@ bool ConvergenceWindow::run() {
 }
 
 void ConvergenceWindow::showStudy() {
-  QStringList headers{QStringLiteral("N")};
-  for (const char* name : kStudyQuantityNames) {
-    const QString quantity = QString::fromLatin1(name);
-    headers << quantity << QStringLiteral("e ") + quantity << QStringLiteral("order ") + quantity;
-  }
+  QStringList headers;
+  for (const std::string& header : convergenceTableHeaders())
+    headers << QString::fromStdString(header);
+  const auto cells = convergenceTableCells(*study_);
   table_->clear();
   table_->setColumnCount(static_cast<int>(headers.size()));
   table_->setHorizontalHeaderLabels(headers);
-  table_->setRowCount(static_cast<int>(study_->rows.size()));
-  for (std::size_t i = 0; i < study_->rows.size(); ++i) {
-    const int row = static_cast<int>(i);
-    table_->setItem(row, 0, new QTableWidgetItem(QString::number(study_->rows[i].N)));
-    for (int q = 0; q < kStudyQuantities; ++q) {
-      const auto order = study_->observedOrder(i, q);
-      table_->setItem(row, 1 + 3 * q, new QTableWidgetItem(number(study_->rows[i].values[q])));
-      table_->setItem(row, 2 + 3 * q, new QTableWidgetItem(number(study_->difference(i, q))));
-      table_->setItem(row, 3 + 3 * q,
-                      new QTableWidgetItem(order ? QString::number(*order, 'f', 3) : QString()));
+  table_->setRowCount(static_cast<int>(cells.size()));
+  for (std::size_t row = 0; row < cells.size(); ++row) {
+    for (std::size_t column = 0; column < cells[row].size(); ++column) {
+      table_->setItem(static_cast<int>(row), static_cast<int>(column),
+                      new QTableWidgetItem(QString::fromStdString(cells[row][column])));
     }
   }
   table_->resizeColumnsToContents();

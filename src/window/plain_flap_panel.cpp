@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "plot/flap_picture.h"
 #include "window/picture_widget.h"
 
 namespace vantrel {
@@ -41,7 +42,7 @@ PlainFlapPanel::PlainFlapPanel(QWidget* parent) : QDialog(parent) {
   Picture_Flap = new PictureWidget(QSize(400, 130), this);
   Picture_Flap->setObjectName(QStringLiteral("Picture_Flap"));
   Picture_Flap->setMinimumSize(400, 130);
-  Picture_Flap->setAxesStyle(AxesStyle{"x/c", "y/c", false, {}, false, {}, 0.0});
+  Picture_Flap->setAxesStyle(FlapAxesStyle());
   Picture_Flap->setAxesShown(true);
   Picture_Flap->setVisible(false);
 

@@ -22,7 +22,7 @@ let batchRuns = 0;
 function batchAfter(actions) {
   const folder = path.join(scratch, `batch-${++batchRuns}`);
   const plots = path.join(folder, 'plots');
-  const result = spawnSync(batchTool, ['--workdir', folder, '--json', '--plots', plots, ...actions]);
+  const result = spawnSync(batchTool, ['--workdir', folder, '--json', '--plots', plots, '--axes', ...actions]);
   const json = JSON.parse(result.stdout.toString('utf8'));
   const read = (name) => (fs.existsSync(path.join(folder, name)) ? fs.readFileSync(path.join(folder, name)) : null);
   return { json, vantrel: read('Vantrel.txt'), poly5: read('Poly5.txt'), plots };
@@ -108,9 +108,14 @@ async function differingPixels(pngA, pngB, threshold) {
   }, { a: pngA.toString('base64'), b: pngB.toString('base64'), threshold });
 }
 
+// Saved at the batch tool's size (twice the designed one), with the axes and values its --axes draws.
+const kBatchWidth = { Picture_Airfoil: 800, Picture_Camber: 806, Picture_Load: 802, Picture_Cmx: 418, Picture_CL: 418 };
 async function savedPicture(name, kind) {
   await page.click(`#${name}`, { button: 'right' });
-  const [download] = await Promise.all([page.waitForEvent('download'), page.click(kind === 'png' ? '#savePng' : '#saveSvg')]);
+  await page.click('#savePicture');
+  await page.check(kind === 'png' ? '#SaveAsPng' : '#SaveAsSvg');
+  await page.fill('#PictureWidth', String(kBatchWidth[name]));
+  const [download] = await Promise.all([page.waitForEvent('download'), page.click('#saveOptionsSave')]);
   return fs.readFileSync(await download.path());
 }
 
@@ -230,7 +235,9 @@ test('a whole lesson: least squares at two degrees, both scroll bars, numerical 
     }
     const fraction = await differingPixels(await savedPicture(name, 'png'), fs.readFileSync(desktop), 96);
     console.log(`# ${name}: ${(fraction * 100).toFixed(3)}% of the pixels differ from the desktop painter's`);
-    assert.ok(fraction < 0.01, `${name}: ${(fraction * 100).toFixed(2)}% of the pixels differ from the desktop painter's`);
+    // The values' glyphs come from two font rasterisers (the browser's and the toolkit's); the
+    // lines and markers from one pixel mapping.
+    assert.ok(fraction < 0.02, `${name}: ${(fraction * 100).toFixed(2)}% of the pixels differ from the desktop painter's`);
   }
   const svg = (await savedPicture('Picture_CL', 'svg')).toString('utf8');
   assert.match(svg, /^<\?xml[\s\S]*<svg[\s\S]*<line /);

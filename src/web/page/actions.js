@@ -18,7 +18,10 @@ async function showState(reply) {
   $('Frame_IOWindow').hidden = !state.frames.Frame_IOWindow;
   $('Frame_LeastSquares').hidden = !state.frames.Frame_LeastSquares;
   if (!inputAhead.get('ends')) $(state.withEnd ? 'Opt_WithEnd' : 'Opt_WithOutEnd').checked = true;
-  revisions = state.revisions;
+  const { pictureVersion } = state.lessons;
+  revisions = { ...state.revisions, Picture_Flap: pictureVersion, Picture_Convergence: pictureVersion };
+  showStatus(state.StatusLine);
+  showFlapState(state.lessons);
   reports = reply.reports || reports;
   for (const [name, button] of [['Vantrel.txt', 'Vantrel'], ['Poly5.txt', 'Poly5']]) {
     $(`view${button}`).disabled = !reports[name];

@@ -1,4 +1,4 @@
-// The menu bar: Analysis, its Vantrel Theory submenu, and About.
+// The menu bar: Analysis, its Vantrel Theory submenu, View, and About.
 'use strict';
 
 function closeMenus() {
@@ -11,7 +11,11 @@ function setUpMenus() {
     Mn_Polynomial: () => handler('Mn_Polynomial_Click'),
     Mn_Numerical: () => handler('Mn_Numerical_Click'),
     Mn_LumpVM: () => handler('Mn_LumpVM_Click'),
+    Mn_PlainFlap: () => openFlapPanel(),
+    Mn_Compare: () => compareMethods(),
     Mn_CompareAirfoils: () => openAirfoilsWindow(),
+    Mn_Converge: () => prepareStudy(),
+    Mn_Axes: () => toggleAxes(),
     Mn_About: () => showAbout(),
   };
   for (const [id, command] of Object.entries(commands)) {
@@ -24,15 +28,23 @@ function setUpMenus() {
     item.addEventListener('click', run);
     item.addEventListener('keydown', (event) => { if (event.key === 'Enter' || event.key === ' ') run(event); });
   }
-  for (const id of ['Mn_Analysis', 'Mn_Vantrel']) {
+  for (const id of ['Mn_Analysis', 'Mn_Vantrel', 'Mn_View']) {
     const item = $(id);
+    const topLevel = item.parentElement.id === 'menuBar';
     item.addEventListener('click', (event) => {
       event.stopPropagation();
-      if (id === 'Mn_Analysis' && item.classList.contains('open')) closeMenus();
-      else item.classList.add('open');
+      if (topLevel && item.classList.contains('open')) closeMenus();
+      else {
+        if (topLevel) closeMenus();
+        item.classList.add('open');
+      }
     });
     item.addEventListener('pointerenter', () => {
-      if (id === 'Mn_Vantrel' || document.querySelector('#menuBar .open')) item.classList.add('open');
+      if (!topLevel) item.classList.add('open');
+      else if (document.querySelector('#menuBar .open') && !item.classList.contains('open')) {
+        closeMenus();
+        item.classList.add('open');
+      }
     });
     item.addEventListener('keydown', (event) => {
       if (event.key === 'Enter' || event.key === 'ArrowDown' || event.key === 'ArrowRight') item.classList.add('open');

@@ -7,6 +7,13 @@ async function start() {
   setUpControls();
   setUpReports();
   setUpPictureMenu();
+  setUpPictureExport();
+  setUpStatus();
+  setUpView();
+  setUpFlap();
+  setUpCompare();
+  setUpConvergence();
+  setUpNaca();
   let reply;
   try {
     reply = await ask('start');

@@ -1,20 +1,21 @@
 // Paints the pixel shapes the module maps from a picture's display list (the same mapping the
-// desktop painter uses): back colour, then one-pixel lines and round circle outlines, clipped by
-// the canvas; then, for a picture that has one, the overlay the module's axes layer laid out
-// (values, titles, a legend): lines of their own width, and each text in its box, set smaller
-// where the font is wider than the box. The shapes are in device pixels, so the canvas backing
+// desktop painter uses): back colour, then lines and round circle outlines of the pen's width (one
+// device pixel unless a saved picture's size asks for more), clipped by the canvas; then, for a
+// picture that has one, the overlay the module laid out (the operating point's edge arrow, values,
+// titles, a legend): lines of their own width, and each text in its box, set smaller where the
+// font is wider than the box. The shapes are in device pixels, so the canvas backing
 // store is in device pixels.
 'use strict';
 
 const Painter = (() => {
   const rgb = (c) => `rgb(${c[0]},${c[1]},${c[2]})`;
 
-  function paint(context, picture, width, height) {
+  function paint(context, picture, width, height, penWidth = 1) {
     context.save();
     context.setTransform(1, 0, 0, 1, 0, 0);
     context.fillStyle = rgb(picture.back);
     context.fillRect(0, 0, width, height);
-    context.lineWidth = 1;
+    context.lineWidth = penWidth;
     for (const shape of picture.shapes) {
       context.beginPath();
       if (shape[0] === 'L') {
@@ -78,14 +79,14 @@ const Painter = (() => {
     }
   }
 
-  function svg(picture, width, height) {
+  function svg(picture, width, height, penWidth = 1) {
     const parts = [
       `<?xml version="1.0" encoding="UTF-8"?>`,
       `<svg xmlns="http://www.w3.org/2000/svg" width="${width}" height="${height}" viewBox="0 0 ${width} ${height}">`,
       `<title>QEB-Vantrel</title>`,
       `<defs><clipPath id="area"><rect width="${width}" height="${height}"/></clipPath></defs>`,
       `<rect width="${width}" height="${height}" fill="${rgb(picture.back)}"/>`,
-      `<g clip-path="url(#area)" fill="none" stroke-width="1" vector-effect="non-scaling-stroke">`,
+      `<g clip-path="url(#area)" fill="none" stroke-width="${penWidth}">`,
     ];
     for (const s of picture.shapes) {
       if (s[0] === 'L') {

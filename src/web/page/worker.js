@@ -27,7 +27,7 @@ const ready = createVantrelModule({ ...moduleOptions(), onProgress }).then((modu
     setText: call('vantrel_set_text', null, ['number', 'string', 'string']),
     select: call('vantrel_select', null, ['number', 'string']),
     restore: call('vantrel_restore', null, ['number', 'string']),
-    picture: call('vantrel_picture', 'string', ['number', 'string', 'number', 'number']),
+    picture: call('vantrel_picture', 'string', ['number', 'string', 'number', 'number', 'number', 'number']),
     screenAirfoil: call('vantrel_screen_airfoil', 'string', ['number']),
     airfoils: call('vantrel_airfoils', 'string', ['number', 'string']),
   };
@@ -69,10 +69,10 @@ function readReport(module, name) {
 // leaves the typed texts, the option, the frames, the labels it does not set and "Poly5.txt".
 // Those, taken just before the read, rebuild the session from the read on after a Cancel, so the
 // page keeps only the last file read instead of every file since it opened.
-function readFile(m, path) {
+function readFile(m, path, handler = 'File1_Click') {
   const before = m.api.state(m.session);
   const poly5 = readReport(m.module, 'Poly5.txt');
-  const reply = JSON.parse(m.api.act(m.session, 'File1_Click', path));
+  const reply = JSON.parse(m.api.act(m.session, handler, path));
   const { read, ...state } = reply;
   const extra = read ? { read, snapshot: { state: before, bytes: poly5 } } : { read };
   return { state, reports: reportStamps(m.module), ...extra };
@@ -88,10 +88,18 @@ const requests = {
   },
   act(m, { handler, argument }) {
     if (handler === 'File1_Click') return readFile(m, String(argument ?? ''));
+    // The generator writes the section into the upload folder and reads it as a chosen file.
+    if (handler === 'Cmnd_NacaGenerate_Click') {
+      const fields = { ...JSON.parse(String(argument ?? '{}')), folder: kUploadFolder };
+      return readFile(m, JSON.stringify(fields), handler);
+    }
     const started = performance.now();
-    const { position, ...state } = JSON.parse(m.api.act(m.session, handler, String(argument ?? '')));
+    // Beside the state, what a handler gives back: where Enter puts its bar, a lesson's table.
+    const { position, compare, converge, study, ...state } =
+        JSON.parse(m.api.act(m.session, handler, String(argument ?? '')));
     const elapsed = performance.now() - started;
-    return { state, reports: reportStamps(m.module), elapsed, ...(position === undefined ? {} : { position }) };
+    const extra = Object.entries({ position, compare, converge, study }).filter(([, value]) => value !== undefined);
+    return { state, reports: reportStamps(m.module), elapsed, ...Object.fromEntries(extra) };
   },
   open(m, { name, bytes }) {
     const path = `${kUploadFolder}/${safeName(name)}`;
@@ -119,8 +127,8 @@ const requests = {
     m.api.select(m.session, option);
     return {};
   },
-  picture(m, { name, width, height }) {
-    return { picture: JSON.parse(m.api.picture(m.session, name, width, height)) };
+  picture(m, { name, width, height, axes = false, scale = 1 }) {
+    return { picture: JSON.parse(m.api.picture(m.session, name, width, height, axes ? 1 : 0, scale)) };
   },
   // Compare Airfoils: the page sends its whole list each time; a file of the user's is written
   // for the read, in a folder of its own so its name stays as given, and removed after it.
