@@ -15,6 +15,11 @@
 //      NR columns takes all the panel's steps, in order, before it is stored again.
 // Every product is rounded before its difference is taken (see separatelyRounded): a fused
 // multiply-add would change the bits, whatever the compiler flags say.
+//
+// With helper threads, step 1 stays on the caller (a few per cent of one panel's work); steps 2
+// and 3 are shared by runs of tiles, step 4 by runs of column tiles. Every element is still
+// reduced by one thread with the same steps in the same order, so the bits never depend on how
+// many threads share the work.
 #include "coefficients/gauss_kernel.h"
 
 #include <algorithm>
@@ -189,47 +194,28 @@ struct Panel {
   int columns() const { return order + 1; }
 };
 
+// What every thread reads: the diagonal block's pivots, quotients and multipliers, and the packed
+// operands of the trailing update, each tile's written by the one thread that reduced it.
 struct Scratch {
   AlignedBuffer pivots;
   AlignedBuffer diagonalQuotients;    // [step][column within the panel]
   AlignedBuffer diagonalMultipliers;  // [row within the panel][step]
   AlignedBuffer rowQuotients;         // per column tile: [step][NR]
   AlignedBuffer belowMultipliers;     // per row tile: [step][MR]
-  AlignedBuffer panelTile;            // [row within the panel][NR]
-  AlignedBuffer belowTile;            // [column within the panel][MR]
-  AlignedBuffer edgeTile;             // [MR][NR]
 };
 
-// A progress for the helper threads: it never reports, and asks to stop once the caller's own
-// progress has.
-class StopSignal : public Progress {
- public:
-  explicit StopSignal(const std::atomic<bool>& stopped) : stopped_(stopped) {}
-  bool proceed(double) override { return !stopped_.load(std::memory_order_relaxed); }
-
- private:
-  const std::atomic<bool>& stopped_;
+// The copies one thread works in.
+struct ThreadTiles {
+  AlignedBuffer panelTile;  // [row within the panel][NR]
+  AlignedBuffer belowTile;  // [column within the panel][MR]
+  AlignedBuffer edgeTile;   // [MR][NR]
 };
 
-using TrailingUpdate = bool (*)(const Panel&, const Scratch&, double* edgeTile, int firstTile,
-                                int endTile, Progress*);
-
-// What the threads of one elimination share: the helpers, the trailing update compiled for the
-// instruction set in use, and an edge tile for each thread.
-struct SharedWork {
-  WorkerThreads* threads = nullptr;
-  TrailingUpdate update = nullptr;
-  std::vector<AlignedBuffer> edgeTiles;
+// A run of tiles [first, end).
+struct TileRange {
+  int first = 0;
+  int end = 0;
 };
-
-template <class Set>
-SharedWork shareWork(WorkerThreads* threads, TrailingUpdate update) {
-  SharedWork shared{threads, update, {}};
-  if (threads == nullptr) return shared;
-  for (int part = 0; part < threads->count(); ++part)
-    shared.edgeTiles.emplace_back(Set::kTileRows * Set::kTileVectors * Set::kLanes);
-  return shared;
-}
 
 // Step 1: the plain loop on the panel's diagonal block. Returns false at a zero pivot, with
 // panel.steps cut to the steps before it.
@@ -261,18 +247,18 @@ inline bool reduceDiagonalBlock(Panel& panel, Scratch& scratch) {
   return true;
 }
 
-// Step 2 on one column tile of the panel's rows, held in scratch.panelTile. The steps go in
+// Step 2 on one column tile of the panel's rows, copied into `tile`. The steps go in
 // groups of kStepGroup: the group's own rows first, one step after another (each quotient row
 // is taken once its row has every earlier step), then every later row takes the group's steps
 // in a row while it sits in registers, which saves a load and a store per step.
 template <class Set, int kGroup>
-[[gnu::always_inline]] inline void reducePanelRowsByGroup(const Panel& panel, Scratch& scratch,
+[[gnu::always_inline]] inline void reducePanelRowsByGroup(const Panel& panel,
+                                                          const Scratch& scratch, double* tile,
                                                           double* packedQuotients, int groupStart) {
   using Vector = typename Set::Vector;
   constexpr int kVectors = Set::kTileVectors;
   constexpr int kLanes = Set::kLanes;
   constexpr int kTileColumns = kVectors * kLanes;
-  double* tile = scratch.panelTile.data();
   const double* multipliers = scratch.diagonalMultipliers.data();
   const int groupEnd = groupStart + kGroup;
   Vector quotients[kGroup][kVectors];
@@ -312,21 +298,22 @@ template <class Set, int kGroup>
 }
 
 template <class Set>
-[[gnu::always_inline]] inline void reducePanelRowsOnTile(const Panel& panel, Scratch& scratch,
-                                                         double* packedQuotients) {
+[[gnu::always_inline]] inline void reducePanelRowsOnTile(const Panel& panel, const Scratch& scratch,
+                                                         double* tile, double* packedQuotients) {
   int groupStart = 0;
   for (; groupStart + kStepGroup <= panel.steps; groupStart += kStepGroup)
-    reducePanelRowsByGroup<Set, kStepGroup>(panel, scratch, packedQuotients, groupStart);
+    reducePanelRowsByGroup<Set, kStepGroup>(panel, scratch, tile, packedQuotients, groupStart);
   for (; groupStart < panel.steps; ++groupStart)
-    reducePanelRowsByGroup<Set, 1>(panel, scratch, packedQuotients, groupStart);
+    reducePanelRowsByGroup<Set, 1>(panel, scratch, tile, packedQuotients, groupStart);
 }
 
+// Step 2 on the column tiles `tiles` of the panel's rows; each tile's quotients are packed where
+// step 4 reads them, whichever thread reduced it.
 template <class Set>
-[[gnu::always_inline]] inline void reducePanelRows(const Panel& panel, Scratch& scratch) {
+[[gnu::always_inline]] inline void reducePanelRows(const Panel& panel, const Scratch& scratch,
+                                                   double* tile, TileRange tiles) {
   constexpr int kTileColumns = Set::kTileVectors * Set::kLanes;
-  double* tile = scratch.panelTile.data();
-  const int tiles = (panel.columns() - panel.end() + kTileColumns - 1) / kTileColumns;
-  for (int t = 0; t < tiles; ++t) {
+  for (int t = tiles.first; t < tiles.end; ++t) {
     const int firstColumn = panel.end() + t * kTileColumns;
     const int count = std::min(kTileColumns, panel.columns() - firstColumn);
     for (int row = 0; row < panel.width; ++row) {
@@ -334,7 +321,7 @@ template <class Set>
       std::memcpy(values, panel.at(panel.first + row, firstColumn), count * sizeof(double));
       std::fill(values + count, values + kTileColumns, 0.0);
     }
-    reducePanelRowsOnTile<Set>(panel, scratch,
+    reducePanelRowsOnTile<Set>(panel, scratch, tile,
                                scratch.rowQuotients.data() + t * kPanelWidth * kTileColumns);
     for (int row = 1; row < panel.width; ++row)
       std::memcpy(panel.at(panel.first + row, firstColumn), tile + row * kTileColumns,
@@ -342,18 +329,18 @@ template <class Set>
   }
 }
 
-// Step 3 on MR rows below the panel, transposed in scratch.belowTile so one vector holds a
+// Step 3 on MR rows below the panel, transposed in `tile` so one vector holds a
 // column of the rows and the step-by-step dependence runs along the panel; steps go in groups
 // as in step 2. f * q and q * f round alike: the product is commutative in every bit.
 template <class Set, int kGroup>
-[[gnu::always_inline]] inline void reduceBelowByGroup(const Panel& panel, Scratch& scratch,
-                                                      double* packedMultipliers, int groupStart) {
+[[gnu::always_inline]] inline void reduceBelowByGroup(const Panel& panel, const Scratch& scratch,
+                                                      double* tile, double* packedMultipliers,
+                                                      int groupStart) {
   using Vector = typename Set::ColumnVector;
   constexpr int kLanes = static_cast<int>(sizeof(Vector) / sizeof(double));
   constexpr int kRows = Set::kTileRows;
   constexpr int kVectors = kRows / kLanes;
   static_assert(kVectors * kLanes == kRows);
-  double* tile = scratch.belowTile.data();
   const double* quotients = scratch.diagonalQuotients.data();
   const int groupEnd = groupStart + kGroup;
   Vector factors[kGroup][kVectors];
@@ -393,22 +380,22 @@ template <class Set, int kGroup>
 }
 
 template <class Set>
-[[gnu::always_inline]] inline void reduceBelowOnTile(const Panel& panel, Scratch& scratch,
-                                                     double* packedMultipliers) {
+[[gnu::always_inline]] inline void reduceBelowOnTile(const Panel& panel, const Scratch& scratch,
+                                                     double* tile, double* packedMultipliers) {
   int groupStart = 0;
   for (; groupStart + kStepGroup <= panel.steps; groupStart += kStepGroup)
-    reduceBelowByGroup<Set, kStepGroup>(panel, scratch, packedMultipliers, groupStart);
+    reduceBelowByGroup<Set, kStepGroup>(panel, scratch, tile, packedMultipliers, groupStart);
   for (; groupStart < panel.steps; ++groupStart)
-    reduceBelowByGroup<Set, 1>(panel, scratch, packedMultipliers, groupStart);
+    reduceBelowByGroup<Set, 1>(panel, scratch, tile, packedMultipliers, groupStart);
 }
 
+// Step 3 on the row tiles `tiles` below the panel; each tile's multipliers are packed where
+// step 4 reads them.
 template <class Set>
-[[gnu::always_inline]] inline void reduceBelowPanel(const Panel& panel, Scratch& scratch) {
+[[gnu::always_inline]] inline void reduceBelowPanel(const Panel& panel, const Scratch& scratch,
+                                                    double* tile, TileRange tiles) {
   constexpr int kRows = Set::kTileRows;
-  double* tile = scratch.belowTile.data();
-  const int rowsBelow = panel.order - panel.end();
-  const int tiles = (rowsBelow + kRows - 1) / kRows;
-  for (int t = 0; t < tiles; ++t) {
+  for (int t = tiles.first; t < tiles.end; ++t) {
     const int firstRow = panel.end() + t * kRows;
     const int count = std::min(kRows, panel.order - firstRow);
     for (int r = 0; r < kRows; ++r) {
@@ -416,7 +403,7 @@ template <class Set>
       for (int column = 0; column < panel.width; ++column)
         tile[column * kRows + r] = values ? values[column] : 0.0;
     }
-    reduceBelowOnTile<Set>(panel, scratch,
+    reduceBelowOnTile<Set>(panel, scratch, tile,
                            scratch.belowMultipliers.data() + t * kPanelWidth * kRows);
     for (int r = 0; r < count; ++r) {
       double* values = panel.at(firstRow + r, panel.first);
@@ -535,117 +522,179 @@ template <class Set>
   return true;
 }
 
-template <class Set>
-int trailingColumnTiles(const Panel& panel) {
-  constexpr int kColumns = Set::kTileVectors * Set::kLanes;
-  return (panel.columns() - panel.end() + kColumns - 1) / kColumns;
-}
-
-// Below this many column tiles a panel's update is too short to be worth waking the helpers.
+// Below this many column tiles a panel's work is too short to be worth waking the helpers.
 constexpr int kFewestTilesToShare = 8;
 
-// Step 4 shared between the threads: each takes an equal run of column tiles, the caller the
-// first. Only the caller reports progress; a stop it is asked for ends the others' runs at their
-// next column block.
+int tilesOf(int count, int tileSize) {
+  return (count + tileSize - 1) / tileSize;
+}
+
+// The share of `tiles` that thread `part` of `parts` takes: equal runs, in order.
+TileRange shareOf(int tiles, int part, int parts) {
+  return {static_cast<int>(static_cast<long long>(tiles) * part / parts),
+          static_cast<int>(static_cast<long long>(tiles) * (part + 1) / parts)};
+}
+
+// The kernels compiled for one instruction set, and the shape of its register tile.
+struct Kernels {
+  int tileRows;
+  int tileColumns;
+  // Steps 2 and 3: the panel's rows on the given column tiles, the rows below it on the given row
+  // tiles. The two touch different elements, so one thread may do both while another does its own.
+  void (*reducePanel)(const Panel&, const Scratch&, ThreadTiles&, TileRange columnTiles,
+                      TileRange rowTiles);
+  // Step 4 on the given column tiles; false when the progress asked to stop.
+  bool (*updateTrailing)(const Panel&, const Scratch&, ThreadTiles&, TileRange columnTiles,
+                         Progress*);
+};
+
 template <class Set>
-[[gnu::always_inline]] inline bool updateTrailing(const Panel& panel, Scratch& scratch,
-                                                  Progress* progress, SharedWork& shared) {
-  const int tiles = trailingColumnTiles<Set>(panel);
-  if (shared.threads == nullptr || tiles < kFewestTilesToShare)
-    return updateTrailingColumns<Set>(panel, scratch, scratch.edgeTile.data(), 0, tiles, progress);
-  const int parts = shared.threads->count();
+[[gnu::always_inline]] inline void reducePanelShare(const Panel& panel, const Scratch& scratch,
+                                                    ThreadTiles& tiles, TileRange columnTiles,
+                                                    TileRange rowTiles) {
+  reducePanelRows<Set>(panel, scratch, tiles.panelTile.data(), columnTiles);
+  reduceBelowPanel<Set>(panel, scratch, tiles.belowTile.data(), rowTiles);
+}
+
+Scratch makeScratch(const Kernels& kernels, int order) {
+  const auto rowTiles = static_cast<std::size_t>(tilesOf(order, kernels.tileRows));
+  const auto columnTiles = static_cast<std::size_t>(tilesOf(order + 1, kernels.tileColumns));
+  constexpr std::size_t kSquare = kPanelWidth * kPanelWidth;
+  return Scratch{AlignedBuffer(kPanelWidth), AlignedBuffer(kSquare), AlignedBuffer(kSquare),
+                 AlignedBuffer(columnTiles * kPanelWidth * kernels.tileColumns),
+                 AlignedBuffer(rowTiles * kPanelWidth * kernels.tileRows)};
+}
+
+ThreadTiles makeThreadTiles(const Kernels& kernels) {
+  return ThreadTiles{AlignedBuffer(kPanelWidth * kernels.tileColumns),
+                     AlignedBuffer(kPanelWidth * kernels.tileRows),
+                     AlignedBuffer(kernels.tileRows * kernels.tileColumns)};
+}
+
+// A progress for the helper threads: it never reports, and asks to stop once the caller's own
+// progress has.
+class StopSignal : public Progress {
+ public:
+  explicit StopSignal(const std::atomic<bool>& stopped) : stopped_(stopped) {}
+  bool proceed(double) override { return !stopped_.load(std::memory_order_relaxed); }
+
+ private:
+  const std::atomic<bool>& stopped_;
+};
+
+// Steps 2 to 4 of one panel. With helpers, steps 2 and 3 are shared in one round (each thread
+// reduces its run of column tiles of the panel's rows and its run of row tiles below the panel)
+// and step 4 in a second, each thread on the same column tiles as in the first; the round between
+// them is the only point where a thread waits for another's tiles. Only the caller reports
+// progress; a stop it is asked for ends the others' runs at their next column block.
+bool reduceAndUpdate(const Kernels& kernels, const Panel& panel, const Scratch& scratch,
+                     std::vector<ThreadTiles>& tiles, Progress* progress, WorkerThreads* threads) {
+  const int columnTiles = tilesOf(panel.columns() - panel.end(), kernels.tileColumns);
+  const int rowTiles = tilesOf(panel.order - panel.end(), kernels.tileRows);
+  if (threads == nullptr || columnTiles < kFewestTilesToShare) {
+    kernels.reducePanel(panel, scratch, tiles[0], {0, columnTiles}, {0, rowTiles});
+    return kernels.updateTrailing(panel, scratch, tiles[0], {0, columnTiles}, progress);
+  }
+  const int parts = threads->count();
+  threads->run([&](int part) {
+    kernels.reducePanel(panel, scratch, tiles[static_cast<std::size_t>(part)],
+                        shareOf(columnTiles, part, parts), shareOf(rowTiles, part, parts));
+  });
   std::atomic<bool> stopped = false;
   StopSignal helperStop(stopped);
-  shared.threads->run([&](int part) {
-    const int firstTile = static_cast<int>(static_cast<long long>(tiles) * part / parts);
-    const int endTile = static_cast<int>(static_cast<long long>(tiles) * (part + 1) / parts);
-    if (firstTile == endTile) return;
-    double* edgeTile = shared.edgeTiles[static_cast<std::size_t>(part)].data();
+  threads->run([&](int part) {
+    const TileRange share = shareOf(columnTiles, part, parts);
+    ThreadTiles& own = tiles[static_cast<std::size_t>(part)];
     if (part == 0) {
-      if (!shared.update(panel, scratch, edgeTile, firstTile, endTile, progress))
+      if (!kernels.updateTrailing(panel, scratch, own, share, progress))
         stopped.store(true, std::memory_order_relaxed);
     } else {
-      shared.update(panel, scratch, edgeTile, firstTile, endTile, &helperStop);
+      kernels.updateTrailing(panel, scratch, own, share, &helperStop);
     }
   });
   return !stopped.load(std::memory_order_relaxed);
 }
 
-template <class Set>
-Scratch makeScratch(int order) {
-  constexpr int kRows = Set::kTileRows;
-  constexpr int kColumns = Set::kTileVectors * Set::kLanes;
-  const std::size_t rowTiles = (order + kRows - 1) / kRows;
-  const std::size_t columnTiles = (order + 1 + kColumns - 1) / kColumns;
-  constexpr std::size_t kSquare = kPanelWidth * kPanelWidth;
-  return Scratch{AlignedBuffer(kPanelWidth),
-                 AlignedBuffer(kSquare),
-                 AlignedBuffer(kSquare),
-                 AlignedBuffer(columnTiles * kPanelWidth * kColumns),
-                 AlignedBuffer(rowTiles * kPanelWidth * kRows),
-                 AlignedBuffer(kPanelWidth * kColumns),
-                 AlignedBuffer(kPanelWidth * kRows),
-                 AlignedBuffer(kRows * kColumns)};
-}
-
-template <class Set>
-[[gnu::always_inline]] inline bool eliminatePanels(double* block, std::size_t stride, int order,
-                                                   Scratch& scratch, Progress* progress,
-                                                   SharedWork& shared) {
+bool eliminatePanels(const Kernels& kernels, double* block, std::size_t stride, int order,
+                     Progress* progress, WorkerThreads* threads) {
+  Scratch scratch = makeScratch(kernels, order);
+  std::vector<ThreadTiles> tiles;
+  for (int part = 0; part < (threads != nullptr ? threads->count() : 1); ++part)
+    tiles.push_back(makeThreadTiles(kernels));
   for (int first = 0; first < order - 1; first += kPanelWidth) {
     Panel panel{block, stride, order, first, std::min(kPanelWidth, order - first), 0};
     const bool pivotsNonzero = reduceDiagonalBlock(panel, scratch);
-    if (panel.steps > 0) {
-      reducePanelRows<Set>(panel, scratch);
-      reduceBelowPanel<Set>(panel, scratch);
-      if (!updateTrailing<Set>(panel, scratch, progress, shared)) return false;
-    }
+    if (panel.steps > 0 && !reduceAndUpdate(kernels, panel, scratch, tiles, progress, threads))
+      return false;
     if (!pivotsNonzero) return false;
   }
   return true;
 }
 
-bool updateTrailingBaseline(const Panel& panel, const Scratch& scratch, double* edgeTile,
-                            int firstTile, int endTile, Progress* progress) {
-  return updateTrailingColumns<BaselineSet>(panel, scratch, edgeTile, firstTile, endTile, progress);
+void reducePanelBaseline(const Panel& panel, const Scratch& scratch, ThreadTiles& tiles,
+                         TileRange columnTiles, TileRange rowTiles) {
+  reducePanelShare<BaselineSet>(panel, scratch, tiles, columnTiles, rowTiles);
 }
 
-bool eliminateBaseline(double* block, std::size_t stride, int order, Progress* progress,
-                       WorkerThreads* threads) {
-  Scratch scratch = makeScratch<BaselineSet>(order);
-  SharedWork shared = shareWork<BaselineSet>(threads, &updateTrailingBaseline);
-  return eliminatePanels<BaselineSet>(block, stride, order, scratch, progress, shared);
+bool updateTrailingBaseline(const Panel& panel, const Scratch& scratch, ThreadTiles& tiles,
+                            TileRange columnTiles, Progress* progress) {
+  return updateTrailingColumns<BaselineSet>(panel, scratch, tiles.edgeTile.data(),
+                                            columnTiles.first, columnTiles.end, progress);
 }
+
+constexpr Kernels kBaselineKernels{BaselineSet::kTileRows,
+                                   BaselineSet::kTileVectors* BaselineSet::kLanes,
+                                   &reducePanelBaseline, &updateTrailingBaseline};
 
 #if defined(__x86_64__) || defined(__i386__)
-__attribute__((target("avx2"))) bool updateTrailingAvx2(const Panel& panel, const Scratch& scratch,
-                                                        double* edgeTile, int firstTile,
-                                                        int endTile, Progress* progress) {
-  return updateTrailingColumns<Avx2Set>(panel, scratch, edgeTile, firstTile, endTile, progress);
+__attribute__((target("avx2"))) void reducePanelAvx2(const Panel& panel, const Scratch& scratch,
+                                                     ThreadTiles& tiles, TileRange columnTiles,
+                                                     TileRange rowTiles) {
+  reducePanelShare<Avx2Set>(panel, scratch, tiles, columnTiles, rowTiles);
 }
 
-__attribute__((target("avx2"))) bool eliminateAvx2(double* block, std::size_t stride, int order,
-                                                   Progress* progress, WorkerThreads* threads) {
-  Scratch scratch = makeScratch<Avx2Set>(order);
-  SharedWork shared = shareWork<Avx2Set>(threads, &updateTrailingAvx2);
-  return eliminatePanels<Avx2Set>(block, stride, order, scratch, progress, shared);
+__attribute__((target("avx2"))) bool updateTrailingAvx2(const Panel& panel, const Scratch& scratch,
+                                                        ThreadTiles& tiles, TileRange columnTiles,
+                                                        Progress* progress) {
+  return updateTrailingColumns<Avx2Set>(panel, scratch, tiles.edgeTile.data(), columnTiles.first,
+                                        columnTiles.end, progress);
+}
+
+constexpr Kernels kAvx2Kernels{Avx2Set::kTileRows, Avx2Set::kTileVectors* Avx2Set::kLanes,
+                               &reducePanelAvx2, &updateTrailingAvx2};
+
+__attribute__((target("avx512f"))) void reducePanelAvx512(const Panel& panel,
+                                                          const Scratch& scratch,
+                                                          ThreadTiles& tiles, TileRange columnTiles,
+                                                          TileRange rowTiles) {
+  reducePanelShare<Avx512Set>(panel, scratch, tiles, columnTiles, rowTiles);
 }
 
 __attribute__((target("avx512f"))) bool updateTrailingAvx512(const Panel& panel,
                                                              const Scratch& scratch,
-                                                             double* edgeTile, int firstTile,
-                                                             int endTile, Progress* progress) {
-  return updateTrailingColumns<Avx512Set>(panel, scratch, edgeTile, firstTile, endTile, progress);
+                                                             ThreadTiles& tiles,
+                                                             TileRange columnTiles,
+                                                             Progress* progress) {
+  return updateTrailingColumns<Avx512Set>(panel, scratch, tiles.edgeTile.data(), columnTiles.first,
+                                          columnTiles.end, progress);
 }
 
-__attribute__((target("avx512f"))) bool eliminateAvx512(double* block, std::size_t stride,
-                                                        int order, Progress* progress,
-                                                        WorkerThreads* threads) {
-  Scratch scratch = makeScratch<Avx512Set>(order);
-  SharedWork shared = shareWork<Avx512Set>(threads, &updateTrailingAvx512);
-  return eliminatePanels<Avx512Set>(block, stride, order, scratch, progress, shared);
-}
+constexpr Kernels kAvx512Kernels{Avx512Set::kTileRows, Avx512Set::kTileVectors* Avx512Set::kLanes,
+                                 &reducePanelAvx512, &updateTrailingAvx512};
 #endif
+
+// The kernels for `instructions`; an instruction set the processor lacks falls back to the
+// baseline rather than fault.
+const Kernels& kernelsFor(VectorInstructions instructions) {
+#if defined(__x86_64__) || defined(__i386__)
+  if (instructions == VectorInstructions::Avx512 && processorHas(instructions))
+    return kAvx512Kernels;
+  if (instructions == VectorInstructions::Avx2 && processorHas(instructions)) return kAvx2Kernels;
+#else
+  (void)instructions;
+#endif
+  return kBaselineKernels;
+}
 
 }  // namespace
 
@@ -658,17 +707,8 @@ bool eliminateBlocked(VectorInstructions instructions, double* block, std::size_
                       int order, Progress* progress, int threadCount) {
   std::optional<WorkerThreads> threads;
   if (threadCount > 1) threads.emplace(threadCount);
-  WorkerThreads* shared = threads ? &*threads : nullptr;
-#if defined(__x86_64__) || defined(__i386__)
-  // An instruction set the processor lacks falls back to the baseline rather than fault.
-  if (instructions == VectorInstructions::Avx512 && processorHas(instructions))
-    return eliminateAvx512(block, rowStride, order, progress, shared);
-  if (instructions == VectorInstructions::Avx2 && processorHas(instructions))
-    return eliminateAvx2(block, rowStride, order, progress, shared);
-#else
-  (void)instructions;
-#endif
-  return eliminateBaseline(block, rowStride, order, progress, shared);
+  return eliminatePanels(kernelsFor(instructions), block, rowStride, order, progress,
+                         threads ? &*threads : nullptr);
 }
 
 }  // namespace vantrel

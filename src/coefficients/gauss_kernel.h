@@ -16,8 +16,9 @@ class Progress;
 // plain loop leaves it when it meets that pivot (the earlier steps done, that one not begun).
 // A progress, when given, hears of each block of columns done; when it asks to stop, the result
 // is false too and the block is left half reduced.
-// The trailing update of each panel is shared between threads (see computationThreads) when the
-// system is large enough to gain from them; the bits are the same for any number of threads.
+// Each panel's reduction and trailing update are shared between threads (see
+// computationThreads) when the system is large enough to gain from them; the bits are the same
+// for any number of threads.
 bool eliminateBlocked(double* block, std::size_t rowStride, int order,
                       Progress* progress = nullptr);
 bool eliminateBlocked(VectorInstructions instructions, double* block, std::size_t rowStride,

@@ -14,7 +14,11 @@ class PivotedLu {
  public:
   // `matrix` holds order × order values row by row. Fails (singular() is then true) when a
   // column has no pivot larger than a relative 1e-13 of the matrix's largest element.
+  // A large matrix shares each step's row updates between threads (see computationThreads); each
+  // row is updated by one thread with the same operations, so the bits never depend on it.
   PivotedLu(std::vector<double> matrix, int order);
+  // The same on `threadCount` threads, whatever the order.
+  PivotedLu(std::vector<double> matrix, int order, int threadCount);
 
   bool singular() const { return singular_; }
   // Solves A·x = b in place; b has order() values. Only for a factor that is not singular.
@@ -29,6 +33,9 @@ class PivotedLu {
   const double* rowStart(int row) const {
     return values_.data() + static_cast<std::size_t>(row) * static_cast<std::size_t>(order_);
   }
+  // Step `step`'s update of rows [firstRow, endRow): each keeps its multiplier left of the
+  // diagonal and loses the multiple of the pivot row right of it.
+  void eliminateRows(int step, int firstRow, int endRow);
   double at(int row, int column) const {
     return values_[static_cast<std::size_t>(row) * static_cast<std::size_t>(order_) +
                    static_cast<std::size_t>(column)];

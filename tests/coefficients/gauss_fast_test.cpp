@@ -192,21 +192,46 @@ TEST(GaussFast, StoppedEliminationLeavesSolAndTellsNobody) {
   EXPECT_TRUE(form.messages().empty());
 }
 
-// Threads share each panel's trailing update by column tiles; whatever the split, every element
-// must take the same steps in the same order as on one thread. The orders leave uneven tiles.
-TEST(GaussFast, AnyNumberOfThreadsGivesTheOneThreadBits) {
+// Threads share each panel's reduction by runs of row and column tiles and its trailing update by
+// runs of column tiles; whatever the split, every element must take the same steps in the same
+// order as on one thread. The orders leave uneven tiles and last panels narrower than the rest;
+// a zero pivot inside a panel cuts the shared steps short; non-finite entries must spread alike.
+struct ThreadedCase {
+  const char* name;
+  Matrix system;
+  bool pivotsNonzero;
+};
+
+std::vector<ThreadedCase> threadedCases() {
+  std::vector<ThreadedCase> cases;
   for (int order : {401, 517, 1031})
+    cases.push_back({"order", randomDominantSystem(1, order, 11u + order, 30.0), true});
+  for (int k : {300, 321})
+    cases.push_back({"zero pivot", systemWithPivotVanishingAt(1, 470, k), false});
+  Matrix nonFinite = randomDominantSystem(1, 450, 17u);
+  nonFinite(400, 3) = std::numeric_limits<double>::infinity();
+  nonFinite(300, 250) = std::numeric_limits<double>::quiet_NaN();
+  cases.push_back({"non-finite", nonFinite, true});
+  return cases;
+}
+
+TEST(GaussFast, AnyNumberOfThreadsGivesTheOneThreadBits) {
+  for (const ThreadedCase& testCase : threadedCases())
     for (VectorInstructions instructions : supportedVectorInstructions()) {
-      SCOPED_TRACE("order " + std::to_string(order) + ", " + std::string(nameOf(instructions)));
-      const Matrix K = randomDominantSystem(1, order, 11u + order, 30.0);
+      const Matrix& K = testCase.system;
+      const int order = K.rows() - 2;
+      SCOPED_TRACE(std::string(testCase.name) + ", order " + std::to_string(order) + ", " +
+                   std::string(nameOf(instructions)));
       Matrix oneThread = K;
       const auto stride = static_cast<std::size_t>(K.columns());
-      ASSERT_TRUE(eliminateBlocked(instructions, oneThread.rowData(1) + 1, stride, order));
+      ASSERT_EQ(eliminateBlocked(instructions, oneThread.rowData(1) + 1, stride, order),
+                testCase.pivotsNonzero);
       for (int threads : {2, 3, 7}) {
         Matrix shared = K;
         RecordingProgress progress;
-        EXPECT_TRUE(eliminateBlocked(instructions, shared.rowData(1) + 1, stride, order, &progress,
-                                     threads));
+        EXPECT_EQ(eliminateBlocked(instructions, shared.rowData(1) + 1, stride, order, &progress,
+                                   threads),
+                  testCase.pivotsNonzero);
         EXPECT_TRUE(sameBits(oneThread.values(), shared.values())) << threads << " threads";
         EXPECT_TRUE(std::is_sorted(progress.fractions.begin(), progress.fractions.end()));
       }
