@@ -1,6 +1,7 @@
 # Two commands do everything on a fresh machine: `make run` and `make test`.
 BUILD ?= build
 SANITIZE_BUILD ?= build-sanitize
+THREAD_SANITIZE_BUILD ?= build-tsan
 BENCH_BUILD ?= build-bench
 WEB_BUILD ?= build-web
 # Where `make web-serve` listens.
@@ -14,7 +15,7 @@ CMAKE_FLAGS ?=
 # Extra arguments for the benchmark program, e.g. BENCH_ARGS=--benchmark_repetitions=5
 BENCH_ARGS ?=
 
-.PHONY: all deps configure build run test test-sanitize bench fuzz clean web web-serve bench-web \
+.PHONY: all deps configure build run test test-sanitize test-thread-sanitize bench fuzz clean web web-serve bench-web \
   package web-dist FORCE
 
 all: build
@@ -45,6 +46,15 @@ test-sanitize: deps
 	cmake -S . -B $(SANITIZE_BUILD) -DCMAKE_BUILD_TYPE=Debug -DVANTREL_SANITIZE=ON $(CMAKE_FLAGS)
 	cmake --build $(SANITIZE_BUILD) -j $(JOBS)
 	cd $(SANITIZE_BUILD) && ASAN_OPTIONS=detect_leaks=0 ctest --output-on-failure -j $(JOBS)
+
+# The code that runs on several threads (the solvers and the survey) under ThreadSanitizer.
+THREAD_SANITIZE_TESTS = vantrel_coefficients_tests vantrel_panel_tests vantrel_survey_tests
+test-thread-sanitize: deps
+	cmake -S . -B $(THREAD_SANITIZE_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVANTREL_SANITIZE_THREAD=ON \
+	  -DVANTREL_WINDOW=OFF $(CMAKE_FLAGS)
+	cmake --build $(THREAD_SANITIZE_BUILD) -j $(JOBS) --target $(THREAD_SANITIZE_TESTS)
+	set -e; for program in $(THREAD_SANITIZE_TESTS); do \
+	  TSAN_OPTIONS=halt_on_error=1 $(THREAD_SANITIZE_BUILD)/tests/$$program; done
 
 bench: deps
 	cmake -S . -B $(BENCH_BUILD) -DCMAKE_BUILD_TYPE=Release -DVANTREL_BENCH=ON -DVANTREL_TESTS=OFF $(CMAKE_FLAGS)
@@ -94,4 +104,4 @@ run: build
 FORCE:
 
 clean:
-	rm -rf $(BUILD) $(SANITIZE_BUILD) $(BENCH_BUILD) $(FUZZ_BUILD) $(WEB_BUILD)
+	rm -rf $(BUILD) $(SANITIZE_BUILD) $(THREAD_SANITIZE_BUILD) $(BENCH_BUILD) $(FUZZ_BUILD) $(WEB_BUILD)
