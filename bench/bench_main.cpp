@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -9,13 +10,31 @@
 extern "C" void openblas_set_num_threads(int threads) __attribute__((weak));
 
 namespace vantrel::bench {
+namespace {
+
+// The benchmarks that run on one thread and on two, as "name/threads:"; the tables compare each.
+const char* const kThreadedBenchmarks[] = {"GaussSolve/2000/threads:",
+                                           "GaussSolve/4000/threads:",
+                                           "LumpedVortexOn2000Panels/threads:",
+                                           "LumpedVortexSweepOn4000Panels/threads:",
+                                           "ConvergenceStudy10To2560Panels/threads:",
+                                           "PanelSolve/1000/threads:",
+                                           "PanelSolve/2000/threads:"};
+
+double medianOf(std::vector<double> values) {
+  std::sort(values.begin(), values.end());
+  const std::size_t middle = values.size() / 2;
+  return values.size() % 2 == 1 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
+}
+
+}  // namespace
 
 void SummaryReporter::ReportRuns(const std::vector<Run>& runs) {
   for (const Run& run : runs)
     if (run.run_type == Run::RT_Iteration && !run.error_occurred)
-      secondsByName_[run.benchmark_name()] = {
-          run.GetAdjustedRealTime() / benchmark::GetTimeUnitMultiplier(run.time_unit),
-          run.GetAdjustedCPUTime() / benchmark::GetTimeUnitMultiplier(run.time_unit)};
+      runsByName_[run.benchmark_name()].push_back(
+          {run.GetAdjustedRealTime() / benchmark::GetTimeUnitMultiplier(run.time_unit),
+           run.GetAdjustedCPUTime() / benchmark::GetTimeUnitMultiplier(run.time_unit)});
   ConsoleReporter::ReportRuns(runs);
 }
 
@@ -27,9 +46,19 @@ ThreadCount::~ThreadCount() {
   ::unsetenv("VANTREL_THREADS");
 }
 
-const SummaryReporter::Seconds* SummaryReporter::find(const std::string& name) const {
-  const auto found = secondsByName_.find(name + "/real_time");
-  return found == secondsByName_.end() ? nullptr : &found->second;
+void SummaryReporter::summarise() {
+  for (const auto& [name, runs] : runsByName_) {
+    std::vector<double> real, cpu;
+    for (const Seconds& run : runs) real.push_back(run.real), cpu.push_back(run.cpu);
+    summaryByName_[name] = {{medianOf(real), medianOf(cpu)},
+                            *std::min_element(real.begin(), real.end()),
+                            static_cast<int>(runs.size())};
+  }
+}
+
+const SummaryReporter::Summary* SummaryReporter::find(const std::string& name) const {
+  const auto found = summaryByName_.find(name + "/real_time");
+  return found == summaryByName_.end() ? nullptr : &found->second;
 }
 
 void SummaryReporter::printSolverTable() const {
@@ -39,29 +68,37 @@ void SummaryReporter::printSolverTable() const {
   std::printf("%6s %10s %10s %10s %10s %11s %10s %10s\n", "n", "Gauss ms", "dgesv ms", "Gauss GF/s",
               "dgesv GF/s", "ratio(real)", "Gauss cpu", "ratio(cpu)");
   for (int n : {100, 500, 1000, 2000, 4000}) {
-    const Seconds* g = find("GaussSolve/" + std::to_string(n) + "/threads:1");
-    const Seconds* l = find("LapackDgesv/" + std::to_string(n) + "/threads:1");
+    const Summary* g = find("GaussSolve/" + std::to_string(n) + "/threads:1");
+    const Summary* l = find("LapackDgesv/" + std::to_string(n) + "/threads:1");
     if (g == nullptr || l == nullptr) continue;
     const double flops = 2.0 * std::pow(n, 3) / 3.0;
-    std::printf("%6d %10.3f %10.3f %10.1f %10.1f %11.2f %10.3f %10.2f\n", n, g->real * 1e3,
-                l->real * 1e3, flops / g->real * 1e-9, flops / l->real * 1e-9, g->real / l->real,
-                g->cpu * 1e3, g->cpu / l->cpu);
+    std::printf("%6d %10.3f %10.3f %10.1f %10.1f %11.2f %10.3f %10.2f\n", n, g->median.real * 1e3,
+                l->median.real * 1e3, flops / g->median.real * 1e-9, flops / l->median.real * 1e-9,
+                g->median.real / l->median.real, g->median.cpu * 1e3,
+                g->median.cpu / l->median.cpu);
   }
 }
 
-// Two threads against one, and against dgesv on two threads: real time, since the point is
-// the wait.
+// Two threads against one, and the solver's two threads against dgesv on two: real time, since
+// the point is the wait. The fastest run beside the median shows how much a loaded machine took.
 void SummaryReporter::printThreadTable() const {
-  std::printf("\nTwo threads: GaussSolve against itself on one thread and against dgesv on two\n");
-  std::printf("%6s %12s %12s %12s %14s %14s\n", "n", "1 thread ms", "2 threads ms", "speed-up",
-              "dgesv(2) ms", "ratio to dgesv");
-  for (int n : {2000, 4000}) {
-    const Seconds* one = find("GaussSolve/" + std::to_string(n) + "/threads:1");
-    const Seconds* two = find("GaussSolve/" + std::to_string(n) + "/threads:2");
-    const Seconds* lapack = find("LapackDgesv/" + std::to_string(n) + "/threads:2");
-    if (one == nullptr || two == nullptr || lapack == nullptr) continue;
-    std::printf("%6d %12.1f %12.1f %12.2f %14.1f %14.2f\n", n, one->real * 1e3, two->real * 1e3,
-                one->real / two->real, lapack->real * 1e3, two->real / lapack->real);
+  std::printf("\nTwo threads against one (median of runs, fastest in brackets)\n");
+  std::printf("%-40s %5s %18s %18s %9s %16s %9s\n", "benchmark", "runs", "1 thread ms",
+              "2 threads ms", "speed-up", "dgesv(2) ms", "to dgesv");
+  for (const std::string prefix : kThreadedBenchmarks) {
+    const Summary* one = find(prefix + "1");
+    const Summary* two = find(prefix + "2");
+    if (one == nullptr || two == nullptr) continue;
+    const std::string name = prefix.substr(0, prefix.size() - std::string("/threads:").size());
+    std::printf("%-40s %5d %9.1f (%6.1f) %9.1f (%6.1f) %9.2f", name.c_str(), one->runs,
+                one->median.real * 1e3, one->fastestReal * 1e3, two->median.real * 1e3,
+                two->fastestReal * 1e3, one->median.real / two->median.real);
+    const std::string lapackName = "LapackDgesv" + prefix.substr(std::string("GaussSolve").size());
+    const Summary* lapack = name.starts_with("GaussSolve/") ? find(lapackName + "2") : nullptr;
+    if (lapack != nullptr)
+      std::printf(" %7.1f (%6.1f) %9.2f", lapack->median.real * 1e3, lapack->fastestReal * 1e3,
+                  two->median.real / lapack->median.real);
+    std::printf("\n");
   }
 }
 
@@ -71,16 +108,17 @@ void SummaryReporter::printWholeRunTable() const {
   std::printf("%8s %12s %16s %8s\n", "threads", "whole ms", "elimination ms", "ratio");
   for (int threads : {1, 2}) {
     const std::string suffix = "/threads:" + std::to_string(threads);
-    const Seconds* whole = find("LumpedVortexOn2000Panels" + suffix);
-    const Seconds* elimination = find("GaussSolve/2000" + suffix);
+    const Summary* whole = find("LumpedVortexOn2000Panels" + suffix);
+    const Summary* elimination = find("GaussSolve/2000" + suffix);
     if (whole == nullptr || elimination == nullptr) continue;
-    std::printf("%8d %12.1f %16.1f %8.2f\n", threads, whole->real * 1e3, elimination->real * 1e3,
-                whole->real / elimination->real);
+    std::printf("%8d %12.1f %16.1f %8.2f\n", threads, whole->median.real * 1e3,
+                elimination->median.real * 1e3, whole->median.real / elimination->median.real);
   }
 }
 
 void SummaryReporter::Finalize() {
   ConsoleReporter::Finalize();
+  summarise();
   printSolverTable();
   printThreadTable();
   printWholeRunTable();

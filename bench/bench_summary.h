@@ -18,6 +18,8 @@ class ThreadCount {
 };
 
 // The console report, keeping each run's time so the solver can be set against dgesv at the end.
+// With repetitions (--benchmark_repetitions=N) the tables give the median of the N runs and
+// the fastest.
 class SummaryReporter : public benchmark::ConsoleReporter {
  public:
   void ReportRuns(const std::vector<Run>& runs) override;
@@ -28,11 +30,18 @@ class SummaryReporter : public benchmark::ConsoleReporter {
     double real = 0.0;
     double cpu = 0.0;
   };
-  const Seconds* find(const std::string& name) const;
+  struct Summary {
+    Seconds median;
+    double fastestReal = 0.0;
+    int runs = 0;
+  };
+  const Summary* find(const std::string& name) const;
+  void summarise();
   void printSolverTable() const;
   void printThreadTable() const;
   void printWholeRunTable() const;
-  std::map<std::string, Seconds> secondsByName_;
+  std::map<std::string, std::vector<Seconds>> runsByName_;
+  std::map<std::string, Summary> summaryByName_;
 };
 
 }  // namespace vantrel::bench

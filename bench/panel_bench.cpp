@@ -2,6 +2,7 @@
 // bar runs (sums of the two unit solutions, no solve).
 #include <benchmark/benchmark.h>
 
+#include "bench_summary.h"
 #include "input/naca.h"
 #include "panel/panel_method.h"
 
@@ -14,6 +15,7 @@ SurfacePoints naca2412() {
 }
 
 void PanelSolve(benchmark::State& state) {
+  const bench::ThreadCount threads(static_cast<int>(state.range(1)));
   const SurfacePoints surfaces = naca2412();
   for (auto _ : state) {
     auto solution = solvePanelMethod(surfaces, static_cast<int>(state.range(0)));
@@ -35,8 +37,18 @@ void PanelAlfaUpdate(benchmark::State& state) {
   }
 }
 
+// The default count on one thread; the counts where a user waits on one thread and on two.
+BENCHMARK(PanelSolve)
+    ->Args({160, 1})
+    ->Args({400, 1})
+    ->Args({1000, 1})
+    ->Args({1000, 2})
+    ->Args({2000, 1})
+    ->Args({2000, 2})
+    ->ArgNames({"", "threads"})
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
+BENCHMARK(PanelAlfaUpdate)->Arg(160)->Unit(benchmark::kMicrosecond)->UseRealTime();
+
 }  // namespace
 }  // namespace vantrel
-
-BENCHMARK(vantrel::PanelSolve)->Arg(160)->Arg(400)->Arg(1000)->Unit(benchmark::kMillisecond)->UseRealTime();
-BENCHMARK(vantrel::PanelAlfaUpdate)->Arg(160)->Unit(benchmark::kMicrosecond)->UseRealTime();

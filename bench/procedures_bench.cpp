@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <filesystem>
+#include <initializer_list>
 #include <string>
 #include <system_error>
 
@@ -37,31 +38,35 @@ class ScratchFolder {
 };
 
 // The whole run as the user meets it: the panels, the influence system, its solution and the
-// report, on the given number of threads.
-void lumpedVortexRun(benchmark::State& state, int stations) {
+// report, at each angle in turn (as a sweep types each angle and recomputes), on the given
+// number of threads.
+void lumpedVortexRuns(benchmark::State& state, int stations,
+                      std::initializer_list<const char*> angles) {
   const bench::ThreadCount threads(static_cast<int>(state.range(0)));
   Ortak ortak;
   test::fillCamberAirfoil(ortak, test::camberOf(test::evenlySpacedTheta(stations),
                                                 &lumped_vortex_system::naca2412MeanLine));
   HeadlessControls form;
-  form.setText(TextBox::Text_Alfa, "4");
   ScratchFolder folder("vantrel-bench-vortex");
   Session session{ortak, form, folder.path()};
   for (auto _ : state) {
-    state.PauseTiming();
-    std::filesystem::remove(session.reportPath(kCoordinateReport));
-    state.ResumeTiming();
-    LumpedVortex(session);
+    for (const char* angle : angles) {
+      state.PauseTiming();
+      form.setText(TextBox::Text_Alfa, angle);
+      std::filesystem::remove(session.reportPath(kCoordinateReport));
+      state.ResumeTiming();
+      LumpedVortex(session);
+    }
   }
   state.counters["messages"] = static_cast<double>(form.messages().size());
 }
 
 void LumpedVortexOn2000Panels(benchmark::State& state) {
-  lumpedVortexRun(state, 2001);
+  lumpedVortexRuns(state, 2001, {"4"});
 }
-// One angle of a sweep at 4000 panels.
-void LumpedVortexOn4000Panels(benchmark::State& state) {
-  lumpedVortexRun(state, 4001);
+// A short polar: three angles at 4000 panels.
+void LumpedVortexSweepOn4000Panels(benchmark::State& state) {
+  lumpedVortexRuns(state, 4001, {"0", "4", "8"});
 }
 
 void ScrollBarPathOn200Stations(benchmark::State& state) {
@@ -94,7 +99,7 @@ BENCHMARK(LumpedVortexOn2000Panels)
     ->Arg(2)
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime();
-BENCHMARK(LumpedVortexOn4000Panels)
+BENCHMARK(LumpedVortexSweepOn4000Panels)
     ->ArgName("threads")
     ->Arg(1)
     ->Arg(2)
