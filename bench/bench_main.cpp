@@ -1,3 +1,5 @@
+#include <unistd.h>
+
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -28,6 +30,9 @@ double medianOf(std::vector<double> values) {
 }
 
 }  // namespace
+
+SummaryReporter::SummaryReporter()
+    : ConsoleReporter(::isatty(STDOUT_FILENO) ? OO_Defaults : OO_Tabular) {}
 
 void SummaryReporter::ReportRuns(const std::vector<Run>& runs) {
   for (const Run& run : runs)

@@ -22,6 +22,8 @@ class ThreadCount {
 // the fastest.
 class SummaryReporter : public benchmark::ConsoleReporter {
  public:
+  // In colour on a terminal only, so a report sent to a file reads as plain text.
+  SummaryReporter();
   void ReportRuns(const std::vector<Run>& runs) override;
   void Finalize() override;
 
