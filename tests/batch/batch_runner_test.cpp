@@ -139,7 +139,7 @@ TEST(BatchRunner, DegreeCapIsANoticeNotAFailure) {
   BatchRunner runner(folder.path());
   ASSERT_TRUE(openWritten(runner, folder, "parabola.nca", batch_test::writeParabola));
   EXPECT_TRUE(runner.run(leastSquares("7", false)));
-  EXPECT_EQ(runner.controls().messages(), std::vector<std::string>{kDegreeCapMessage});
+  EXPECT_EQ(runner.controls().messages(), std::vector<std::string>{kOriginalTexts.degreeCapMessage});
   EXPECT_EQ(runner.controls().text(TextBox::Text_N), "7");
   EXPECT_EQ(runner.ortak().M, 5);
   EXPECT_TRUE(runner.failures().empty());
