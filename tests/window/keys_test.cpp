@@ -138,7 +138,7 @@ class KeysTest : public QObject {
     Form1& form = window_->form;
     QCOMPARE(form.language(), Language::Original);
     QMenu* languages = form.menu().Mn_Language;
-    QCOMPARE(languages->menuAction()->parent(), form.menu().Mn_View);
+    QVERIFY(form.menu().Mn_View->actions().contains(languages->menuAction()));
     QCOMPARE(languages->actions().size(), 2);
     QVERIFY(form.findChild<QAction*>("Mn_Language_original")->isChecked());
     form.findChild<QAction*>("Mn_Language_en")->trigger();
