@@ -32,7 +32,8 @@ void solveByGaussSolve(benchmark::State& state) {
     state.PauseTiming();
     Aug = K;
     state.ResumeTiming();
-    if (GaussSolve(1, M, Aug, R, form) != GaussOutcome::Solved) state.SkipWithError("not solved");
+    if (GaussSolve(1, M, Aug, R, form, Language::Original) != GaussOutcome::Solved)
+      state.SkipWithError("not solved");
     benchmark::DoNotOptimize(R.data());
   }
   setFlopRate(state, M);

@@ -5,7 +5,7 @@
 cmake_minimum_required(VERSION 3.25)
 
 # The core's layers, bottom first: a file may include its own layer and the layers below it.
-set(layers numerics text reports surface state plot input loads coefficients vortex app lessons
+set(layers numerics text language reports surface state plot input loads coefficients vortex app lessons
   panel survey)
 # The Qt painter of display lists: above the whole core, below every shell.
 set(renderer render)

@@ -18,7 +18,7 @@ _qeb_vantrel_batch() {
   local cur=${COMP_WORDS[COMP_CWORD]}
   local prev=${COMP_WORDS[COMP_CWORD - 1]}
   local actions='open alfa xm lsq alfa-scroll xm-scroll numerical vortex sweep flap compare panel'
-  local options='--workdir --json --plots --axes --csv'
+  local options='--workdir --json --plots --axes --csv --lang'
   local designations='0012 2412 4412 23012'
   COMPREPLY=()
 
@@ -88,6 +88,7 @@ _qeb_vantrel_batch() {
     fi
     case $word in
       --workdir | --plots | --csv) pending=1 taker=folder ;;
+      --lang) pending=1 taker=lang ;;
       open | alfa | xm | lsq | alfa-scroll | xm-scroll) pending=1 taker=$word ;;
       flap) pending=2 taker=flap ;;
       sweep) pending=3 taker=sweep ;;
@@ -98,6 +99,7 @@ _qeb_vantrel_batch() {
   if ((pending > 0)); then
     case $taker in
       folder) _qeb_vantrel_batch_folders ;;
+      lang) COMPREPLY=($(compgen -W 'original en' -- "$cur")) ;;
       open) _qeb_vantrel_batch_files '*.@(nca|NCA|dat|DAT)' ;;
       lsq) COMPREPLY=($(compgen -W '0 1 2 3 4 5' -- "$cur")) ;;
     esac

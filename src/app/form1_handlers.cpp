@@ -11,6 +11,7 @@
 #include "coefficients/numerical.h"
 #include "input/plain_flap.h"
 #include "input/read_by_file_type.h"
+#include "language/program_texts.h"
 #include "loads/aero_loads.h"
 #include "loads/results_log.h"
 #include "numerics/elementary_functions.h"
@@ -153,13 +154,13 @@ void Form1Handlers::Cmnd_LSQM_Click() {
     return;
   }
   if (auto reason = refusedDegree(session.ortak, degree)) {
-    if (capped) form.showMessage(kDegreeCapMessage);
+    if (capped) form.showMessage(textsIn(session.ortak.language).degreeCapMessage);
     form.showMessage(*reason);
     return;
   }
   // The log is already empty while the user reads the message about the degree.
   emptyResultsLog(session);
-  if (capped) form.showMessage(kDegreeCapMessage);
+  if (capped) form.showMessage(textsIn(session.ortak.language).degreeCapMessage);
   session.ortak.M = degree;
   if (!guarded([&] {
         LSQPolynomial(session);

@@ -4,6 +4,7 @@
 
 #include "batch/sweep_angles.h"
 #include "batch/sweep_budget.h"
+#include "language/program_texts.h"
 #include "loads/aero_loads.h"
 #include "state/messages.h"
 #include "state/vortex_result.h"
@@ -14,14 +15,15 @@ namespace vantrel::batch {
 namespace {
 
 // The degree cap is a notice: the fit goes on with degree 5.
-bool reportsAProblem(const std::string& message) {
-  return message != kDegreeCapMessage;
+bool reportsAProblem(const std::string& message, Language language) {
+  return message != textsIn(language).degreeCapMessage;
 }
 
 }  // namespace
 
-BatchRunner::BatchRunner(std::filesystem::path workDir)
+BatchRunner::BatchRunner(std::filesystem::path workDir, Language language)
     : handlers_(ortak_, controls_, std::move(workDir)) {
+  ortak_.language = language;
   handlers_.Form_Load();
 }
 
@@ -31,11 +33,11 @@ bool BatchRunner::run(const Action& action) {
   bool ok = runAction(action);
   const auto& messages = controls_.messages();
   for (std::size_t i = messagesBefore; i < messages.size(); ++i) {
-    if (reportsAProblem(messages[i])) ok = false;
+    if (reportsAProblem(messages[i], ortak_.language)) ok = false;
   }
   if (!ok && failures_.size() == failuresBefore) {
     for (std::size_t i = messagesBefore; i < messages.size(); ++i) {
-      if (reportsAProblem(messages[i])) {
+      if (reportsAProblem(messages[i], ortak_.language)) {
         failures_.push_back(std::string(actionWord(action.kind)) + ": " + messages[i]);
       }
     }
@@ -87,7 +89,7 @@ bool BatchRunner::runSweep(const Action& action) {
     if (!sweepStep(angle)) return false;
     // A refused or failed computation leaves nothing worth a row.
     for (std::size_t i = messagesBefore; i < controls_.messages().size(); ++i) {
-      if (reportsAProblem(controls_.messages()[i])) return false;
+      if (reportsAProblem(controls_.messages()[i], ortak_.language)) return false;
     }
     table.rows.push_back(lastMethod_ == Method::LumpedVortex ? vortexRow() : fourierRow());
   }

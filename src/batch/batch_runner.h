@@ -19,7 +19,8 @@ namespace vantrel::batch {
 // long as the runner, and every action goes through the window's handlers, Form_Load first.
 class BatchRunner {
  public:
-  explicit BatchRunner(std::filesystem::path workDir);
+  // The messages and report headings speak `language`.
+  explicit BatchRunner(std::filesystem::path workDir, Language language = Language::Original);
   BatchRunner(const BatchRunner&) = delete;
   BatchRunner& operator=(const BatchRunner&) = delete;
 

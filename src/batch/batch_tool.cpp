@@ -94,7 +94,7 @@ int runActions(const RunCommand& command, std::ostream& out, std::ostream& err) 
     err << kToolName << "--workdir: " << *failure << "\n";
     return kExitFailed;
   }
-  BatchRunner runner(command.options.workDir);
+  BatchRunner runner(command.options.workDir, command.options.language);
   // A progress line only where a person watches it: never into a file or a pipe.
   std::optional<TerminalProgress> progress;
   if (&err == &std::cerr && standardErrorIsTerminal()) {

@@ -55,6 +55,19 @@ UsageError missing(const std::string& command, const std::string& what) {
   return {command + ": missing " + what};
 }
 
+std::optional<UsageError> readLanguage(ArgumentReader& reader, RunOptions& options) {
+  std::string codes;
+  for (Language language : allLanguages()) {
+    codes += (codes.empty() ? "" : " or ") + std::string(languageCode(language));
+  }
+  const auto code = reader.take();
+  if (!code || code->empty()) return UsageError{"--lang: missing " + codes};
+  const auto language = languageOfCode(*code);
+  if (!language) return UsageError{"--lang: the language is " + codes + ", not " + shown(*code)};
+  options.language = *language;
+  return std::nullopt;
+}
+
 std::optional<UsageError> readOption(const std::string& option, ArgumentReader& reader,
                                      RunOptions& options) {
   if (option == "--json") {
@@ -65,6 +78,7 @@ std::optional<UsageError> readOption(const std::string& option, ArgumentReader& 
     options.axes = true;
     return std::nullopt;
   }
+  if (option == "--lang") return readLanguage(reader, options);
   if (option != "--workdir" && option != "--plots" && option != "--csv") {
     return UsageError{"unknown option " + shown(option)};
   }
@@ -212,7 +226,7 @@ Command parseCommandLine(const std::vector<std::string>& arguments) {
 
 std::string usageText() {
   return "usage: qeb-vantrel-batch [--workdir DIR] [--json] [--plots DIR [--axes]] [--csv DIR]\n"
-         "                         ACTION...\n"
+         "                         [--lang original|en] ACTION...\n"
          "       qeb-vantrel-batch naca DESIGNATION [--stations N]\n"
          "       qeb-vantrel-batch convert FILE.dat [--stations N]\n"
          "       qeb-vantrel-batch converge SOURCE [--alfa DEG] [--from N0] [--to N1] [--plots "
@@ -240,6 +254,8 @@ std::string usageText() {
          "  panel [N]                the vortex panel method on the whole outline with N panels\n"
          "                           (default 160) at the angle in the box\n"
          "--axes draws axes and values on the pictures of --plots and writes NAME.axes.json\n"
+         "--lang en writes the messages and the report headings in English; original (the\n"
+         "  default) keeps the program's own, Turkish ones\n"
          "exit status: 0 every action ran, 1 an action failed, 2 command line not understood\n";
 }
 

@@ -8,6 +8,7 @@
 
 #include "app/user_actions.h"
 #include "input/selig_lednicer_converter.h"
+#include "language/program_texts.h"
 
 namespace vantrel::batch {
 
@@ -17,6 +18,7 @@ struct RunOptions {
   std::optional<std::filesystem::path> plotsDir;
   bool axes = false;  // axes and values on the pictures of plotsDir
   std::optional<std::filesystem::path> csvDir;
+  Language language = Language::Original;  // of the messages and the report headings
 };
 
 struct RunCommand {

@@ -3,7 +3,7 @@
 #include <cstddef>
 
 #include "coefficients/gauss_kernel.h"
-#include "state/messages.h"
+#include "language/program_texts.h"
 
 namespace vantrel {
 namespace {
@@ -78,9 +78,9 @@ GaussOutcome GaussEliminate(int First, int Last, Matrix& Aug, std::vector<double
 }
 
 GaussOutcome GaussSolve(int First, int Last, Matrix& Aug, std::vector<double>& Sol, Controls& form,
-                        Progress* progress) {
+                        Language language, Progress* progress) {
   const GaussOutcome outcome = GaussEliminate(First, Last, Aug, Sol, progress);
-  if (outcome == GaussOutcome::ZeroPivot) form.showMessage(kZeroPivotMessage);
+  if (outcome == GaussOutcome::ZeroPivot) form.showMessage(textsIn(language).zeroPivotMessage);
   return outcome;
 }
 

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "coefficients/matrix_storage.h"
+#include "language/program_texts.h"
 #include "state/controls.h"
 #include "state/progress.h"
 
@@ -51,8 +52,8 @@ enum class GaussOutcome { Solved, ZeroPivot, Empty, Stopped };
 GaussOutcome GaussEliminate(int First, int Last, Matrix& Aug, std::vector<double>& Sol,
                             Progress* progress = nullptr);
 
-// The same, telling the user about a zero pivot.
+// The same, telling the user about a zero pivot in their language.
 GaussOutcome GaussSolve(int First, int Last, Matrix& Aug, std::vector<double>& Sol, Controls& form,
-                        Progress* progress = nullptr);
+                        Language language, Progress* progress = nullptr);
 
 }  // namespace vantrel

@@ -188,7 +188,7 @@ void LSQPolynomial(Session& session) {
   appendToResultsLog(session, coefficientsMatrixBlock(CoefMatrix, M, range));
   // With end conditions, degrees 0 and 1 leave no coefficient free: the zero polynomial.
   if (range.Last >= range.First)
-    GaussSolve(range.First, range.Last, CoefMatrix, CPoly, session.form);
+    GaussSolve(range.First, range.Last, CoefMatrix, CPoly, session.form, ortak.language);
   completeWithEndConditions(CPoly, M, range);
   appendToResultsLog(session, polynomCoefficientsBlock(CPoly, M, range));
 

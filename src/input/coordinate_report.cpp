@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "language/program_texts.h"
 #include "reports/report_file.h"
 #include "text/number_text.h"
 
@@ -33,7 +34,7 @@ std::string CoordinateReport(const Ortak& ortak) {
   ReportText report;
   report.line(ortak.AirfoilName);
   report.line();
-  report.line("I   x-\xDCst    y-\xDCst   x-Alt    y-Alt     x-c     y-c");
+  report.line(textsIn(ortak.language).coordinateColumns);
   report.line();
   const int stations = stationsHeld(ortak);
   for (int I = 1; I <= stations; ++I) report.line(stationRow(ortak, I));

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <string>
 
+#include "language/program_texts.h"
 #include "loads/coefficient_terms.h"
 #include "loads/results_log.h"
 #include "text/number_text.h"
@@ -11,13 +12,13 @@
 namespace vantrel {
 namespace {
 
-ReportText aeroQuantitiesBlock(double Alfa0, double CmAC) {
+ReportText aeroQuantitiesBlock(const Ortak& ortak) {
   ReportText block;
   block.line();
-  block.line(" Aerodinamik b\xFCy\xFCkl\xFCkler");
+  block.line(textsIn(ortak.language).aeroQuantitiesTitle);
   block.line();
-  block.line(" Alfa0 = " + FormatPattern(Alfa0, "#.##0") + " deg");
-  block.line(" Cm-AC = " + FormatPattern(CmAC, "#.###0"));
+  block.line(" Alfa0 = " + FormatPattern(ortak.Alfa0, "#.##0") + " deg");
+  block.line(" Cm-AC = " + FormatPattern(ortak.CmAC, "#.###0"));
   return block;
 }
 
@@ -44,7 +45,7 @@ void CalcAeroLoads(Session& session) {
   ortak.CmAC = -ortak.Pi * (A1 - A2) / 4;
   session.form.setText(TextBox::Text_Alfa0, NumberToText(ortak.Alfa0, 2));
   session.form.setText(TextBox::Text_CmAC, NumberToText(ortak.CmAC, 4));
-  appendToResultsLog(session, aeroQuantitiesBlock(ortak.Alfa0, ortak.CmAC));
+  appendToResultsLog(session, aeroQuantitiesBlock(ortak));
 
   const double Alfa = TextToNumber(session.form.text(TextBox::Text_Alfa));
   const double AlfaR = ortak.Pi * Alfa / 180;

@@ -3,6 +3,8 @@
 #include <string>
 #include <vector>
 
+#include "language/program_texts.h"
+
 namespace vantrel {
 
 // The shared analysis state. One object lives for the whole run; procedures read what earlier
@@ -23,6 +25,9 @@ struct Ortak {
   double CL = 0.0;
   double CLMin = 0.0;
   double CLMax = 0.0;
+  // The language of the messages and of the report headings: a choice of the user's, which a
+  // read or a method never changes.
+  Language language = Language::Original;
 
   friend bool operator==(const Ortak&, const Ortak&) = default;
 };

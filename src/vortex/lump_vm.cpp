@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "coefficients/gauss_e.h"
+#include "language/program_texts.h"
 #include "numerics/elementary_functions.h"
 #include "state/messages.h"
 #include "text/number_text.h"
@@ -176,14 +177,15 @@ VortexRun LumpedVortex(Session& session) {
   }
   ReportText blocks = panelBlock(ortak, panels);
   // The matrix is shown as built, before the solver reduces it; beyond 38 panels it is left out.
-  if (M <= 38) blocks.append(influenceBlock(*K, R, M));
+  if (M <= 38) blocks.append(influenceBlock(*K, R, M, ortak.language));
 
   ProgressSpan eliminating(session.progress, kShareOfBuilding, 1.0);
   std::vector<double> Gamma = R;
   const GaussOutcome outcome = GaussEliminate(1, M, *K, Gamma, &eliminating);
   if (outcome == GaussOutcome::Stopped) return VortexRun::Stopped;
-  if (outcome == GaussOutcome::ZeroPivot) session.form.showMessage(kZeroPivotMessage);
-  blocks.append(strengthBlock(Gamma, M));
+  if (outcome == GaussOutcome::ZeroPivot)
+    session.form.showMessage(textsIn(ortak.language).zeroPivotMessage);
+  blocks.append(strengthBlock(Gamma, M, ortak.language));
 
   const SectionCoefficients result = coefficientsOf(panels, Gamma, stream);
   if (!std::isfinite(result.cl) || !std::isfinite(result.cm4)) {

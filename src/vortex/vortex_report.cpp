@@ -33,9 +33,9 @@ ReportText panelBlock(const Ortak& ortak, const VortexPanels& panels) {
   return block;
 }
 
-ReportText influenceBlock(const Matrix& K, const std::vector<double>& R, int M) {
+ReportText influenceBlock(const Matrix& K, const std::vector<double>& R, int M, Language language) {
   ReportText block;
-  block.line(" KATSAYILAR MATR\xDDS\xDD");
+  block.line(textsIn(language).influenceMatrixTitle);
   for (int I = 1; I <= M; ++I) {
     std::string row;
     for (int J = 1; J <= M; ++J) row += value(K(I, J)) + "   ";
@@ -44,13 +44,9 @@ ReportText influenceBlock(const Matrix& K, const std::vector<double>& R, int M) 
   return block;
 }
 
-ReportText strengthBlock(const std::vector<double>& R, int M) {
+ReportText strengthBlock(const std::vector<double>& R, int M, Language language) {
   ReportText block;
-  // "GİRDAP ŞİDDETLERİ"; the literal is split so that the escape of "İ" does not swallow the
-  // "D" that follows it as another hex digit.
-  block.line(
-      " G\xDDRDAP \xDE\xDD"
-      "DDETLER\xDD");
+  block.line(textsIn(language).vortexStrengthTitle);
   for (int I = 1; I <= M; ++I) block.line(index(I) + "   " + value(R[I]));
   return block;
 }

@@ -41,6 +41,14 @@ EMSCRIPTEN_KEEPALIVE void vantrel_select(PageSession* session, const char* optio
   session->select(option);
 }
 
+EMSCRIPTEN_KEEPALIVE void vantrel_set_language(PageSession* session, const char* code) {
+  session->setLanguage(code);
+}
+
+EMSCRIPTEN_KEEPALIVE const char* vantrel_languages(PageSession* session) {
+  return keep(session, PageSession::languagesJson());
+}
+
 EMSCRIPTEN_KEEPALIVE void vantrel_restore(PageSession* session, const char* stateJson) {
   session->restoreControls(stateJson);
 }

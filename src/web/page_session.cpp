@@ -7,6 +7,7 @@
 #include <optional>
 #include <utility>
 
+#include "language/program_texts.h"
 #include "plot/edge_marker.h"
 #include "surface/pixel_shapes.h"
 #include "text/number_text.h"
@@ -152,10 +153,25 @@ void PageSession::restoreControls(std::string_view stateJson) {
   }
   if (const Json withEnd = member(state, "withEnd"); withEnd.is_boolean())
     controls_.select(withEnd.get<bool>() ? Option::Opt_WithEnd : Option::Opt_WithOutEnd);
+  if (const Json language = member(state, "language"); language.is_string())
+    setLanguage(language.get<std::string>());
 }
 
 void PageSession::setText(std::string_view box, const std::string& text) {
   if (auto found = byName(box, kAllTextBoxes)) controls_.setText(*found, text);
+}
+
+void PageSession::setLanguage(std::string_view code) {
+  if (const auto language = languageOfCode(code)) ortak_.language = *language;
+}
+
+std::string PageSession::languagesJson() {
+  Json languages = Json::array();
+  for (Language language : allLanguages()) {
+    languages.push_back(
+        {{"code", languageCode(language)}, {"name", textsIn(language).languageName}});
+  }
+  return text(languages);
 }
 
 void PageSession::select(std::string_view option) {
@@ -219,6 +235,7 @@ nlohmann::json PageSession::stateObject() {
        {{"Frame_IOWindow", controls_.frameVisible(Frame::Frame_IOWindow)},
         {"Frame_LeastSquares", controls_.frameVisible(Frame::Frame_LeastSquares)}}},
       {"withEnd", controls_.isSelected(Option::Opt_WithEnd)},
+      {"language", languageCode(ortak_.language)},
       {"fileLoaded", handlers_.FileLoaded()},
       {"StatusLine", handlers_.statusLine()},
       {"lessons", lessons_.stateObject()},

@@ -30,6 +30,11 @@ class PageSession {
   // What the user typed or chose: a text box by name, or an option button by name.
   void setText(std::string_view box, const std::string& text);
   void select(std::string_view option);
+  // The language of the messages and the report headings by its code; an unknown code changes
+  // nothing.
+  void setLanguage(std::string_view code);
+  // Every language the page offers: [{"code", "name"}], the program's own first.
+  static std::string languagesJson();
   // The display list of a picture mapped onto width x height device pixels, with what is drawn
   // over it: the operating point's edge marker and, when asked for, the axes and values. `scale`
   // is the size over the picture's design size, which text, markers and `penWidth` follow.

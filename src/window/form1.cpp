@@ -24,6 +24,7 @@
 #include <algorithm>
 #include <filesystem>
 
+#include "language/program_texts.h"
 #include "plot/axes_layer.h"
 #include "state/initial_state.h"
 #include "text/number_text.h"
@@ -43,6 +44,7 @@ std::string localPath(const QString& path) {
 
 const QString kAxesSetting = QStringLiteral("view/axesAndValues");
 const QString kFolderSetting = QStringLiteral("files/lastFolder");
+const QString kLanguageSetting = QStringLiteral("view/language");
 // The status line is set in the controls' font size.
 constexpr double kStatusPointSize = 8.25;
 
@@ -80,6 +82,9 @@ Form1::Form1(QWidget* parent)
   widgets_.Frame_IOWindow->setRememberedFolder(QSettings().value(kFolderSetting).toString());
   widgets_.Frame_IOWindow->setSamplesFolder(FilePanel::installedSamples());
   setAxesShown(menu_.Mn_Axes->isChecked());
+  // A setting this build does not know (written by a newer one, or by hand) speaks the original.
+  const std::string code = QSettings().value(kLanguageSetting).toString().toStdString();
+  setLanguage(languageOfCode(code).value_or(Language::Original));
   connectEvents();
   connectKeys();
   handlers_->Form_Load();
@@ -98,6 +103,12 @@ void Form1::connectEvents() {
     QSettings().setValue(kAxesSetting, shown);
     setAxesShown(shown);
   });
+  for (QAction* choice : menu_.Mn_Language->actions()) {
+    connect(choice, &QAction::triggered, this, [this, choice] {
+      QSettings().setValue(kLanguageSetting, choice->data());
+      setLanguage(*languageOfCode(choice->data().toString().toStdString()));
+    });
+  }
   connect(menu_.Mn_Quit, &QAction::triggered, this, &QWidget::close);
   connect(widgets_.Cmnd_LSQM, &QPushButton::clicked, this, &Form1::Cmnd_LSQM_Click);
   connect(widgets_.Frame_IOWindow, &FilePanel::fileChosen, this, &Form1::File1_Click);
@@ -159,8 +170,8 @@ void Form1::scaleMenusAndStatus() {
                              double(height()) / (design.height() + kDesignChromeHeight)));
   QFont menuFont = QApplication::font();
   menuFont.setPointSizeF(menuFont.pointSizeF() * scale);
-  for (QWidget* widget : std::initializer_list<QWidget*>{menuBar(), menu_.Mn_Analysis,
-                                                         menu_.Mn_Vantrel, menu_.Mn_View}) {
+  for (QWidget* widget : std::initializer_list<QWidget*>{
+           menuBar(), menu_.Mn_Analysis, menu_.Mn_Vantrel, menu_.Mn_View, menu_.Mn_Language}) {
     widget->setFont(menuFont);
   }
   QFont statusFont = status_->font();
@@ -170,6 +181,17 @@ void Form1::scaleMenusAndStatus() {
 }
 bool Form1::axesShown() const {
   return menu_.Mn_Axes->isChecked();
+}
+
+// The next message and the next report speak the language; what is already written stays.
+void Form1::setLanguage(Language language) {
+  ortak_.language = language;
+  const QString code = QString::fromUtf8(languageCode(language));
+  for (QAction* choice : menu_.Mn_Language->actions()) choice->setChecked(choice->data() == code);
+}
+
+Language Form1::language() const {
+  return ortak_.language;
 }
 
 void Form1::setAxesShown(bool shown) {

@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "app/form1_handlers.h"
+#include "language/program_texts.h"
 #include "state/controls.h"
 #include "state/ortak.h"
 #include "surface/picture_box.h"
@@ -68,6 +69,10 @@ class Form1 : public QMainWindow, public Controls {
   // Escape: closes the panels that are open.
   void closePanels();
   void setAxesShown(bool shown);
+  // The language of the messages and report headings (View › Language), remembered between runs
+  // only when chosen from the menu.
+  void setLanguage(Language language);
+  Language language() const;
 
   bool FileLoaded() const { return handlers_->FileLoaded(); }
   const std::string& DataFile() const { return handlers_->DataFile(); }

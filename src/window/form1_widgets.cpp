@@ -1,6 +1,7 @@
 #include "window/form1_widgets.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QKeySequence>
@@ -15,6 +16,7 @@
 #include <QScrollBar>
 #include <QToolButton>
 
+#include "language/program_texts.h"
 #include "state/controls.h"
 #include "state/initial_state.h"
 #include "window/file_panel.h"
@@ -191,6 +193,21 @@ QAction* command(QMenu* menu, const char* name, const char* caption) {
   return action;
 }
 
+QMenu* languageMenu(QMenu* view) {
+  QMenu* menu = view->addMenu(QStringLiteral("&Language"));
+  menu->setObjectName(QStringLiteral("Mn_Language"));
+  auto* choices = new QActionGroup(menu);
+  for (Language language : allLanguages()) {
+    const QString code = QString::fromUtf8(languageCode(language));
+    QAction* choice = menu->addAction(QString::fromUtf8(textsIn(language).languageName));
+    choice->setObjectName(QStringLiteral("Mn_Language_") + code);
+    choice->setData(code);
+    choice->setCheckable(true);
+    choices->addAction(choice);
+  }
+  return menu;
+}
+
 }  // namespace
 
 Form1Widgets buildForm1Widgets(QWidget* surface, TwipsPlacement& placement) {
@@ -231,6 +248,7 @@ Form1Menu buildForm1Menu(QMenuBar* bar) {
   menu.Mn_Axes = command(menu.Mn_View, "Mn_Axes", "&Axes and values");
   menu.Mn_Axes->setCheckable(true);
   menu.Mn_Axes->setShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+A")));
+  menu.Mn_Language = languageMenu(menu.Mn_View);
   menu.Mn_About = bar->addAction(QStringLiteral("A&bout"));
   menu.Mn_About->setObjectName(QStringLiteral("Mn_About"));
   menu.Mn_About->setShortcut(QKeySequence(Qt::Key_F1));

@@ -72,6 +72,8 @@ struct Form1Menu {
   QAction* Mn_About;
   QMenu* Mn_View;
   QAction* Mn_Axes;  // "Axes and values", checkable
+  // One checkable choice per language, of which one is checked; each holds its language's code.
+  QMenu* Mn_Language;
   QAction* Mn_Quit;  // Ctrl+Q; in no menu
 };
 

@@ -75,7 +75,7 @@ TEST_F(Form1HandlersTest, DegreeAboveFiveIsCappedWithOneMessage) {
   parseNcaFile(test::parabolicCamber({0, 0.1, 0.2, 0.3, 0.5, 0.7, 0.9, 1}));
   for (const char* degree : {"6", "7"}) {
     calculate(degree);
-    EXPECT_EQ(form.messages(), std::vector<std::string>{kDegreeCapMessage}) << degree;
+    EXPECT_EQ(form.messages(), std::vector<std::string>{kOriginalTexts.degreeCapMessage}) << degree;
     EXPECT_EQ(ortak.M, 5.0);
     EXPECT_EQ(form.caption(Label::Lbl_Degree), "5");
     EXPECT_EQ(form.text(TextBox::Text_N), degree);
@@ -192,7 +192,7 @@ TEST_F(Form1HandlersTest, DegreeMessageComesAfterTheLogIsEmptiedAndBeforeTheFit)
   ASSERT_TRUE(calculating.File1_Click((workDir / "airfoils").string(), "camber.nca"));
   watching.setText(TextBox::Text_N, "6");
   calculating.Cmnd_LSQM_Click();
-  EXPECT_EQ(watching.messages(), std::vector<std::string>{kDegreeCapMessage});
+  EXPECT_EQ(watching.messages(), std::vector<std::string>{kOriginalTexts.degreeCapMessage});
   EXPECT_EQ(watching.logAtMessage, std::vector<std::string>{""});
   EXPECT_NE(test::fileBytes(log()).find(" A 5  = "), std::string::npos);
 }
@@ -202,7 +202,7 @@ TEST_F(Form1HandlersTest, CappedDegreeThatCannotBeFittedTellsBothAndKeepsTheLog)
   test::writeBytes(log(), "kept\r\n");
   calculate("8");
   ASSERT_EQ(form.messages().size(), 2u);
-  EXPECT_EQ(form.messages()[0], kDegreeCapMessage);
+  EXPECT_EQ(form.messages()[0], kOriginalTexts.degreeCapMessage);
   EXPECT_NE(form.messages()[1].find("degree 5"), std::string::npos);
   EXPECT_EQ(test::fileBytes(log()), "kept\r\n");
 }

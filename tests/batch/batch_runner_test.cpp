@@ -134,15 +134,19 @@ TEST(BatchRunner, FourierSweepRecomputesTheLoadsAtEachAngle) {
   EXPECT_EQ(occurrences(log, " Aerodinamik b\xFCy\xFCkl\xFCkler"), 10u);
 }
 
+// In either language.
 TEST(BatchRunner, DegreeCapIsANoticeNotAFailure) {
-  TempFolder folder;
-  BatchRunner runner(folder.path());
-  ASSERT_TRUE(openWritten(runner, folder, "parabola.nca", batch_test::writeParabola));
-  EXPECT_TRUE(runner.run(leastSquares("7", false)));
-  EXPECT_EQ(runner.controls().messages(), std::vector<std::string>{kDegreeCapMessage});
-  EXPECT_EQ(runner.controls().text(TextBox::Text_N), "7");
-  EXPECT_EQ(runner.ortak().M, 5);
-  EXPECT_TRUE(runner.failures().empty());
+  for (Language language : allLanguages()) {
+    TempFolder folder;
+    BatchRunner runner(folder.path(), language);
+    ASSERT_TRUE(openWritten(runner, folder, "parabola.nca", batch_test::writeParabola));
+    EXPECT_TRUE(runner.run(leastSquares("7", false)));
+    EXPECT_EQ(runner.controls().messages(),
+              std::vector<std::string>{textsIn(language).degreeCapMessage});
+    EXPECT_EQ(runner.controls().text(TextBox::Text_N), "7");
+    EXPECT_EQ(runner.ortak().M, 5);
+    EXPECT_TRUE(runner.failures().empty());
+  }
 }
 
 TEST(BatchRunner, CsvDataFollowsThePlots) {

@@ -28,7 +28,7 @@ TEST(GaussSolve, SolvesTwoEquationsAndLeavesTheReducedSystem) {
   HeadlessControls form;
   Matrix Aug = augmented(1, {{2, 1, 5}, {4, 3, 11}});
   std::vector<double> Sol(3, -7.0);
-  EXPECT_EQ(GaussSolve(1, 2, Aug, Sol, form), GaussOutcome::Solved);
+  EXPECT_EQ(GaussSolve(1, 2, Aug, Sol, form, Language::Original), GaussOutcome::Solved);
   EXPECT_DOUBLE_EQ(Sol[1], 2.0);
   EXPECT_DOUBLE_EQ(Sol[2], 1.0);
   EXPECT_EQ(Sol[0], -7.0);  // outside First..Last
@@ -45,7 +45,7 @@ TEST(GaussSolve, SingleEquationIsOneDivision) {
   HeadlessControls form;
   Matrix Aug = augmented(3, {{4, 10}});
   std::vector<double> Sol(4, 0.0);
-  GaussSolve(3, 3, Aug, Sol, form);
+  GaussSolve(3, 3, Aug, Sol, form, Language::Original);
   EXPECT_DOUBLE_EQ(Sol[3], 2.5);
   EXPECT_TRUE(form.messages().empty());
 }
@@ -54,7 +54,7 @@ TEST(GaussSolve, FirstIndexZeroWorksLikeOne) {
   HeadlessControls form;
   Matrix Aug = augmented(0, {{2, 1, 5}, {4, 3, 11}});
   std::vector<double> Sol(2, 0.0);
-  GaussSolve(0, 1, Aug, Sol, form);
+  GaussSolve(0, 1, Aug, Sol, form, Language::Original);
   EXPECT_DOUBLE_EQ(Sol[0], 2.0);
   EXPECT_DOUBLE_EQ(Sol[1], 1.0);
 }
@@ -63,7 +63,7 @@ TEST(GaussSolve, ThreeEquationsEliminatedInOrder) {
   HeadlessControls form;
   Matrix Aug = augmented(1, {{2, 1, -1, 8}, {-3, -1, 2, -11}, {-2, 1, 2, -3}});
   std::vector<double> Sol(4, 0.0);
-  GaussSolve(1, 3, Aug, Sol, form);
+  GaussSolve(1, 3, Aug, Sol, form, Language::Original);
   EXPECT_NEAR(Sol[1], 2.0, 1e-12);
   EXPECT_NEAR(Sol[2], 3.0, 1e-12);
   EXPECT_NEAR(Sol[3], -1.0, 1e-12);
@@ -89,10 +89,11 @@ TEST_P(GaussSolveZeroPivot, TellsOnceAndLeavesSolAlone) {
   HeadlessControls form;
   Matrix Aug = augmented(c.First, c.rows);
   std::vector<double> Sol = c.Sol;
-  EXPECT_EQ(GaussSolve(c.First, c.Last, Aug, Sol, form), GaussOutcome::ZeroPivot);
+  EXPECT_EQ(GaussSolve(c.First, c.Last, Aug, Sol, form, Language::Original),
+            GaussOutcome::ZeroPivot);
   EXPECT_EQ(Sol, c.Sol);
-  EXPECT_EQ(form.messages(), std::vector<std::string>{kZeroPivotMessage});
-  EXPECT_EQ(kZeroPivotMessage,
+  EXPECT_EQ(form.messages(), std::vector<std::string>{kOriginalTexts.zeroPivotMessage});
+  EXPECT_EQ(std::string(kOriginalTexts.zeroPivotMessage),
             " s\xC4\xB1"
             "f\xC4\xB1r diyagonal eleman\xC4\xB1");
   // Aug stays as the elimination left it when it met the zero.
@@ -119,7 +120,7 @@ TEST(GaussSolve, EmptySystemWritesNothing) {
   Aug(0, 0) = 2.0;
   Aug(0, 1) = 6.0;
   std::vector<double> Sol{1.5, 2.5};
-  EXPECT_EQ(GaussSolve(1, 0, Aug, Sol, form), GaussOutcome::Empty);
+  EXPECT_EQ(GaussSolve(1, 0, Aug, Sol, form, Language::Original), GaussOutcome::Empty);
   EXPECT_EQ(Sol, (std::vector<double>{1.5, 2.5}));
   EXPECT_TRUE(form.messages().empty());
 }

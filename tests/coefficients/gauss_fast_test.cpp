@@ -118,8 +118,8 @@ TEST(GaussFast, ZeroPivotIsToldOnceAndSolKeepsWhatTheCallerHad) {
   Matrix Aug = systemWithPivotVanishingAt(1, 80, 66);
   std::vector<double> Sol(82, 0.5);
   HeadlessControls form;
-  EXPECT_EQ(GaussSolve(1, 80, Aug, Sol, form), GaussOutcome::ZeroPivot);
-  EXPECT_EQ(form.messages(), std::vector<std::string>{kZeroPivotMessage});
+  EXPECT_EQ(GaussSolve(1, 80, Aug, Sol, form, Language::Original), GaussOutcome::ZeroPivot);
+  EXPECT_EQ(form.messages(), std::vector<std::string>{kOriginalTexts.zeroPivotMessage});
   EXPECT_EQ(Sol, std::vector<double>(82, 0.5));
 }
 
@@ -186,7 +186,8 @@ TEST(GaussFast, StoppedEliminationLeavesSolAndTellsNobody) {
   std::vector<double> Sol(static_cast<std::size_t>(Aug.rows()) + 1, 0.5);
   HeadlessControls form;
   RecordingProgress progress(2);
-  EXPECT_EQ(GaussSolve(1, 300, Aug, Sol, form, &progress), GaussOutcome::Stopped);
+  EXPECT_EQ(GaussSolve(1, 300, Aug, Sol, form, Language::Original, &progress),
+            GaussOutcome::Stopped);
   EXPECT_EQ(progress.fractions.size(), 2u);
   EXPECT_EQ(Sol, std::vector<double>(Sol.size(), 0.5));
   EXPECT_TRUE(form.messages().empty());

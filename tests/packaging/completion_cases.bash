@@ -36,7 +36,7 @@ expect() {
 {
   all_actions="$(sorted $actions)"
   expect "$(sorted naca convert converge survey $actions)" ''
-  expect "$(sorted --workdir --json --plots --axes --csv --help)" --
+  expect "$(sorted --workdir --json --plots --axes --csv --lang --help)" --
   expect "$(sorted compare convert converge)" co
   # After any complete action, exactly the tool's actions come next.
   expect "$all_actions" open naca2412.nca ''
@@ -57,7 +57,10 @@ expect() {
   expect "lesson notes" --workdir ''
   expect "lesson" --plots les
   expect "lesson" --json --csv l
-  expect "$(sorted --workdir --json --plots --axes --csv)" --json --
+  # The languages after --lang, and the actions after them.
+  expect "en original" --lang ''
+  expect "$all_actions" --lang en open naca2412.nca ''
+  expect "$(sorted --workdir --json --plots --axes --csv --lang)" --json --
   expect "naca2412.nca" open naca
   expect "e387.dat lesson notes" convert ''
   expect "--stations" convert e387.dat ''

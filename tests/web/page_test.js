@@ -19,10 +19,10 @@ const scratch = fs.mkdtempSync(path.join(os.tmpdir(), 'vantrel-page-'));
 // --- The batch tool: what the window shows and writes after the same actions ---------------
 
 let batchRuns = 0;
-function batchAfter(actions) {
+function batchAfter(actions, options = []) {
   const folder = path.join(scratch, `batch-${++batchRuns}`);
   const plots = path.join(folder, 'plots');
-  const result = spawnSync(batchTool, ['--workdir', folder, '--json', '--plots', plots, '--axes', ...actions]);
+  const result = spawnSync(batchTool, ['--workdir', folder, '--json', '--plots', plots, '--axes', ...options, ...actions]);
   const json = JSON.parse(result.stdout.toString('utf8'));
   const read = (name) => (fs.existsSync(path.join(folder, name)) ? fs.readFileSync(path.join(folder, name)) : null);
   return { json, vantrel: read('Vantrel.txt'), poly5: read('Poly5.txt'), plots };
@@ -286,6 +286,33 @@ test('the degree is capped at 5 with its message', async () => {
   const batch = batchAfter(['open', file, 'lsq', '7']);
   assert.deepEqual(batch.json.messages, [message.text]);
   await expectTextsLike(batch, 'degree 7');
+});
+
+test('View › Language: English messages and report headings, remembered for the next visit', async () => {
+  await openPage(server.url);
+  const checked = () => page.$$eval('#languageChoices [role="menuitemradio"]',
+      (all) => all.filter((choice) => choice.getAttribute('aria-checked') === 'true').map((choice) => choice.id));
+  assert.deepEqual(await checked(), ['Mn_Language_original'], 'the original texts at first');
+  await menu('Mn_View', 'Mn_Language', 'Mn_Language_en');
+  assert.deepEqual(await checked(), ['Mn_Language_en']);
+  const file = path.join(samples, 'naca4412.nca');
+  const lesson = async () => {
+    await chooseFile(file);
+    await menu('Mn_Analysis', 'Mn_Vantrel', 'Mn_Polynomial');
+    await page.fill('#Text_N', '7');
+    await page.click('#Cmnd_LSQM');
+    return (await messageShown()).text;
+  };
+  const batch = batchAfter(['open', file, 'lsq', '7'], ['--lang', 'en']);
+  assert.deepEqual([await lesson()], batch.json.messages);
+  assert.ok((await downloaded('downloadPoly5')).equals(batch.poly5), 'the results log in English');
+  assert.ok((await downloaded('downloadVantrel')).equals(batch.vantrel), 'the coordinate report in English');
+
+  await openPage(server.url);
+  assert.deepEqual(await checked(), ['Mn_Language_en'], 'remembered for the next visit');
+  assert.deepEqual([await lesson()], batch.json.messages);
+  await menu('Mn_View', 'Mn_Language', 'Mn_Language_original');
+  assert.deepEqual([await lesson()], batchAfter(['open', file, 'lsq', '7']).json.messages);
 });
 
 test('a bad file shows its message and keeps the previous airfoil and its report', async () => {

@@ -230,8 +230,9 @@ class Form1StartupTest : public QObject {
     QCOMPARE(vantrel.size(), 2);
     QCOMPARE(vantrel[0]->iconText(), QString("Polynomial Integration"));
     QCOMPARE(vantrel[1]->iconText(), QString("Numerical Integration"));
-    QCOMPARE(m.Mn_View->actions(), QList<QAction*>{m.Mn_Axes});
+    QCOMPARE(m.Mn_View->actions(), (QList<QAction*>{m.Mn_Axes, m.Mn_Language->menuAction()}));
     QCOMPARE(m.Mn_Axes->iconText(), QString("Axes and values"));
+    QCOMPARE(m.Mn_Language->menuAction()->iconText(), QString("Language"));
     QCOMPARE(m.Mn_Airfoil->shortcut(), QKeySequence("Ctrl+O"));
     QCOMPARE(m.Mn_About->shortcut(), QKeySequence("F1"));
     QCOMPARE(m.Mn_Quit->shortcut(), QKeySequence("Ctrl+Q"));

@@ -1,8 +1,9 @@
 // The keyboard: Enter in the two input boxes, Escape, the standard shortcuts and the mnemonics,
-// and the remembered "Axes and values".
+// and the remembered "Axes and values" and language.
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScrollBar>
@@ -129,6 +130,38 @@ class KeysTest : public QObject {
     form.menu().Mn_Axes->trigger();
     QVERIFY(!form.axesShown());
     QVERIFY(!QSettings().value("view/axesAndValues").toBool());
+  }
+
+  // The original texts at first; English once chosen, for the messages and the reports, in this
+  // run and the next.
+  void languageIsOriginalAtFirstAndRemembered() {
+    Form1& form = window_->form;
+    QCOMPARE(form.language(), Language::Original);
+    QMenu* languages = form.menu().Mn_Language;
+    QVERIFY(form.menu().Mn_View->actions().contains(languages->menuAction()));
+    QCOMPARE(languages->actions().size(), 2);
+    QVERIFY(form.findChild<QAction*>("Mn_Language_original")->isChecked());
+    form.findChild<QAction*>("Mn_Language_en")->trigger();
+    QCOMPARE(form.language(), Language::English);
+    QVERIFY(!form.findChild<QAction*>("Mn_Language_original")->isChecked());
+    QCOMPARE(QSettings().value("view/language").toString(), QStringLiteral("en"));
+
+    QFile::copy(QStringLiteral(VANTREL_SAMPLES "/naca2412.nca"),
+                window_->scratch.filePath("naca2412.nca"));
+    chooseAirfoil(form, window_->scratch.path(), "naca2412.nca");
+    form.menu().Mn_Polynomial->trigger();
+    form.widgets().Text_N->setText("7");
+    QTest::mouseClick(form.widgets().Cmnd_LSQM, Qt::LeftButton);
+    QCOMPARE(window_->log.messages(),
+             QStringList{QString::fromUtf8(kEnglishTexts.degreeCapMessage)});
+    QCOMPARE(readFileBytes("Poly5.txt").count(" Aerodynamic quantities\r\n"), 1);
+
+    Form1 nextRun;
+    QCOMPARE(nextRun.language(), Language::English);
+    QVERIFY(nextRun.findChild<QAction*>("Mn_Language_en")->isChecked());
+    QSettings().setValue("view/language", "klingon");  // a choice this build does not know
+    Form1 unknown;
+    QCOMPARE(unknown.language(), Language::Original);
   }
 
  private:

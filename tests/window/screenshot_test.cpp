@@ -4,13 +4,18 @@
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
 
 #include "window/about.h"
+#include "window/convergence_window.h"
 #include "window/file_panel.h"
 #include "window/form1.h"
+#include "window/picture_export.h"
+#include "window/picture_widget.h"
+#include "window/plain_flap_panel.h"
 #include "window_test_support.h"
 
 using namespace vantrel;
@@ -122,6 +127,67 @@ class ScreenshotTest : public QObject {
     QVERIFY2(log.messages().isEmpty(), qPrintable(log.messages().join('|')));
   }
 
+  // At the default size, NACA 2412 with a plain flap after each method, then the convergence
+  // study of the flapped section, on screen and saved as a picture with its default options.
+  void flappedAirfoilAfterEachMethodAndItsStudy() {
+    useFreshSettings();
+    ScratchFolder scratch;
+    QVERIFY(QFile::copy(QStringLiteral(VANTREL_SAMPLES "/naca2412.nca"),
+                        scratch.filePath("naca2412.nca")));
+    Form1 form;
+    MessageLog log(form);
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    QCOMPARE(form.size(), QSize(636, 502));
+    chooseAirfoil(form, scratch.path(), "naca2412.nca");
+    form.menu().Mn_PlainFlap->trigger();
+    form.flapPanel()->Text_Hinge->setText("0.75");
+    form.flapPanel()->Text_Deflection->setText("10");
+    form.flapPanel()->Cmnd_FlapApply->click();
+    form.widgets().Text_Alfa->setText("4");
+    form.widgets().Text_xM->setText("0.5");
+    QTest::keyClick(form.widgets().Text_xM, Qt::Key_Return);
+    form.menu().Mn_Polynomial->trigger();
+    form.widgets().Text_N->setText("4");
+    form.widgets().Cmnd_LSQM->click();
+    saveWithStatus(form, "form1-flap-least-squares.png");
+    form.menu().Mn_Numerical->trigger();
+    saveWithStatus(form, "form1-flap-numerical.png");
+    form.menu().Mn_LumpVM->trigger();
+    saveWithStatus(form, "form1-flap-lumped-vortex.png");
+
+    form.menu().Mn_Converge->trigger();
+    ConvergenceWindow* study = form.convergenceWindow();
+    QVERIFY(study && QTest::qWaitForWindowExposed(study));
+    study->Text_From->setText("10");
+    study->Text_To->setText("320");
+    study->Cmnd_Run->click();
+    QCoreApplication::processEvents();
+    save(study->grab(), "convergence-flap-window.png");
+    const PictureWidget* plot = study->plot();
+    const QString saved =
+        QDir(QStringLiteral(VANTREL_SCREENSHOT_DIR)).filePath("convergence-flap-saved.png");
+    QCOMPARE(savePicture(plot->box(), pictureTarget(saved, kPngFilter), plot->exportSize(),
+                         plot->layersFor(plot->exportSize(), true)),
+             QString());
+    qInfo("wrote %s", qPrintable(saved));
+    QVERIFY2(log.messages().isEmpty(), qPrintable(log.messages().join('|')));
+  }
+
+  // View › Language with English chosen.
+  void languageMenu() {
+    useFreshSettings();
+    Form1 form;
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    form.findChild<QAction*>("Mn_Language_en")->trigger();
+    QMenu* languages = form.menu().Mn_Language;
+    languages->popup(form.mapToGlobal(QPoint(120, 30)));
+    QVERIFY(QTest::qWaitForWindowExposed(languages));
+    save(languages->grab(), "language-menu.png");
+    languages->close();
+  }
+
   void aboutWindow() {
     About about;
     about.show();
@@ -130,6 +196,11 @@ class ScreenshotTest : public QObject {
   }
 
  private:
+  static void saveWithStatus(Form1& form, const QString& name) {
+    QCoreApplication::processEvents();
+    qInfo("%s: %s", qPrintable(name), qPrintable(form.statusText()));
+    save(form.grab(), name);
+  }
   static void save(const QPixmap& picture, const QString& name) {
     const QString path = QDir(QStringLiteral(VANTREL_SCREENSHOT_DIR)).filePath(name);
     QVERIFY2(picture.save(path), qPrintable(path));

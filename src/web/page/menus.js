@@ -1,4 +1,5 @@
-// The menu bar: Analysis, its Vantrel Theory submenu, View, and About.
+// The menu bar: Analysis with its Vantrel Theory submenu, View with its Language submenu, and
+// About.
 'use strict';
 
 function closeMenus() {
@@ -28,7 +29,7 @@ function setUpMenus() {
     item.addEventListener('click', run);
     item.addEventListener('keydown', (event) => { if (event.key === 'Enter' || event.key === ' ') run(event); });
   }
-  for (const id of ['Mn_Analysis', 'Mn_Vantrel', 'Mn_View']) {
+  for (const id of ['Mn_Analysis', 'Mn_Vantrel', 'Mn_View', 'Mn_Language']) {
     const item = $(id);
     const topLevel = item.parentElement.id === 'menuBar';
     item.addEventListener('click', (event) => {
@@ -53,9 +54,11 @@ function setUpMenus() {
   }
   // A finger leaves the item as it lifts, before its tap lands on the submenu: only a mouse
   // moving away closes it.
-  $('Mn_Vantrel').addEventListener('pointerleave', (event) => {
-    if (event.pointerType === 'mouse') $('Mn_Vantrel').classList.remove('open');
-  });
+  for (const id of ['Mn_Vantrel', 'Mn_Language']) {
+    $(id).addEventListener('pointerleave', (event) => {
+      if (event.pointerType === 'mouse') $(id).classList.remove('open');
+    });
+  }
   document.addEventListener('click', closeMenus);
   document.addEventListener('keydown', (event) => {
     if (event.key !== 'Escape' || document.querySelector('dialog[open]')) return;

@@ -26,6 +26,8 @@ const ready = createVantrelModule({ ...moduleOptions(), onProgress }).then((modu
     act: call('vantrel_act', 'string', ['number', 'string', 'string']),
     setText: call('vantrel_set_text', null, ['number', 'string', 'string']),
     select: call('vantrel_select', null, ['number', 'string']),
+    setLanguage: call('vantrel_set_language', null, ['number', 'string']),
+    languages: call('vantrel_languages', 'string', ['number']),
     restore: call('vantrel_restore', null, ['number', 'string']),
     picture: call('vantrel_picture', 'string', ['number', 'string', 'number', 'number', 'number', 'number']),
     screenAirfoil: call('vantrel_screen_airfoil', 'string', ['number']),
@@ -81,7 +83,8 @@ function readFile(m, path, handler = 'File1_Click') {
 const requests = {
   start(m) {
     const samples = m.module.FS.readdir('/samples').filter((n) => /\.(nca|dat)$/i.test(n)).sort();
-    return replyWithState(m, m.api.state(m.session), { samples });
+    const languages = JSON.parse(m.api.languages(m.session));
+    return replyWithState(m, m.api.state(m.session), { samples, languages });
   },
   state(m) {
     return replyWithState(m, m.api.state(m.session));
@@ -125,6 +128,10 @@ const requests = {
   },
   select(m, { option }) {
     m.api.select(m.session, option);
+    return {};
+  },
+  language(m, { code }) {
+    m.api.setLanguage(m.session, code);
     return {};
   },
   picture(m, { name, width, height, axes = false, scale = 1 }) {

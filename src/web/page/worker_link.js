@@ -20,7 +20,7 @@ class Cancelled extends Error {
   }
 }
 
-const kChangesSession = new Set(['act', 'open', 'setText', 'select']);
+const kChangesSession = new Set(['act', 'open', 'setText', 'select', 'language']);
 const kCancellable = new Set(['act', 'open']);
 
 class WorkerLink {
