@@ -34,6 +34,7 @@
 #include "window/file_panel.h"
 #include "window/panel_window.h"
 #include "window/picture_widget.h"
+#include "window/plain_flap_panel.h"
 
 namespace vantrel {
 namespace {
@@ -423,6 +424,8 @@ void Form1::File1_Click(const QString& folder, const QString& fileName) {
     // The next run's file panel opens where the last file was read.
     if (handlers_->File1_Click(localPath(folder), localPath(fileName))) {
       QSettings().setValue(kFolderSetting, folder);
+      // The airfoil read has no flap: the flap panel no longer speaks of the last one.
+      if (flapPanel_) flapPanel_->showFlapApplied(false, PictureBox{});
     }
   });
 }

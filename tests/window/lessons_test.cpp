@@ -84,6 +84,12 @@ class LessonsTest : public QObject {
     QCOMPARE(window_->form.widgets().Lbl_Airfoil->text(),
              QString::fromUtf8("NACA 2412, flap 15\u00B0 at 0.7"));
 
+    // Another airfoil read has no flap, and the panel says nothing more of the last one.
+    openSample();
+    QCOMPARE(window_->form.widgets().Lbl_Airfoil->text(), QString("NACA 2412"));
+    QVERIFY(!panel->Lbl_FlapNote->isVisible());
+    QVERIFY(!panel->Picture_Flap->isVisible());
+
     panel->Text_Deflection->setText("0");
     QTest::mouseClick(panel->Cmnd_FlapApply, Qt::LeftButton);
     QCOMPARE(window_->form.widgets().Lbl_Airfoil->text(), QString("NACA 2412"));
