@@ -17,7 +17,7 @@ _qeb_vantrel_batch_folders() {
 _qeb_vantrel_batch() {
   local cur=${COMP_WORDS[COMP_CWORD]}
   local prev=${COMP_WORDS[COMP_CWORD - 1]}
-  local actions='open alfa xm lsq alfa-scroll xm-scroll numerical vortex sweep flap compare panel'
+  local actions='open naca alfa xm lsq alfa-scroll xm-scroll numerical vortex sweep flap compare panel'
   local options='--workdir --json --plots --axes --csv --lang'
   local designations='0012 2412 4412 23012'
   COMPREPLY=()
@@ -26,19 +26,24 @@ _qeb_vantrel_batch() {
     if [[ $cur == -* ]]; then
       COMPREPLY=($(compgen -W "$options --help" -- "$cur"))
     else
-      COMPREPLY=($(compgen -W "naca convert converge survey $actions" -- "$cur"))
+      COMPREPLY=($(compgen -W "convert converge survey $actions" -- "$cur"))
     fi
     return
   fi
 
   case ${COMP_WORDS[1]} in
     naca)
+      # The command that writes the file, or the first action of a run.
       if ((COMP_CWORD == 2)); then
         COMPREPLY=($(compgen -W "$designations" -- "$cur"))
-      elif [[ $prev != --stations ]]; then
-        COMPREPLY=($(compgen -W '--stations' -- "$cur"))
+        return
+      elif ((COMP_CWORD == 3)); then
+        COMPREPLY=($(compgen -W "--stations $actions" -- "$cur"))
+        return
+      elif [[ ${COMP_WORDS[3]} == --stations ]]; then
+        [[ $prev != --stations ]] && COMPREPLY=($(compgen -W '--stations' -- "$cur"))
+        return
       fi
-      return
       ;;
     convert)
       if ((COMP_CWORD == 2)); then
@@ -89,7 +94,7 @@ _qeb_vantrel_batch() {
     case $word in
       --workdir | --plots | --csv) pending=1 taker=folder ;;
       --lang) pending=1 taker=lang ;;
-      open | alfa | xm | lsq | alfa-scroll | xm-scroll) pending=1 taker=$word ;;
+      open | naca | alfa | xm | lsq | alfa-scroll | xm-scroll) pending=1 taker=$word ;;
       flap) pending=2 taker=flap ;;
       sweep) pending=3 taker=sweep ;;
       *) taker= ;;
@@ -101,6 +106,7 @@ _qeb_vantrel_batch() {
       folder) _qeb_vantrel_batch_folders ;;
       lang) COMPREPLY=($(compgen -W 'original en' -- "$cur")) ;;
       open) _qeb_vantrel_batch_files '*.@(nca|NCA|dat|DAT)' ;;
+      naca) COMPREPLY=($(compgen -W "$designations" -- "$cur")) ;;
       lsq) COMPREPLY=($(compgen -W '0 1 2 3 4 5' -- "$cur")) ;;
     esac
     return

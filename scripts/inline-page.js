@@ -18,6 +18,8 @@ const workerCode = [
 ].join('\n');
 
 let html = read('index.html');
+// Opened from a file there is no app to install: the manifest and its icon stay behind.
+html = html.replace(/<link rel="(manifest|apple-touch-icon)"[^>]*>\n?/g, '');
 html = html.replace('<link rel="stylesheet" href="page.css">', () => `<style>\n${read('page.css')}</style>`);
 // The worker's script goes before the page's own, which start it as they load.
 let workerPlaced = false;

@@ -3,10 +3,15 @@
 #include <cctype>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <filesystem>
+#include <fstream>
 #include <map>
 #include <optional>
+#include <random>
 #include <system_error>
+
+#include "input/naca.h"
 
 #include "text/locale_free_numbers.h"
 #include "text/windows1254_text.h"
@@ -60,14 +65,39 @@ const std::map<std::string, ActionName, std::less<>>& actionNames() {
       {"sweep", {ActionKind::Sweep, 3}},
       {"flap", {ActionKind::Flap, 2}},
       {"compare", {ActionKind::Compare, 0}},
-      {"panel", {ActionKind::Panel, 0}}};
+      {"panel", {ActionKind::Panel, 0}},
+      {"naca", {ActionKind::Naca, 1}}};
   return names;
 }
 
 const char* argumentNames(const ActionName& action) {
   if (action.kind == ActionKind::Sweep) return "FROM TO STEP";
   if (action.kind == ActionKind::Flap) return "XH DEG";
+  if (action.kind == ActionKind::Naca) return "DESIGNATION";
   return "its argument";
+}
+
+// naca DESIGNATION [STATIONS]: a word after the designation that starts with a digit is the count.
+std::optional<ActionError> completeNaca(Action& action, const std::string& designation,
+                                        const std::vector<std::string>& words, std::size_t& next) {
+  if (!nacaAirfoil(designation, kDefaultNacaStations)) {
+    return ActionError{"naca: " + shown(designation) +
+                       " is not a NACA 4- or 5-digit designation this generator covers"};
+  }
+  action.text = designation;
+  action.value = kDefaultNacaStations;
+  if (next >= words.size() || words[next].empty() ||
+      !std::isdigit(static_cast<unsigned char>(words[next].front()))) {
+    return std::nullopt;
+  }
+  const auto stations = strictInteger(words[next], 2, kMostNacaStations);
+  if (!stations) {
+    return ActionError{"naca: STATIONS must be a whole number from 2 to " +
+                       std::to_string(kMostNacaStations) + ", not " + shown(words[next])};
+  }
+  ++next;
+  action.value = *stations;
+  return std::nullopt;
 }
 
 std::optional<ActionError> completeAction(Action& action, const std::string& name,
@@ -120,6 +150,8 @@ std::optional<ActionError> completeAction(Action& action, const std::string& nam
       action.text = words[next++];
       return std::nullopt;
     }
+    case ActionKind::Naca:
+      return completeNaca(action, values[0], words, next);
     case ActionKind::Numerical:
     case ActionKind::Vortex:
     case ActionKind::Compare:
@@ -134,6 +166,55 @@ bool open(const std::string& file, Form1Handlers& handlers) {
   const std::filesystem::path folder = path.has_parent_path() ? path.parent_path() : ".";
   handlers.Mn_Airfoil_Click();
   return handlers.File1_Click(folder.string(), path.filename().string());
+}
+
+// A folder of its own under the system's temporary folder, so that runs side by side never read
+// each other's half-written file.
+std::optional<std::filesystem::path> privateFolder(std::error_code& error) {
+  const std::filesystem::path base = std::filesystem::temp_directory_path(error);
+  if (error) return std::nullopt;
+  std::random_device seed;
+  std::mt19937_64 random((static_cast<std::uint64_t>(seed()) << 32) ^ seed());
+  for (int attempt = 0; attempt < 16; ++attempt) {
+    const std::filesystem::path folder =
+        base / ("qeb-vantrel-naca-" + std::to_string(random() % 1000000000000ULL));
+    if (std::filesystem::create_directory(folder, error)) return folder;
+    if (error) return std::nullopt;
+  }
+  error = std::make_error_code(std::errc::file_exists);
+  return std::nullopt;
+}
+
+// The generated section goes through the same reader as a file the user opens, so the report,
+// the pictures and the status line are those of `open` on the same file.
+bool readNaca(const Action& action, Form1Handlers& handlers, HeadlessControls& controls) {
+  const auto airfoil = nacaAirfoil(action.text, action.value);
+  if (!airfoil) {
+    controls.showMessage("naca: " + shown(action.text) + " with " + std::to_string(action.value) +
+                         " stations is not a section this generator makes");
+    return false;
+  }
+  std::error_code error;
+  const auto folder = privateFolder(error);
+  if (!folder) {
+    controls.showMessage("naca: no folder for the generated file: " + error.message());
+    return false;
+  }
+  const std::filesystem::path file = *folder / ("naca" + action.text + ".nca");
+  bool written = false;
+  {
+    std::ofstream out(file, std::ios::binary);
+    out << nacaDataFile(*airfoil);
+    written = static_cast<bool>(out.flush());
+  }
+  bool read = false;
+  if (written) {
+    read = open(file.string(), handlers);
+  } else {
+    controls.showMessage("naca: could not write the generated file in " + folder->string());
+  }
+  std::filesystem::remove_all(*folder, error);
+  return read;
 }
 
 }  // namespace
@@ -216,6 +297,8 @@ bool replayAction(const Action& action, Form1Handlers& handlers, HeadlessControl
       return true;
     case ActionKind::Flap:
       return handlers.Cmnd_FlapApply_Click(action.text, action.deflection);
+    case ActionKind::Naca:
+      return readNaca(action, handlers, controls);
     case ActionKind::Sweep:
     case ActionKind::Compare:
     case ActionKind::Panel:

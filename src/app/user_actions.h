@@ -26,17 +26,20 @@ enum class ActionKind {
   Sweep,
   Flap,
   Compare,
-  Panel
+  Panel,
+  Naca
 };
 
 // One user action to replay. Only the fields of its kind are used.
 struct Action {
   ActionKind kind = ActionKind::Numerical;
   std::string text;        // open: the file; alfa, xm: the typed text; lsq: the degree text;
-                           // flap: the hinge x/c as typed; panel: the count as typed, if any
+                           // flap: the hinge x/c as typed; panel: the count as typed, if any;
+                           // naca: the designation
   std::string deflection;  // flap: the deflection in degrees as typed
   bool withEnds = true;    // lsq: "With End conditions"
-  int value = 0;           // alfa-scroll, xm-scroll; panel: the number of panels
+  int value = 0;           // alfa-scroll, xm-scroll; panel: the number of panels;
+                           // naca: the number of stations
   double from = 0, to = 0, step = 0;  // sweep: numbers, not yet judged as a sweep
 };
 
@@ -62,7 +65,8 @@ std::variant<std::vector<Action>, ActionError> readActions(const std::vector<std
 // Words separated by blanks or tabs.
 std::vector<std::string> actionWords(std::string_view line);
 
-// Does what the user does for one action, through the window's handlers. A sweep, a comparison
+// Does what the user does for one action, through the window's handlers; `naca` reads the
+// generated section as a file of its own, named as its designation ("naca2412.nca"). A sweep, a comparison
 // and the panel method are the caller's: they report tables of their own. Returns false when the action
 // was refused (the file was not read, the flap not applied); messages go to `controls`.
 bool replayAction(const Action& action, Form1Handlers& handlers, HeadlessControls& controls);

@@ -205,7 +205,9 @@ Command parseCommandLine(const std::vector<std::string>& arguments) {
   if (reader.done()) return UsageError{"no action given"};
   const std::string first = reader.peek();
   if (first == "--help" || first == "-h") return HelpCommand{};
-  if (first == "naca") {
+  // `naca DESIGNATION [--stations N]` prints the file; the same word before other actions reads
+  // the section for them.
+  if (first == "naca" && (arguments.size() <= 2 || arguments[2] == "--stations")) {
     reader.take();
     return parseGenerator(reader, first, NacaCommand{}, kMostNacaStations);
   }
@@ -253,6 +255,9 @@ std::string usageText() {
          "                           reference point; prints a CSV table\n"
          "  panel [N]                the vortex panel method on the whole outline with N panels\n"
          "                           (default 160) at the angle in the box\n"
+         "  naca DESIGNATION [STATIONS]  read the NACA section the generator makes (default 41\n"
+         "                           stations) as open reads a file; on its own (or with\n"
+         "                           --stations) it prints the file instead\n"
          "--axes draws axes and values on the pictures of --plots and writes NAME.axes.json\n"
          "--lang en writes the messages and the report headings in English; original (the\n"
          "  default) keeps the program's own, Turkish ones\n"

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "app/user_actions.h"
+#include "input/naca.h"
 #include "input/selig_lednicer_converter.h"
 #include "language/program_texts.h"
 
@@ -27,7 +28,7 @@ struct RunCommand {
 };
 struct NacaCommand {
   std::string designation;
-  int stations = 41;
+  int stations = kDefaultNacaStations;
 };
 struct ConvertCommand {
   std::string file;

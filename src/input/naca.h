@@ -17,6 +17,8 @@ struct NacaSurfaces {
 // The most stations the generator makes: far beyond any plot's resolution, and it keeps a
 // mistyped count from exhausting memory.
 inline constexpr int kMostNacaStations = 10000;
+// Stations when none are asked for: as many as the bundled samples have.
+inline constexpr int kDefaultNacaStations = 41;
 
 // "2412", "0012", "4412", "23012"; none for a designation the formulas do not cover, or a station
 // count outside 2..kMostNacaStations.

@@ -32,6 +32,14 @@ EMSCRIPTEN_KEEPALIVE const char* vantrel_act(PageSession* session, const char* h
   return keep(session, session->act(handler, argument));
 }
 
+EMSCRIPTEN_KEEPALIVE const char* vantrel_lesson(PageSession* session, const char* actions) {
+  return keep(session, session->lesson(actions));
+}
+
+EMSCRIPTEN_KEEPALIVE const char* vantrel_link(PageSession* session) {
+  return keep(session, session->linkJson());
+}
+
 EMSCRIPTEN_KEEPALIVE void vantrel_set_text(PageSession* session, const char* box,
                                            const char* text) {
   session->setText(box, text);

@@ -1,12 +1,14 @@
 #include "web/page_session.h"
 
 #include <charconv>
+#include <filesystem>
 #include <functional>
 #include <map>
 #include <nlohmann/json.hpp>
 #include <optional>
 #include <utility>
 
+#include "app/user_actions.h"
 #include "language/program_texts.h"
 #include "plot/edge_marker.h"
 #include "surface/pixel_shapes.h"
@@ -42,6 +44,26 @@ template <typename Control, std::size_t N>
 std::optional<Control> byName(std::string_view name, const Control (&all)[N]) {
   for (Control control : all)
     if (name == nameOf(control)) return control;
+  return std::nullopt;
+}
+
+constexpr const char* kSamplesFolder = "/samples/";
+
+// A bundled sample by its bare name: no folder, nothing outside the samples.
+bool isSample(const std::string& name) {
+  if (name.empty() || name == "." || name == ".." || name.find_first_of("/\\") != std::string::npos)
+    return false;
+  std::error_code error;
+  return std::filesystem::is_regular_file(kSamplesFolder + name, error);
+}
+
+// What a link can ask for but the page shows no table of.
+std::optional<ActionKind> notShown(const std::vector<Action>& actions) {
+  for (const Action& action : actions) {
+    if (action.kind == ActionKind::Sweep || action.kind == ActionKind::Compare ||
+        action.kind == ActionKind::Panel)
+      return action.kind;
+  }
   return std::nullopt;
 }
 
@@ -116,15 +138,74 @@ std::string PageSession::act(std::string_view handler, std::string_view argument
        }},
   };
   Json extra = Json::object();
+  record_.before(controls_);
   if (auto lesson = lessons_.act(handler, argument)) {
     extra = std::move(*lesson);
   } else if (const auto found = kHandlers.find(handler); found != kHandlers.end()) {
     extra = found->second(handlers_, argument);
   }
+  // A read or a flap that was refused changed nothing a link carries.
+  const bool succeeded = extra.value("read", true) && extra.value("applied", true);
+  const std::optional<int> position =
+      extra.contains("position") ? std::optional<int>(extra["position"].get<int>()) : std::nullopt;
+  record_.handled(handler, argument, succeeded, position, controls_);
   if (extra.value("read", false)) lessons_.airfoilRead();
   Json reply = stateObject();
   reply.update(extra);
   return text(reply);
+}
+
+std::string PageSession::lesson(std::string_view actions) {
+  Json extra = replayLesson(actions);
+  Json reply = stateObject();
+  reply.update(extra);
+  return text(reply);
+}
+
+nlohmann::json PageSession::replayLesson(std::string_view line) {
+  auto read = readActions(actionWords(line));
+  if (const auto* error = std::get_if<ActionError>(&read)) {
+    controls_.showMessage("This lesson link cannot be followed: " + error->message + ".");
+    return Json::object();
+  }
+  const auto& actions = std::get<std::vector<Action>>(read);
+  if (const auto kind = notShown(actions)) {
+    controls_.showMessage(std::string("This lesson link asks for \"") + actionWord(*kind) +
+                          "\", whose table the page does not show; the batch tool prints it.");
+    return Json::object();
+  }
+  for (const Action& action : actions) {
+    if (action.kind == ActionKind::Open && !isSample(action.text)) {
+      controls_.showMessage("This lesson link opens \"" + action.text +
+                            "\", which is not one of the page's samples.");
+      return Json::object();
+    }
+  }
+  // As the batch tool does, the replay stops at the first action that was refused.
+  Json positions = Json::object();
+  Json reply = Json::object();
+  for (const Action& action : actions) {
+    Action run = action;
+    if (action.kind == ActionKind::Open) run.text = kSamplesFolder + action.text;
+    record_.before(controls_);
+    const bool succeeded = replayAction(run, handlers_, controls_);
+    record_.replayed(action, succeeded, controls_);
+    if (!succeeded) break;
+    if (action.kind == ActionKind::AlfaScroll) positions["HScroll_Alfa"] = action.value;
+    if (action.kind == ActionKind::XmScroll) positions["HScroll_xM"] = action.value;
+    if (action.kind == ActionKind::Open) reply["sample"] = action.text;
+    if (action.kind == ActionKind::Naca) reply["sample"] = nullptr;
+    if (action.kind == ActionKind::Open || action.kind == ActionKind::Naca) lessons_.airfoilRead();
+  }
+  reply["positions"] = std::move(positions);
+  return reply;
+}
+
+std::string PageSession::linkJson() const {
+  const auto actions = record_.actions(controls_);
+  if (const auto* refusal = std::get_if<LessonRecord::Refusal>(&actions))
+    return text(Json{{"refusal", refusal->message}});
+  return text(Json{{"actions", std::get<std::string>(actions)}});
 }
 
 void PageSession::restoreControls(std::string_view stateJson) {

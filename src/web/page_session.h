@@ -6,6 +6,7 @@
 
 #include "app/form1_handlers.h"
 #include "state/ortak.h"
+#include "web/lesson_record.h"
 #include "web/page_controls.h"
 #include "web/page_lessons.h"
 #include "web/worker_progress.h"
@@ -24,6 +25,13 @@ class PageSession {
   // Beside the state, the reply says whether a chosen file was read ("read") and where Enter in
   // a text box puts its scroll bar ("position").
   std::string act(std::string_view handler, std::string_view argument);
+  // The batch tool's action words of a lesson link, replayed as the batch tool replays them, with
+  // `open NAME` naming a bundled sample. Beside the state, the reply says where the scroll bars
+  // went ("positions") and which sample the list highlights ("sample", when an airfoil was read).
+  std::string lesson(std::string_view actions);
+  // The actions of a link to the present screen ({"actions": ...}), or why there can be none
+  // ({"refusal": ...}).
+  std::string linkJson() const;
   // Puts back what a file read leaves as it was (the text boxes, labels, frames and option, as
   // stateJson gives them), so that a session rebuilt from the last read matches the one before.
   void restoreControls(std::string_view stateJson);
@@ -53,6 +61,7 @@ class PageSession {
 
  private:
   nlohmann::json stateObject();
+  nlohmann::json replayLesson(std::string_view line);
 
   std::string reply_;
   WorkerProgress progress_;
@@ -60,6 +69,7 @@ class PageSession {
   PageControls controls_;
   Form1Handlers handlers_;
   PageLessons lessons_;
+  LessonRecord record_{controls_};
 };
 
 }  // namespace vantrel::web

@@ -43,13 +43,29 @@ TEST(UserActions, ALineOfWordsIsTheActionsInOrder) {
   }
 }
 
+TEST(UserActions, NacaTakesACountOfStationsOnlyWhenOneFollows) {
+  const auto actions = actionsOf("naca 2412 81 numerical naca 23012 alfa 4");
+  ASSERT_EQ(actions.size(), 4u);
+  EXPECT_EQ(actions[0].kind, ActionKind::Naca);
+  EXPECT_EQ(actions[0].text, "2412");
+  EXPECT_EQ(actions[0].value, 81);
+  EXPECT_EQ(actions[1].kind, ActionKind::Numerical);
+  EXPECT_EQ(actions[2].text, "23012");
+  EXPECT_EQ(actions[2].value, 41);
+  EXPECT_EQ(actions[3].kind, ActionKind::Alfa);
+}
+
 TEST(UserActions, AWordOutOfPlaceIsNamedWithWhatIsWrong) {
   const std::pair<std::string, std::string> refusals[] = {
       {"b.nca", "unknown action \"b.nca\""},
       {"flap 0.75", "flap: missing XH DEG"},
       {"sweep 0 1 x", "sweep: FROM, TO and STEP must be numbers"},
       {"xm-scroll 101", "xm-scroll: VALUE must be a whole number from 0 to 100, not \"101\""},
-      {"alfa-scroll 1.5", "alfa-scroll: VALUE must be a whole number from 0 to 200, not \"1.5\""}};
+      {"alfa-scroll 1.5", "alfa-scroll: VALUE must be a whole number from 0 to 200, not \"1.5\""},
+      {"naca", "naca: missing DESIGNATION"},
+      {"naca 2413x", "naca: \"2413x\" is not a NACA 4- or 5-digit designation this generator covers"},
+      {"naca 2412 1", "naca: STATIONS must be a whole number from 2 to 10000, not \"1\""},
+      {"naca 2412 10001", "naca: STATIONS must be a whole number from 2 to 10000, not \"10001\""}};
   for (const auto& [line, message] : refusals) {
     const auto read = readActions(actionWords(line));
     ASSERT_TRUE(std::holds_alternative<ActionError>(read)) << line;

@@ -97,7 +97,12 @@ TEST(CommandLine, GeneratorsTakeTheirOwnArguments) {
   EXPECT_EQ(refusal({"naca"}), "naca: missing DESIGNATION");
   EXPECT_EQ(refusal({"convert", "x.dat", "--stations", "1"}),
             "convert: --stations needs a whole number from 2 to 100000");
-  EXPECT_EQ(refusal({"naca", "2412", "--json"}), "naca: unexpected \"--json\"");
+  // Followed by anything but --stations, the word is the action that reads the section.
+  const RunCommand run = parsedRun({"naca", "2412", "--json"});
+  ASSERT_EQ(run.actions.size(), 1u);
+  EXPECT_EQ(run.actions[0].kind, ActionKind::Naca);
+  EXPECT_TRUE(run.options.json);
+  EXPECT_EQ(parsedRun({"naca", "2412", "61", "numerical"}).actions[0].value, 61);
   // The generator's own limit, told on the command line rather than as a wrong designation.
   EXPECT_EQ(
       std::get<NacaCommand>(parseCommandLine({"naca", "2412", "--stations", "10000"})).stations,

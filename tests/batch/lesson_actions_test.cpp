@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 
 #include "batch/command_line.h"
@@ -33,6 +34,30 @@ TEST(LessonActions, FlapAndCompareAreReadFromTheCommandLine) {
     ASSERT_TRUE(std::holds_alternative<UsageError>(refused)) << message;
     EXPECT_EQ(std::get<UsageError>(refused).message, message);
   }
+}
+
+// The generated section is read as the file the naca command writes would be: the same report,
+// the same results, the same status line, and nothing left behind in the working folder.
+TEST(LessonActions, NacaReadsWhatTheGeneratorWrites) {
+  TempFolder folder;
+  const ToolRun written = runTool(folder.path(), {"naca", "4412", "--stations", "61"});
+  ASSERT_EQ(written.status, 0) << written.err;
+  test::writeBytes(folder / "naca4412.nca", written.out);
+  const ToolRun opened =
+      runTool(folder.path(), {"--json", "open", (folder / "naca4412.nca").string(), "numerical"});
+  ASSERT_EQ(opened.status, 0) << opened.err;
+  const std::string report = fileBytes(folder / "Vantrel.txt");
+  std::filesystem::remove(folder / "naca4412.nca");
+
+  const ToolRun generated = runTool(folder.path(), {"--json", "naca", "4412", "61", "numerical"});
+  ASSERT_EQ(generated.status, 0) << generated.err;
+  EXPECT_EQ(generated.out, opened.out);
+  EXPECT_EQ(fileBytes(folder / "Vantrel.txt"), report);
+  std::vector<std::string> left;
+  for (const auto& entry : std::filesystem::directory_iterator(folder.path()))
+    left.push_back(entry.path().filename().string());
+  std::sort(left.begin(), left.end());
+  EXPECT_EQ(left, (std::vector<std::string>{"Poly5.txt", "Vantrel.txt"}));
 }
 
 TEST(LessonActions, ComparePrintsOneRowPerMethodAndLeavesTheReports) {

@@ -35,7 +35,7 @@ expect() {
 # shellcheck disable=SC2086
 {
   all_actions="$(sorted $actions)"
-  expect "$(sorted naca convert converge survey $actions)" ''
+  expect "$(sorted convert converge survey $actions)" ''
   expect "$(sorted --workdir --json --plots --axes --csv --lang --help)" --
   expect "$(sorted compare convert converge)" co
   # After any complete action, exactly the tool's actions come next.
@@ -65,7 +65,10 @@ expect() {
   expect "e387.dat lesson notes" convert ''
   expect "--stations" convert e387.dat ''
   expect "$(sorted 0012 2412 23012 4412)" naca ''
-  expect "--stations" naca 2412 ''
+  expect "$(sorted --stations $actions)" naca 2412 ''
+  expect "$all_actions" naca 2412 81 ''
+  expect "$(sorted 0012 2412 23012 4412)" --json naca ''
+  expect "$all_actions" open naca2412.nca naca 4412 ''
   expect "" naca 2412 --stations ''
   expect "$(sorted 0012 2412 23012 4412 e387.dat lesson naca2412.nca notes)" converge ''
   expect "--alfa --from --plots --to" converge 2412 ''

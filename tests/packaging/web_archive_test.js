@@ -65,6 +65,10 @@ test.after(async () => {
 });
 
 test('the served page loads from a sub-folder and computes', async () => {
+  // Everything the installed, offline page needs is in the archive.
+  for (const name of ['manifest.webmanifest', 'sw.js', 'icon.svg', 'icon-192.png', 'icon-512.png']) {
+    assert.ok(fs.existsSync(path.join(unpacked, subfolder, name)), `${name} is in the archive`);
+  }
   const opened = await openPage(`${server.url}${subfolder}/`);
   assert.equal(await opened.page.title(), 'QEB-Vantrel - Numerical Applications of Thin Airfoil Theory');
   const shown = await runSample(opened, 'naca2412.nca', ['Mn_Analysis', 'Mn_Vantrel', 'Mn_Numerical']);

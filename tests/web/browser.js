@@ -11,6 +11,7 @@ const kChromium = process.env.VANTREL_CHROMIUM || '/usr/bin/chromium';
 const kTypes = {
   '.html': 'text/html; charset=utf-8', '.js': 'text/javascript', '.css': 'text/css',
   '.wasm': 'application/wasm', '.json': 'application/json', '.png': 'image/png',
+  '.svg': 'image/svg+xml', '.webmanifest': 'application/manifest+json',
 };
 
 function loadPlaywright() {
@@ -18,7 +19,8 @@ function loadPlaywright() {
   return require(path.join(__dirname, '..', '..', 'node_modules', 'playwright-core'));
 }
 
-// Serves `root` on 127.0.0.1 at a free port; resolves to { url, close }.
+// Serves `root` on 127.0.0.1 at a free port; resolves to { url, close }. Closing ends the
+// connections kept open too, so the page finds no server at all.
 function serve(root) {
   const server = http.createServer((request, response) => {
     const url = new URL(request.url, 'http://127.0.0.1');
@@ -34,7 +36,13 @@ function serve(root) {
   });
   return new Promise((resolve) => {
     server.listen(0, '127.0.0.1', () => {
-      resolve({ url: `http://127.0.0.1:${server.address().port}/`, close: () => server.close() });
+      resolve({
+        url: `http://127.0.0.1:${server.address().port}/`,
+        close: () => {
+          server.close();
+          server.closeAllConnections();
+        },
+      });
     });
   });
 }

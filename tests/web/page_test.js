@@ -539,7 +539,7 @@ test('by touch the submenu runs its method; Escape closes About', async () => {
   }
 });
 
-test('a small high-density screen: the whole form fits and the pictures are crisp', async () => {
+test('a small high-density screen: the blocks fit its width, the text is readable, the pictures crisp', async () => {
   const small = await launch({ viewport: { width: 800, height: 600 }, deviceScaleFactor: 2 });
   try {
     const smallPage = await small.context.newPage();
@@ -553,10 +553,26 @@ test('a small high-density screen: the whole form fits and the pictures are cris
     await smallPage.click('#Mn_Vantrel');
     await smallPage.click('#Mn_Numerical');
     await smallPage.waitForFunction(() => document.body.dataset.pending === '0' && document.getElementById('Text_CL').value !== '');
+    // Scaled whole, the form's text would be under 12 px: its blocks stand in two columns instead.
     const form = await smallPage.$eval('#Form1', (e) => e.getBoundingClientRect().toJSON());
-    assert.ok(form.right <= 800 && form.bottom <= 600, 'the form fits the window');
+    assert.ok(form.left >= 0 && form.right <= 800, 'the form fits the window\'s width');
+    assert.equal(await smallPage.evaluate(() => document.body.classList.contains('stacked')), true);
+    assert.equal(await smallPage.$eval('#Text_CL', (e) => parseFloat(getComputedStyle(e).fontSize) >= 12), true);
     const canvas = await smallPage.$eval('#Picture_CL', (c) => ({ backing: c.width, shown: c.getBoundingClientRect().width }));
     assert.equal(canvas.backing, Math.round(canvas.shown * 2), 'backing store at the device pixel ratio');
+    // A line is a CSS pixel wide: two device pixels here.
+    const thickness = await smallPage.$eval('#Picture_CL', (c) => {
+      const { data, width, height } = c.getContext('2d').getImageData(0, 0, c.width, c.height);
+      const x = Math.floor(width / 2);  // down the middle: the axis and the lift line cross it
+      const inked = (y) => data[(y * width + x) * 4 + 2] < 100;  // not the pale yellow back
+      const runs = [];
+      for (let y = 0, run = 0; y <= height; ++y) {
+        if (y < height && inked(y)) ++run;
+        else if (run) runs.push(run), run = 0;
+      }
+      return Math.min(...runs);
+    });
+    assert.ok(thickness >= 2, `lines ${thickness} device pixels wide`);
     await smallPage.screenshot({ path: path.join(screenshots, 'numerical-800x600@2x.png') });
   } finally {
     await small.close();

@@ -15,8 +15,11 @@ async function showState(reply) {
     $(name).textContent = label.caption;
     $(name).hidden = !label.visible;
   }
-  $('Frame_IOWindow').hidden = !state.frames.Frame_IOWindow;
-  $('Frame_LeastSquares').hidden = !state.frames.Frame_LeastSquares;
+  framesInSession = { ...state.frames };
+  // A panel closed since (Escape) stays closed.
+  for (const [frame, shown] of Object.entries(state.frames)) {
+    if ($(frame) && !inputAhead.get(frame)) $(frame).hidden = !shown;
+  }
   if (!inputAhead.get('ends')) $(state.withEnd ? 'Opt_WithEnd' : 'Opt_WithOutEnd').checked = true;
   const { pictureVersion } = state.lessons;
   revisions = { ...state.revisions, Picture_Flap: pictureVersion, Picture_Convergence: pictureVersion };

@@ -21,10 +21,25 @@ function placeByTwips(element, originScale) {
   element.style.height = `${px(top + height) - px(top)}px`;
 }
 
+// The form at its designed aspect when its text stays readable and the pointer is fine; else
+// the blocks one under another (screens.js).
 function layOut() {
   const surface = $('Form1Surface');
   const design = { width: kDesign.width / kTwipsPerPixel, height: kDesign.height / kTwipsPerPixel };
-  scale = Math.max(1e-3, Math.min(surface.clientWidth / design.width, surface.clientHeight / design.height));
+  const fit = Math.max(1e-3, Math.min(surface.clientWidth / design.width, surface.clientHeight / design.height));
+  if (wantsStackedLayout(fit * kFormFontPixels)) {
+    layOutStacked(surface);
+  } else {
+    leaveStackedLayout();
+    layOutDesigned(surface, design, fit);
+  }
+  layOutAbout();
+  for (const bar of scrollBars.values()) bar.place();
+  repaintAll();
+}
+
+function layOutDesigned(surface, design, fit) {
+  scale = fit;
   const form = $('Form1');
   placeByTwips(form, scale);
   form.style.left = `${Math.max(0, Math.floor((surface.clientWidth - design.width * scale) / 2))}px`;
@@ -33,9 +48,6 @@ function layOut() {
   // page's is set smaller, for the captions to fit the controls' designed widths.
   form.style.fontSize = `${kFormFontPixels * scale}px`;
   for (const element of form.querySelectorAll('[data-twips]')) placeByTwips(element, scale);
-  layOutAbout();
-  for (const bar of scrollBars.values()) bar.place();
-  repaintAll();
 }
 
 function layOutAbout() {

@@ -17,6 +17,7 @@ function setUpMenus() {
     Mn_CompareAirfoils: () => openAirfoilsWindow(),
     Mn_Converge: () => prepareStudy(),
     Mn_Axes: () => toggleAxes(),
+    Mn_CopyLink: () => copyLink(),
     Mn_About: () => showAbout(),
   };
   for (const [id, command] of Object.entries(commands)) {
@@ -64,8 +65,6 @@ function setUpMenus() {
     if (event.key !== 'Escape' || document.querySelector('dialog[open]')) return;
     closeMenus();
     $('pictureMenu').hidden = true;
-    $('About').hidden = true;
-    $('AirfoilsWindow').hidden = true;
   });
 }
 

@@ -14,6 +14,11 @@ async function start() {
   setUpCompare();
   setUpConvergence();
   setUpNaca();
+  setUpScreens();
+  setUpMenuKeys();
+  setUpPictureKeys();
+  setUpEscape();
+  setUpOffline();
   let reply;
   try {
     reply = await ask('start');
@@ -28,6 +33,8 @@ async function start() {
   new ResizeObserver(() => layOut()).observe($('Form1Surface'));
   matchMedia(`(resolution: ${window.devicePixelRatio}dppx)`).addEventListener('change', () => layOut());
   await showState(reply);
+  const lesson = lessonOfAddress();
+  if (lesson) followLesson(lesson);
   document.body.dataset.ready = 'true';
 }
 

@@ -1,16 +1,22 @@
 // Paints the pixel shapes the module maps from a picture's display list (the same mapping the
-// desktop painter uses): back colour, then lines and round circle outlines of the pen's width (one
-// device pixel unless a saved picture's size asks for more), clipped by the canvas; then, for a
-// picture that has one, the overlay the module laid out (the operating point's edge arrow, values,
-// titles, a legend): lines of their own width, and each text in its box, set smaller where the
-// font is wider than the box. The shapes are in device pixels, so the canvas backing
-// store is in device pixels.
+// desktop painter uses): back colour, then lines and round circle outlines of the pen's width,
+// clipped by the canvas; then, for a picture that has one, the overlay the module laid out (the
+// operating point's edge arrow, values, titles, a legend): lines of their own width, and each text
+// in its box, set smaller where the font is wider than the box. The shapes are in device pixels,
+// so the canvas backing store is in device pixels. On screen the pen is at least one CSS pixel
+// wide, so a line stays as plain at a device pixel ratio of 2 (a projector, a phone) as at 1; a
+// picture saved to a file has one device pixel unless its size asks for more.
 'use strict';
 
 const Painter = (() => {
   const rgb = (c) => `rgb(${c[0]},${c[1]},${c[2]})`;
 
-  function paint(context, picture, width, height, penWidth = 1) {
+  // A canvas of the page, in device pixels; not one made to be saved.
+  function lineWidthOn(canvas) {
+    return canvas.isConnected ? Math.max(1, window.devicePixelRatio || 1) : 1;
+  }
+
+  function paint(context, picture, width, height, penWidth = lineWidthOn(context.canvas)) {
     context.save();
     context.setTransform(1, 0, 0, 1, 0, 0);
     context.fillStyle = rgb(picture.back);

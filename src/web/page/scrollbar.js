@@ -17,9 +17,11 @@ class ScrollBar {
 
   build() {
     const e = this.element;
-    e.innerHTML = '<button class="arrow left" tabindex="-1" aria-label="Step left">◀</button>' +
+    // The arrows are for the pointer: a slider's keys do what they do, and a slider holds no
+    // controls of its own for a screen reader.
+    e.innerHTML = '<div class="arrow left" aria-hidden="true">◀</div>' +
         '<div class="track"><div class="thumb"></div></div>' +
-        '<button class="arrow right" tabindex="-1" aria-label="Step right">▶</button>';
+        '<div class="arrow right" aria-hidden="true">▶</div>';
     this.track = e.querySelector('.track');
     this.thumb = e.querySelector('.thumb');
     e.setAttribute('aria-valuemin', '0');

@@ -32,6 +32,8 @@ const ready = createVantrelModule({ ...moduleOptions(), onProgress }).then((modu
     picture: call('vantrel_picture', 'string', ['number', 'string', 'number', 'number', 'number', 'number']),
     screenAirfoil: call('vantrel_screen_airfoil', 'string', ['number']),
     airfoils: call('vantrel_airfoils', 'string', ['number', 'string']),
+    lesson: call('vantrel_lesson', 'string', ['number', 'string']),
+    link: call('vantrel_link', 'string', ['number']),
   };
   return { module, api, session: api.create(kWorkFolder) };
 });
@@ -120,6 +122,21 @@ const requests = {
     const path = `${kWorkFolder}/Poly5.txt`;
     if (bytes) m.module.FS.writeFile(path, new Uint8Array(bytes));
     else if (readReport(m.module, 'Poly5.txt')) m.module.FS.unlink(path);
+    return {};
+  },
+  // A lesson link's actions, replayed as the batch tool replays them.
+  lesson(m, { actions }) {
+    const reply = JSON.parse(m.api.lesson(m.session, String(actions ?? '')));
+    const { positions, sample, ...state } = reply;
+    const read = 'sample' in reply ? { sample } : {};
+    return { state, reports: reportStamps(m.module), positions: positions || {}, ...read };
+  },
+  link(m) {
+    return JSON.parse(m.api.link(m.session));
+  },
+  // A panel closed from the page (Escape): only its frame changes.
+  closeFrame(m, { frame }) {
+    m.api.restore(m.session, JSON.stringify({ frames: { [frame]: false } }));
     return {};
   },
   setText(m, { box, text }) {

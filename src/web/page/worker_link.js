@@ -20,8 +20,8 @@ class Cancelled extends Error {
   }
 }
 
-const kChangesSession = new Set(['act', 'open', 'setText', 'select', 'language']);
-const kCancellable = new Set(['act', 'open']);
+const kChangesSession = new Set(['act', 'open', 'setText', 'select', 'language', 'lesson', 'closeFrame']);
+const kCancellable = new Set(['act', 'open', 'lesson']);
 
 class WorkerLink {
   // onProgress(fraction) hears the worker's progress; onRestore(fraction) how far the new
