@@ -318,6 +318,14 @@ test('a lesson link shows what the batch tool computes; Copy Link gives it back'
   assert.deepEqual(await again.$$eval('.scrollbar', (all) => all.map((e) => e.getAttribute('aria-valuenow'))),
       await page.$$eval('.scrollbar', (all) => all.map((e) => e.getAttribute('aria-valuenow'))));
 
+  // A generated section read from the page goes into the link as its source.
+  await page.evaluate(() => readNacaSection('0012', 61));
+  await settled(page);
+  await page.click('#Mn_CopyLink');
+  await messageShown(page);
+  assert.equal(new URL(await page.evaluate(() => document.body.dataset.lessonLink)).searchParams.get('lesson'), 'naca 0012 61');
+  assert.equal(await page.textContent('#Lbl_Airfoil'), 'NACA 0012');
+
   // A file of the user's cannot be put in a link; a link the page cannot follow says why.
   await page.click('#Mn_Airfoil');
   const own = path.join(scratch, 'own.nca');
