@@ -187,7 +187,11 @@ for (const screen of kScreens) {
     assert.deepEqual(await seriousAxeViolations(page), [], 'axe-core: no serious or critical violation');
     await press(page, screen, '#Mn_Analysis');
     assert.deepEqual(await seriousAxeViolations(page), [], 'axe-core with a menu open');
+    await press(page, screen, '#Mn_CompareAirfoils');
+    await settled(page);
+    assert.deepEqual(await seriousAxeViolations(page), [], 'axe-core with Compare Airfoils open');
     await page.keyboard.press('Escape');
+    assert.equal(await page.isVisible('#AirfoilsWindow'), false, 'Escape closes the window');
   });
 }
 
