@@ -228,9 +228,14 @@ test('keyboard: arrow keys in the menus, Escape closes, pictures open their menu
   await page.focus('#Picture_CL');
   await page.keyboard.press('Shift+F10');
   assert.equal(await page.isVisible('#pictureMenu'), true);
-  assert.equal(await page.evaluate(() => document.activeElement.closest('[id]').id), 'savePng');
+  assert.equal(await page.evaluate(() => document.activeElement.closest('[id]').id), 'savePicture');
   await page.keyboard.press('ArrowDown');
-  const [download] = await Promise.all([page.waitForEvent('download'), page.keyboard.press('Enter')]);
+  assert.equal(await page.evaluate(() => document.activeElement.closest('[id]').id), 'copyPicture');
+  await page.keyboard.press('ArrowUp');
+  await page.keyboard.press('Enter');
+  await page.waitForSelector('#SaveOptions[open]');
+  await page.check('#SaveAsSvg');
+  const [download] = await Promise.all([page.waitForEvent('download'), page.click('#saveOptionsSave')]);
   assert.equal(download.suggestedFilename(), 'Picture_CL.svg');
   await page.focus('#Picture_Airfoil');
   await page.keyboard.press('ContextMenu');
@@ -322,14 +327,27 @@ test('a lesson link shows what the batch tool computes; Copy Link gives it back'
   assert.deepEqual(await again.$$eval('.scrollbar', (all) => all.map((e) => e.getAttribute('aria-valuenow'))),
       await page.$$eval('.scrollbar', (all) => all.map((e) => e.getAttribute('aria-valuenow'))));
 
-  // A generated section read from the page goes into the link as its source.
-  await page.evaluate(() => readNacaSection('0012', 61));
+  // A section of the NACA generator goes into the link as its source, and the plain flap after it.
+  await page.click('#Mn_Airfoil');
+  await page.fill('#Text_NacaDesignation', '0012');
+  await page.fill('#Text_NacaStations', '61');
+  await page.click('#Cmnd_NacaGenerate');
   await settled(page);
+  await page.click('#Mn_Analysis');
+  await page.click('#Mn_PlainFlap');
+  await page.fill('#Text_Hinge', '0.7');
+  await page.fill('#Text_Deflection', '5');
+  await page.click('#Cmnd_FlapApply');
+  await settled(page);
+  await page.keyboard.press('Escape');
+  assert.equal(await page.isVisible('#PlainFlapPanel'), false, 'Escape closes the lesson window');
   await page.click('#Mn_CopyLink');
   await messageShown(page);
   // The boxes keep what they held before the read, which a new page would not show.
-  assert.equal(new URL(await page.evaluate(() => document.body.dataset.lessonLink)).searchParams.get('lesson'),
-      'naca 0012 61 alfa 3.2 xm 0.5');
+  const generated = new URL(await page.evaluate(() => document.body.dataset.lessonLink)).searchParams.get('lesson');
+  assert.equal(generated, 'naca 0012 61 alfa 3.2 xm 0.5 flap 0.7 5');
+  const flapped = await newPage(screen, `${server.url}?${new URLSearchParams({ lesson: generated })}`);
+  await expectTextsLike(flapped, batchAfter(generated.split(' ')), 'generated and flapped');
   assert.equal(await page.textContent('#Lbl_Airfoil'), 'NACA 0012');
 
   // A file of the user's cannot be put in a link; a link the page cannot follow says why.

@@ -20,12 +20,6 @@ function followLesson(actions) {
   });
 }
 
-// A generated NACA section read as a lesson's `naca` action reads it, so that a link can carry
-// it as the airfoil's source.
-function readNacaSection(designation, stations) {
-  return followLesson(`naca ${designation}${stations ? ` ${stations}` : ''}`);
-}
-
 // The address of this page with the lesson that rebuilds the screen shown.
 function linkWith(actions) {
   const url = new URL(location.href);

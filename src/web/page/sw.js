@@ -11,7 +11,9 @@ const kPageFiles = [
   'painter.js', 'scrollbar.js', 'worker_link.js', 'dom.js', 'worker_client.js', 'progress.js',
   'layout.js', 'screens.js', 'pictures.js', 'picture_keys.js', 'messages.js', 'actions.js',
   'menus.js', 'menu_keys.js', 'escape_closes.js', 'controls.js', 'files.js', 'reports.js',
-  'airfoils.js', 'lesson_link.js', 'offline.js', 'page.js', 'worker.js', 'vantrel.js', 'vantrel.wasm',
+  'airfoils.js', 'windows.js', 'status.js', 'view.js', 'picture_export.js', 'flap.js', 'compare.js',
+  'convergence.js', 'naca.js', 'lesson_link.js', 'offline.js', 'page.js', 'worker.js', 'vantrel.js',
+  'vantrel.wasm',
 ];
 
 self.addEventListener('install', (event) => {
