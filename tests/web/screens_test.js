@@ -348,7 +348,7 @@ test('a lesson link shows what the batch tool computes; Copy Link gives it back'
   assert.equal(generated, 'naca 0012 61 alfa 3.2 xm 0.5 flap 0.7 5');
   const flapped = await newPage(screen, `${server.url}?${new URLSearchParams({ lesson: generated })}`);
   await expectTextsLike(flapped, batchAfter(generated.split(' ')), 'generated and flapped');
-  assert.equal(await page.textContent('#Lbl_Airfoil'), 'NACA 0012');
+  assert.equal(await page.textContent('#Lbl_Airfoil'), 'NACA 0012, flap 5° at 0.7');
 
   // A file of the user's cannot be put in a link; a link the page cannot follow says why.
   await page.click('#Mn_Airfoil');
