@@ -33,7 +33,8 @@ const MenuKeys = (() => {
   function describe(root) {
     for (const item of root.querySelectorAll('.menu-item')) {
       if (!item.classList.contains('has-menu')) {
-        item.setAttribute('role', 'menuitem');
+        // An item that is a choice keeps its own role (menuitemradio, menuitemcheckbox).
+        if (!/^menuitem/.test(item.getAttribute('role') || '')) item.setAttribute('role', 'menuitem');
         if (!inMenuBar(item)) item.tabIndex = -1;
         continue;
       }
