@@ -261,7 +261,11 @@ test('keyboard: arrow keys in the menus, Escape closes, pictures open their menu
   await settled(page);
   assert.equal(await page.isVisible('#Frame_LeastSquares'), false, 'the panel stays closed after the next action');
   await page.click('#Mn_Airfoil');
+  // The panel shows once the worker has answered; Escape before that would close nothing.
+  await settled(page);
+  assert.equal(await page.isVisible('#Frame_IOWindow'), true);
   await page.keyboard.press('Escape');
+  await settled(page);
   assert.equal(await page.isVisible('#Frame_IOWindow'), false);
 });
 
