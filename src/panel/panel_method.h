@@ -57,9 +57,11 @@ class PanelSolution {
 };
 
 // Solves the panel system of a contour: zero normal velocity at each panel's midpoint and the
-// Kutta condition (equal speeds leaving both sides of the trailing edge). A blunt trailing edge
-// gets a panel across its base carrying a uniform source and vortex as XFOIL's does: the source
-// lets the flow leave the base as it leaves the surfaces beside it, instead of turning round it.
+// Kutta condition (equal speeds leaving both sides of the trailing edge). A closed edge (a gap
+// under 1e-4 of the chord, a cusp included) takes each edge strength as the extrapolation of its
+// own surface's strengths; a blunt trailing edge gets a panel across its base carrying a uniform
+// source and vortex as XFOIL's does: the source lets the flow leave the base as it leaves the
+// surfaces beside it, instead of turning round it.
 std::variant<PanelSolution, ContourFault> solvePanels(PanelContour contour);
 
 // Re-panels the surfaces to `panels` panels and solves.
