@@ -32,6 +32,7 @@ async function showState(reply) {
   if (reply.elapsed !== undefined) document.body.dataset.handlerMilliseconds = reply.elapsed.toFixed(1);
   await repaintAll();
   followAlfaInAirfoils();
+  followAlfaInPanel();
   actionShown();
   return showMessages(state.messages);
 }

@@ -16,6 +16,7 @@ function setUpMenus() {
     Mn_CompareAirfoils: () => openAirfoilsWindow(),
     Mn_Converge: () => prepareStudy(),
     Mn_Axes: () => toggleAxes(),
+    Mn_Panel: () => openPanelWindow(),
     Mn_About: () => showAbout(),
   };
   for (const [id, command] of Object.entries(commands)) {

@@ -23,6 +23,7 @@ async function start() {
   }
   setUpFiles(reply.samples);
   setUpAirfoils(reply.samples);
+  setUpPanel();
   layOut();
   new ResizeObserver(() => layOut()).observe($('Form1Surface'));
   matchMedia(`(resolution: ${window.devicePixelRatio}dppx)`).addEventListener('change', () => layOut());

@@ -30,6 +30,7 @@ const ready = createVantrelModule({ ...moduleOptions(), onProgress }).then((modu
     picture: call('vantrel_picture', 'string', ['number', 'string', 'number', 'number', 'number', 'number']),
     screenAirfoil: call('vantrel_screen_airfoil', 'string', ['number']),
     airfoils: call('vantrel_airfoils', 'string', ['number', 'string']),
+    panel: call('vantrel_panel', 'string', ['number', 'string']),
   };
   return { module, api, session: api.create(kWorkFolder) };
 });
@@ -154,6 +155,10 @@ const requests = {
         m.module.FS.rmdir(folder);
       }
     }
+  },
+  // Thickness and Pressure: the session keeps the solution between requests.
+  panel(m, { open, width, height, scale }) {
+    return { panel: JSON.parse(m.api.panel(m.session, JSON.stringify({ open, width, height, scale }))) };
   },
   report(m, { name }) {
     return { bytes: kReports.includes(name) ? readReport(m.module, name) : null };
