@@ -41,8 +41,11 @@ struct Panel {
   Complex uniformVortex(Complex z) const {
     return Complex(0, 1 / (2 * std::numbers::pi)) * logarithm(local(z)) * std::conj(direction);
   }
-  Complex uniformSource(Complex z) const {
-    return logarithm(local(z)) * std::conj(direction) / (2 * std::numbers::pi);
+  // On the panel itself (`own`), again the velocity just outside it.
+  Complex uniformSource(Complex z, bool own = false) const {
+    const Complex at = local(z);
+    const Complex L = own ? Complex(logarithm(at).real(), -std::numbers::pi) : logarithm(at);
+    return L * std::conj(direction) / (2 * std::numbers::pi);
   }
 };
 
@@ -56,11 +59,35 @@ double along(Complex velocity, Complex unit) {
   return (velocity * unit).real();
 }
 
+// A trailing edge whose gap is below this fraction of the chord is closed for the equations: a
+// base so short barely touches the flow and cannot hold the speed leaving the edge (XFOIL draws
+// the line at the same place).
+constexpr double kClosedGap = 1e-4;
+
+// The row that holds the trailing-edge strengths of a closed edge: Kutta alone asks only that they
+// be equal and opposite, and a pair of equal and opposite strengths on two panels meeting at the
+// edge hardly moves the flow at any control point, so their common size would be fixed by little
+// more than rounding and the length difference of the two last panels would carry it into the
+// lift. Instead each is the linear extrapolation of the two strengths before it along its own
+// surface, and the row asks the two extrapolations to agree with Kutta's pair. It holds as well
+// for a cusp, where the speed at the edge is finite and the same on both sides.
+void setEdgeExtrapolationRow(std::vector<double>& row, const std::vector<Panel>& panels) {
+  const int N = static_cast<int>(panels.size());
+  const double lowerRatio = panels[0].length / panels[1].length;
+  const double upperRatio = panels[N - 1].length / panels[N - 2].length;
+  row[0] = 1;
+  row[1] = -(1 + lowerRatio);
+  row[2] = lowerRatio;
+  row[N] = -1;
+  row[N - 1] = 1 + upperRatio;
+  row[N - 2] = -upperRatio;
+}
+
 }  // namespace
 
 std::variant<PanelSolution, ContourFault> solvePanels(PanelContour contour) {
   const int N = contour.panels();
-  if (N < 2) return ContourFault{"The panel method needs at least two panels."};
+  if (N < 4) return ContourFault{"The panel method needs at least four panels."};
   std::vector<Complex> node(static_cast<std::size_t>(N) + 1);
   for (int i = 0; i <= N; ++i) node[i] = {contour.x[i], contour.y[i]};
   std::vector<Panel> panels;
@@ -82,7 +109,7 @@ std::variant<PanelSolution, ContourFault> solvePanels(PanelContour contour) {
   // q = (γ_N − γ_0)/2 leaving the edge, as |ŝ × t̂|·q and (ŝ · t̂)·q, with ŝ the edge's bisector
   // and t̂ the base's direction (from the upper edge to the lower).
   const double gap = std::abs(node[0] - node[N]);
-  const bool blunt = gap > 1e-9 * chord;
+  const bool blunt = gap > kClosedGap * chord;
   Panel base{};
   double sourceShare = 0, vortexShare = 0;
   if (blunt) {
@@ -93,44 +120,44 @@ std::variant<PanelSolution, ContourFault> solvePanels(PanelContour contour) {
     vortexShare = (std::conj(bisector) * base.direction).real();
   }
 
-  const int order = N + 1;
+  // A closed edge adds the extrapolation row, and with it one unknown: a uniform source on every
+  // panel. On a closed outline the flux of the vortex sheets and of the free stream is zero, so
+  // the N tangency rows are one short of independent; the source takes up what discretisation
+  // leaves of their sum and vanishes as the panels are refined.
+  const int order = blunt ? N + 1 : N + 2;
+  const int leak = N + 1;  // the source's column, for a closed edge
   std::vector<double> matrix(static_cast<std::size_t>(order) * static_cast<std::size_t>(order), 0.0);
   auto entry = [&](int row, int column) -> double& {
     return matrix[static_cast<std::size_t>(row) * static_cast<std::size_t>(order) +
                   static_cast<std::size_t>(column)];
   };
-  // The speed along the surface just outside each midpoint, per unit node strength: the pressure
-  // comes from it rather than from the node strengths, which at a sharp trailing edge are only
-  // loosely held (two coincident nodes of opposite strength hardly touch the flow).
-  std::vector<double> tangential(static_cast<std::size_t>(N) * static_cast<std::size_t>(order), 0.0);
-  auto speedEntry = [&](int row, int column) -> double& {
-    return tangential[static_cast<std::size_t>(row) * static_cast<std::size_t>(order) +
-                      static_cast<std::size_t>(column)];
-  };
   for (int i = 0; i < N; ++i) {
-    const Complex direction = panels[i].direction;
     for (int p = 0; p < N; ++p) {
       const auto [fromStart, fromEnd] = panels[p].linearVortex(middle[i], p == i);
       entry(i, p) += along(fromStart, normal[i]);
       entry(i, p + 1) += along(fromEnd, normal[i]);
-      speedEntry(i, p) += along(fromStart, direction);
-      speedEntry(i, p + 1) += along(fromEnd, direction);
     }
-    if (blunt) {
+    if (!blunt) {
+      for (int p = 0; p < N; ++p) {
+        const Complex source = panels[p].uniformSource(middle[i], p == i);
+        entry(i, leak) += along(source, normal[i]);
+      }
+    } else {
       const Complex source = base.uniformSource(middle[i]);
       const Complex vortex = base.uniformVortex(middle[i]);
       const double perSpeed =
           sourceShare * along(source, normal[i]) + vortexShare * along(vortex, normal[i]);
       entry(i, N) += perSpeed / 2;
       entry(i, 0) -= perSpeed / 2;
-      const double perSpeedAlong =
-          sourceShare * along(source, direction) + vortexShare * along(vortex, direction);
-      speedEntry(i, N) += perSpeedAlong / 2;
-      speedEntry(i, 0) -= perSpeedAlong / 2;
     }
   }
   entry(N, 0) = 1;  // Kutta: γ_0 + γ_N = 0
   entry(N, N) = 1;
+  if (!blunt) {
+    std::vector<double> row(static_cast<std::size_t>(order), 0.0);
+    setEdgeExtrapolationRow(row, panels);
+    for (int j = 0; j < order; ++j) entry(leak, j) = row[static_cast<std::size_t>(j)];
+  }
 
   const PivotedLu factors(std::move(matrix), order);
   if (factors.singular()) {
@@ -153,17 +180,16 @@ std::variant<PanelSolution, ContourFault> solvePanels(PanelContour contour) {
   };
   solution.circulationAlong_ = circulation(along0);
   solution.circulationAcross_ = circulation(across);
-  auto surfaceSpeeds = [&](const std::vector<double>& strength, Complex freeStream) {
+  // The speed just outside the surface is the sheet's strength, the flow inside a closed sheet
+  // being at rest: at a midpoint, the mean of its panel's two node strengths. (The velocity the
+  // singularities induce there, the interior's error added, is a first-order estimate only.)
+  auto surfaceSpeeds = [&](const std::vector<double>& strength) {
     std::vector<double> speed(static_cast<std::size_t>(N));
-    for (int i = 0; i < N; ++i) {
-      double sum = (std::conj(freeStream) * panels[i].direction).real();
-      for (int j = 0; j < order; ++j) sum += speedEntry(i, j) * strength[j];
-      speed[i] = sum;
-    }
+    for (int p = 0; p < N; ++p) speed[p] = (strength[p] + strength[p + 1]) / 2;
     return speed;
   };
-  solution.speedAlong_ = surfaceSpeeds(along0, {1, 0});
-  solution.speedAcross_ = surfaceSpeeds(across, {0, 1});
+  solution.speedAlong_ = surfaceSpeeds(along0);
+  solution.speedAcross_ = surfaceSpeeds(across);
   // Pressure on each panel, 1 − V², with V = cos α·a + sin α·b: the moment's four sums.
   for (int p = 0; p < N; ++p) {
     const Complex arm = middle[p] - reference;
@@ -177,6 +203,8 @@ std::variant<PanelSolution, ContourFault> solvePanels(PanelContour contour) {
     solution.momentAlongAcross_ -= 2 * lever * a * b;
     solution.momentAcrossAcross_ -= lever * b * b;
   }
+  along0.resize(static_cast<std::size_t>(N) + 1);  // the node strengths, without the source
+  across.resize(static_cast<std::size_t>(N) + 1);
   solution.strengthAlong_ = std::move(along0);
   solution.strengthAcross_ = std::move(across);
   solution.chord_ = chord;

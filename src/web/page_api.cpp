@@ -74,4 +74,8 @@ EMSCRIPTEN_KEEPALIVE const char* vantrel_screen_airfoil(PageSession* session) {
 EMSCRIPTEN_KEEPALIVE const char* vantrel_airfoils(PageSession* session, const char* request) {
   return keep(session, session->airfoilsJson(request));
 }
+
+EMSCRIPTEN_KEEPALIVE const char* vantrel_panel(PageSession* session, const char* request) {
+  return keep(session, session->panelJson(request));
+}
 }

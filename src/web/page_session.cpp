@@ -14,6 +14,7 @@
 #include "surface/pixel_shapes.h"
 #include "text/number_text.h"
 #include "web/airfoils_request.h"
+#include "web/panel_request.h"
 
 namespace vantrel::web {
 namespace {
@@ -263,6 +264,10 @@ std::string PageSession::pictureJson(std::string_view name, double width, double
                                      bool axes, double scale) const {
   AxesStyle style;
   const PictureBox* lesson = lessons_.picture(name, style);
+  if (name == "Picture_Pressure" && panelLesson_) {
+    lesson = &pressureBox_;
+    style = pressureAxesStyle();
+  }
   const auto picture = byName(name, kAllPictures);
   if (!lesson && !picture) return "null";
   if (picture) style = axesStyleOf(*picture);
@@ -291,6 +296,31 @@ std::string PageSession::airfoilsJson(std::string_view requestJson) const {
   if (!request.is_object()) request = Json::object();
   request["alfa"] = TextToNumber(controls_.text(TextBox::Text_Alfa));
   return web::airfoilsJson(request.dump());
+}
+
+std::string PageSession::panelJson(std::string_view requestJson) {
+  Json request = Json::parse(requestJson, nullptr, false);
+  if (!request.is_object()) request = Json::object();
+  const auto number = [&request](const char* key, double fallback) {
+    const auto found = request.find(key);
+    return found != request.end() && found->is_number() ? found->get<double>() : fallback;
+  };
+  const auto found = request.find("open");
+  const bool opening = found != request.end() && found->is_boolean() && found->get<bool>();
+  const unsigned long airfoilRead = controls_.picture(Picture::Picture_Airfoil).revision();
+  if (opening || airfoilRead != panelAirfoil_) {
+    panelLesson_ = panelLessonOfLoadedAirfoil(handlers_);
+    panelAirfoil_ = airfoilRead;
+  } else if (panelLesson_) {
+    panelLesson_->moveTo(TextToNumber(controls_.text(TextBox::Text_Alfa)));
+  }
+  Json reply{{"panel", nullptr}, {"messages", controls_.takeMessages()}};
+  if (panelLesson_) {
+    pressureBox_ = pressurePicture(*panelLesson_);
+    reply["panel"] = panelLessonJson(*panelLesson_, number("width", 600), number("height", 300),
+                                     number("scale", 1));
+  }
+  return text(reply);
 }
 
 std::string PageSession::stateJson() {

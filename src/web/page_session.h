@@ -4,7 +4,10 @@
 #include <string>
 #include <string_view>
 
+#include <optional>
+
 #include "app/form1_handlers.h"
+#include "panel/panel_lesson.h"
 #include "state/ortak.h"
 #include "web/lesson_record.h"
 #include "web/page_controls.h"
@@ -53,6 +56,12 @@ class PageSession {
   // pictures at the main window's α (see airfoils_request.h).
   std::string screenAirfoilJson() const;
   std::string airfoilsJson(std::string_view requestJson) const;
+  // Thickness and Pressure: `requestJson` {"open", "width", "height", "scale"}. Opening solves
+  // the airfoil on screen at the main window's α; "Open an airfoil data file" or the message of
+  // a refusal goes to the reply's messages, and its panel is null. While the window is open it
+  // follows the α by sums alone, and solves again once another airfoil has been read. The reply:
+  // {"panel": see panelLessonJson, or null, "messages"}.
+  std::string panelJson(std::string_view requestJson);
   // Keeps a reply for the module's caller until the next one.
   const char* keepReply(std::string text) {
     reply_ = std::move(text);
@@ -64,6 +73,9 @@ class PageSession {
   nlohmann::json replayLesson(std::string_view line);
 
   std::string reply_;
+  std::optional<PanelLesson> panelLesson_;
+  PictureBox pressureBox_;  // the lesson's pressure picture, for Save and Copy Picture
+  unsigned long panelAirfoil_ = 0;  // the airfoil picture's revision the lesson was solved for
   WorkerProgress progress_;
   Ortak ortak_;
   PageControls controls_;

@@ -60,12 +60,16 @@ struct SampledSection {
   std::vector<double> upperPhase, lowerPhase;  // of each surface point
 };
 
-SampledSection sample(const KarmanTrefftz& section, int count) {
+enum class Spacing { denserAtTheEdges, even };
+
+SampledSection sample(const KarmanTrefftz& section, int count,
+                      Spacing spacing = Spacing::denserAtTheEdges) {
   std::vector<Complex> points;
   std::vector<double> phases;
   for (int k = 0; k <= count; ++k) {
-    // Denser at both edges, as airfoil files are.
-    const double u = (1 - std::cos(2 * kPi * k / count)) / 2;
+    // Denser at both edges, as airfoil files are, or evenly round the circle.
+    const double u = spacing == Spacing::even ? 1 - std::abs(1 - 2.0 * k / count)
+                                              : (1 - std::cos(2 * kPi * k / count)) / 2;
     const double phase = section.trailingPhase() + 2 * kPi * (k < count / 2 ? u / 2 : 1 - u / 2);
     phases.push_back(phase);
     points.push_back(k == 0 || k == count ? section.map(section.circlePoint(section.trailingPhase() + 1e-12))
@@ -109,68 +113,87 @@ struct ExactCase {
 
 class ExactSectionTest : public ::testing::TestWithParam<ExactCase> {};
 
-// The lift approaches the exact one as the panels are doubled: about four times closer each
-// time on a symmetrical section (second order), about twice on a cambered one, where the loosely
-// held strengths at the sharp trailing edge leave a first-order part. 160 panels are within 0.5%.
+// The lift approaches the exact one at second order: each doubling of the panels cuts the error
+// about four times (an observed order log2 of the ratio of at least 1.8), and 160 panels are within
+// 0.5%. A coarse file of evenly spaced points gives the same lift within 0.5% as a dense one.
 TEST_P(ExactSectionTest, LiftMatchesTheConformalMapAndConvergesAtSecondOrder) {
   const KarmanTrefftz section(GetParam().centre, GetParam().trailingEdgeAngle);
-  const SampledSection sampled = sample(section, 4000);
+  const SampledSection dense = sample(section, 4000);
+  const SampledSection coarse = sample(section, 60, Spacing::even);
   for (double degrees : {0.0, 4.0, 8.0}) {
-    const double alfa = degrees * kDegree;
-    const double exact = 2 * section.circulation(alfa) / sampled.chord;
-    std::vector<double> errors;
-    for (int panels : {80, 160, 320, 640}) {
-      errors.push_back(std::abs(solved(sampled.surfaces, panels).CL(alfa) - exact));
-    }
     SCOPED_TRACE(degrees);
-    EXPECT_LT(errors[1], 0.005 * std::abs(exact) + 1e-12);
+    const double alfa = degrees * kDegree;
+    const double exact = 2 * section.circulation(alfa) / dense.chord;
+    std::vector<double> errors;
+    for (int panels : {40, 80, 160, 320}) {
+      errors.push_back(std::abs(solved(dense.surfaces, panels).CL(alfa) - exact));
+    }
+    EXPECT_LT(errors[2], 0.005 * std::abs(exact) + 1e-12);
+    const double coarseCL = solved(coarse.surfaces, kDefaultPanels).CL(alfa);
+    EXPECT_NEAR(coarseCL, exact * dense.chord / coarse.chord, 0.005 * std::abs(exact) + 1e-12);
     if (exact == 0.0) continue;  // a symmetrical section at zero incidence: no lift at any N
     for (std::size_t i = 0; i + 1 < errors.size(); ++i) {
-      EXPECT_GT(errors[i] / errors[i + 1], GetParam().centre.imag() == 0 ? 3.5 : 1.8) << "from " << (80 << i) << " panels";
+      EXPECT_GT(std::log2(errors[i] / errors[i + 1]), 1.8) << "from " << (40 << i) << " panels";
     }
   }
 }
 
+// The exact pressure at the surface point nearest to (x, y): the circle's phase found by golden
+// section between the sampled phases either side of the nearest sample.
+double exactPressureNear(const KarmanTrefftz& section, const std::vector<double>& phases,
+                         Complex at, double alfa) {
+  auto distance = [&](double phase) { return std::abs(section.map(section.circlePoint(phase)) - at); };
+  std::size_t best = 0;
+  for (std::size_t i = 0; i < phases.size(); ++i) {
+    if (distance(phases[i]) < distance(phases[best])) best = i;
+  }
+  double low = phases[best == 0 ? 0 : best - 1];
+  double high = phases[std::min(best + 1, phases.size() - 1)];
+  if (low > high) std::swap(low, high);
+  const double golden = (std::sqrt(5.0) - 1) / 2;
+  for (int step = 0; step < 100; ++step) {
+    const double left = high - golden * (high - low), right = low + golden * (high - low);
+    (distance(left) < distance(right) ? high : low) = distance(left) < distance(right) ? right : left;
+  }
+  return section.pressure((low + high) / 2, alfa);
+}
+
 // Away from the trailing edge, where the exact speed has a stagnation point or a cusp, the
-// surface pressure follows the exact one, closer with more panels.
+// surface pressure follows the exact one, and at second order too: doubling the panels cuts the
+// largest difference between 2% and 90% of the chord about four times (at least 2.8: the largest
+// sits at the steep front end of the range, where the nearest control point moves with N).
 TEST_P(ExactSectionTest, PressureMatchesAwayFromTheTrailingEdge) {
   const KarmanTrefftz section(GetParam().centre, GetParam().trailingEdgeAngle);
   const SampledSection sampled = sample(section, 4000);
   const double alfa = 4 * kDegree;
-  // The exact pressure at the surface point nearest to a control point.
-  auto exactNear = [&](const SurfacePressure& p, bool upper) {
-    const auto& xs = upper ? sampled.surfaces.xUpper : sampled.surfaces.xLower;
-    const auto& ys = upper ? sampled.surfaces.yUpper : sampled.surfaces.yLower;
-    const auto& phases = upper ? sampled.upperPhase : sampled.lowerPhase;
-    std::size_t best = 0;
-    double nearest = INFINITY;
-    for (std::size_t i = 0; i < xs.size(); ++i) {
-      const double d = std::hypot(xs[i] - xs[0] - p.x * sampled.chord, ys[i] - ys[0] - p.y * sampled.chord);
-      if (d < nearest) nearest = d, best = i;
-    }
-    return section.pressure(phases[best], alfa);
-  };
+  const Complex leadingEdge{sampled.surfaces.xUpper[0], sampled.surfaces.yUpper[0]};
   std::vector<double> worst;
-  for (int panels : {160, 640}) {
+  for (int panels : {80, 160, 320}) {
     const PanelSolution solution = solved(sampled.surfaces, panels);
     int upperCount = 0;
     const auto pressures = solution.pressures(alfa, &upperCount);
     double largest = 0;
     for (std::size_t i = 0; i < pressures.size(); ++i) {
       if (pressures[i].x < 0.02 || pressures[i].x > 0.9) continue;
-      largest = std::max(largest, std::abs(pressures[i].Cp -
-                                           exactNear(pressures[i], static_cast<int>(i) < upperCount)));
+      const Complex at = leadingEdge + sampled.chord * Complex(pressures[i].x, pressures[i].y);
+      const auto& phases = static_cast<int>(i) < upperCount ? sampled.upperPhase : sampled.lowerPhase;
+      largest = std::max(largest, std::abs(pressures[i].Cp - exactPressureNear(section, phases, at, alfa)));
     }
     worst.push_back(largest);
   }
-  EXPECT_LT(worst[0], 0.05);
-  EXPECT_LT(worst[1], worst[0] / 2);
+  EXPECT_LT(worst[1], 0.005);
+  EXPECT_GT(worst[0] / worst[1], 2.8);
+  EXPECT_GT(worst[1] / worst[2], 2.8);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Sections, ExactSectionTest,
-    ::testing::Values(                      ExactCase{"KarmanTrefftz_symmetric", {-0.1, 0.0}, 10 * kDegree},
-                      ExactCase{"KarmanTrefftz_cambered", {-0.08, 0.1}, 8 * kDegree}),
+    ::testing::Values(ExactCase{"KarmanTrefftz_symmetric", {-0.1, 0.0}, 10 * kDegree},
+                      ExactCase{"KarmanTrefftz_cambered", {-0.08, 0.1}, 8 * kDegree},
+                      ExactCase{"KarmanTrefftz_thick_cambered", {-0.15, 0.2}, 20 * kDegree},
+                      // Cusped: both surfaces meet tangentially at the trailing edge.
+                      ExactCase{"Joukowski_cambered", {-0.08, 0.1}, 0},
+                      ExactCase{"Joukowski_symmetric", {-0.15, 0.0}, 0}),
     [](const auto& info) { return std::string(info.param.name); });
 
 SurfacePoints nacaSurfaces(const std::string& designation, int stations) {

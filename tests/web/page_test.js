@@ -109,7 +109,7 @@ async function differingPixels(pngA, pngB, threshold) {
 }
 
 // Saved at the batch tool's size (twice the designed one), with the axes and values its --axes draws.
-const kBatchWidth = { Picture_Airfoil: 800, Picture_Camber: 806, Picture_Load: 802, Picture_Cmx: 418, Picture_CL: 418 };
+const kBatchWidth = { Picture_Airfoil: 800, Picture_Camber: 806, Picture_Load: 802, Picture_Cmx: 418, Picture_CL: 418, Picture_Pressure: 1200 };
 async function savedPicture(name, kind) {
   await page.click(`#${name}`, { button: 'right' });
   await page.click('#savePicture');
@@ -656,6 +656,51 @@ test('Compare Airfoils: the page\'s table is the batch tool\'s survey of the sam
   await settled();
   expectSameSurvey((await downloaded('Cmnd_SaveAirfoilsTable')).toString('utf8'),
     batchSurvey(folder, [...designations, 'broken.nca'], '-2'));
+});
+
+// The panel method's column as the window writes it: four decimals, no trailing zeros.
+const panelCell = (value) => String(Number(value.toFixed(4)));
+
+async function panelTable() {
+  return page.$$eval('#Table_Panel tbody tr', (rows) => rows.map((r) => [...r.cells].map((c) => c.textContent)));
+}
+
+function expectPanelLike(shown, batch, label) {
+  const { panel } = batch.json;
+  assert.deepEqual(shown.map((row) => row[0]), ['α_L0 (deg)', 'CmAC', 'CL', 'Lift slope (per rad)'], label);
+  assert.equal(shown[0][2], panelCell(panel.Alfa0), `${label}: α_L0`);
+  assert.equal(shown[2][2], panelCell(panel.CL), `${label}: CL`);
+  assert.equal(shown[3][2], panelCell(panel.CLalpha), `${label}: lift slope`);
+}
+
+test('Thickness and Pressure: the page\'s table is the batch tool\'s panel for the same actions', async () => {
+  await openPage(server.url);
+  const file = path.join(samples, 'naca2412.nca');
+  await chooseFile(file);
+  await page.fill('#Text_Alfa', '4');
+  await menu('Mn_Analysis', 'Mn_Panel');
+  assert.equal(await page.isHidden('#PanelWindow'), false);
+  expectPanelLike(await panelTable(), batchAfter(['open', file, 'alfa', '4', 'panel']), 'at 4°');
+  assert.match(await page.textContent('#Lbl_PanelCaption'), /^NACA 2412 at α = 4°: vortex panel method on 160 panels/);
+  assert.ok(await canvasIsPainted('Picture_Pressure'), 'the pressures are painted');
+  await page.screenshot({ path: path.join(screenshots, 'panel-window.png') });
+
+  // The table follows the α scroll bar.
+  await menu('Mn_Analysis', 'Mn_Vantrel', 'Mn_Numerical');
+  await page.fill('#Text_Alfa', '6');
+  await page.press('#Text_Alfa', 'Enter');
+  await settled();
+  expectPanelLike(await panelTable(), batchAfter(['open', file, 'numerical', 'alfa-scroll', '160', 'panel']), 'at 6°');
+  assert.equal(await page.getAttribute('#PanelWindow', 'data-alfa'), '6');
+  const png = await savedPicture('Picture_Pressure', 'png');
+  assert.ok(png.subarray(1, 4).toString() === 'PNG', 'the pressure picture saves as PNG');
+
+  // An airfoil the panel method refuses: its message, and the window closes.
+  // The page settles only once the message is closed.
+  await menu('Mn_Airfoil');
+  await page.setInputFiles('#airfoilFile', path.join(samples, 'flatplate.nca'));
+  assert.match((await messageShown()).text, /needs a section with thickness/);
+  assert.equal(await page.isHidden('#PanelWindow'), true);
 });
 
 test('the one-file page works from file://', async () => {

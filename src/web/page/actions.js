@@ -35,6 +35,7 @@ async function showState(reply) {
   if (reply.elapsed !== undefined) document.body.dataset.handlerMilliseconds = reply.elapsed.toFixed(1);
   await repaintAll();
   followAlfaInAirfoils();
+  followAlfaInPanel();
   actionShown();
   return showMessages(state.messages);
 }

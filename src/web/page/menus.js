@@ -18,6 +18,7 @@ function setUpMenus() {
     Mn_Converge: () => prepareStudy(),
     Mn_Axes: () => toggleAxes(),
     Mn_CopyLink: () => copyLink(),
+    Mn_Panel: () => openPanelWindow(),
     Mn_About: () => showAbout(),
   };
   for (const [id, command] of Object.entries(commands)) {

@@ -29,6 +29,7 @@ async function start() {
   setUpFiles(reply.samples);
   setUpAirfoils(reply.samples);
   await setUpLanguages(reply.languages, reply.state.language);
+  setUpPanel();
   layOut();
   new ResizeObserver(() => layOut()).observe($('Form1Surface'));
   matchMedia(`(resolution: ${window.devicePixelRatio}dppx)`).addEventListener('change', () => layOut());

@@ -7,10 +7,10 @@ const kPictures = ['Picture_Airfoil', 'Picture_Camber', 'Picture_Load', 'Picture
 const kDesignSize = {
   Picture_Airfoil: [400, 100], Picture_Camber: [403, 169], Picture_Load: [401, 169],
   Picture_Cmx: [209, 161], Picture_CL: [209, 153],
-  Picture_Flap: [400, 130], Picture_Convergence: [600, 400],
+  Picture_Flap: [400, 130], Picture_Convergence: [600, 400], Picture_Pressure: [600, 300],
 };
 // The lesson windows' pictures, which always show their axes.
-const kLessonPictures = ['Picture_Flap', 'Picture_Convergence'];
+const kLessonPictures = ['Picture_Flap', 'Picture_Convergence', 'Picture_Pressure'];
 
 const painted = new Map();  // picture name -> "revision@width x height" last painted
 let axesShown = false;

@@ -12,7 +12,7 @@ const kPageFiles = [
   'layout.js', 'screens.js', 'pictures.js', 'picture_keys.js', 'messages.js', 'actions.js',
   'menus.js', 'menu_keys.js', 'escape_closes.js', 'controls.js', 'files.js', 'reports.js',
   'airfoils.js', 'windows.js', 'status.js', 'view.js', 'picture_export.js', 'flap.js', 'compare.js',
-  'convergence.js', 'naca.js', 'language.js', 'lesson_link.js', 'offline.js', 'page.js', 'worker.js', 'vantrel.js',
+  'convergence.js', 'naca.js', 'panel.js', 'language.js', 'lesson_link.js', 'offline.js', 'page.js', 'worker.js', 'vantrel.js',
   'vantrel.wasm',
 ];
 

@@ -34,6 +34,7 @@ const ready = createVantrelModule({ ...moduleOptions(), onProgress }).then((modu
     airfoils: call('vantrel_airfoils', 'string', ['number', 'string']),
     lesson: call('vantrel_lesson', 'string', ['number', 'string']),
     link: call('vantrel_link', 'string', ['number']),
+    panel: call('vantrel_panel', 'string', ['number', 'string']),
   };
   return { module, api, session: api.create(kWorkFolder) };
 });
@@ -178,6 +179,10 @@ const requests = {
         m.module.FS.rmdir(folder);
       }
     }
+  },
+  // Thickness and Pressure: the session keeps the solution between requests.
+  panel(m, { open, width, height, scale }) {
+    return { panel: JSON.parse(m.api.panel(m.session, JSON.stringify({ open, width, height, scale }))) };
   },
   report(m, { name }) {
     return { bytes: kReports.includes(name) ? readReport(m.module, name) : null };

@@ -1,0 +1,82 @@
+#include "web/panel_request.h"
+
+#include <cmath>
+
+#include "plot/axes_layer.h"
+#include "surface/pixel_shapes.h"
+#include "text/number_text.h"
+#include "text/windows1254_text.h"
+
+namespace vantrel::web {
+namespace {
+
+using Json = nlohmann::json;
+
+Json color(Rgb rgb) {
+  return Json::array({rgb.r, rgb.g, rgb.b});
+}
+
+struct ShapeJson {
+  Json operator()(const PixelLine& line) const {
+    return Json::array({"L", line.x1, line.y1, line.x2, line.y2, color(line.color)});
+  }
+  Json operator()(const PixelCircle& circle) const {
+    return Json::array({"C", circle.x, circle.y, circle.radius, color(circle.color)});
+  }
+};
+
+// A value that is not a number is shown as a dash, never as "nan".
+std::string shown(double value, int decimals) {
+  if (!std::isfinite(value)) return "\u2014";
+  return NumberToText(value, decimals);
+}
+
+Json pictureJson(const PictureBox& picture, double width, double height, double scale) {
+  Json shapes = Json::array();
+  for (const PixelShape& shape : pixelShapes(picture, PixelArea{0, 0, width, height})) {
+    shapes.push_back(std::visit(ShapeJson{}, shape));
+  }
+  const Overlay overlay =
+      axesAndValues(picture, pressureAxesStyle(), width, height, axesFontPixels(scale));
+  Json lines = Json::array();
+  for (const OverlayLine& line : overlay.lines) {
+    lines.push_back({line.x1, line.y1, line.x2, line.y2, color(line.color), line.width});
+  }
+  Json texts = Json::array();
+  for (const OverlayText& t : overlay.texts) {
+    texts.push_back({{"box", {t.left, t.top, t.width, t.height}},
+                     {"font", t.fontPixels},
+                     {"text", t.text},
+                     {"color", color(t.color)},
+                     {"left", t.leftAligned}});
+  }
+  return Json{{"back", color(picture.backColor())},
+              {"shapes", std::move(shapes)},
+              {"overlay", {{"lines", std::move(lines)}, {"texts", std::move(texts)}}}};
+}
+
+Json rowsJson(const PanelLesson& lesson) {
+  Json rows = Json::array();
+  for (const LessonRow& row : lessonRows(lesson)) {
+    rows.push_back({row.quantity, lesson.thin ? shown(row.thin, 4) : lesson.thinMessage,
+                    shown(row.panel, 4),
+                    lesson.thin && row.differencePercent ? shown(*row.differencePercent, 1)
+                                                         : std::string("\u2014")});
+  }
+  return rows;
+}
+
+}  // namespace
+
+Json panelLessonJson(const PanelLesson& lesson, double width, double height, double scale) {
+  const std::string caption = bytesToUtf8(lesson.airfoilName) + " at \u03B1 = " +
+                              shown(lesson.Alfa, 4) + "\u00B0: vortex panel method on " +
+                              std::to_string(lesson.panel.panels()) +
+                              " panels (the whole outline) against thin-airfoil theory (numerical "
+                              "integration, the camber line alone)";
+  return Json{{"caption", caption},
+              {"rows", rowsJson(lesson)},
+              {"picture", pictureJson(pressurePicture(lesson), width, height, scale)}};
+}
+
+}  // namespace vantrel::web
