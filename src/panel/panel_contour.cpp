@@ -5,6 +5,8 @@
 #include <cstdio>
 #include <numbers>
 
+#include "numerics/elementary_functions.h"
+
 namespace vantrel {
 namespace {
 
@@ -114,7 +116,7 @@ std::variant<PanelContour, ContourFault> repanel(const SurfacePoints& surfaces, 
   const double sameDistance = 1e-12 * std::max(extent, 1.0);
   auto add = [&outline, sameDistance](Point p) {
     if (!outline.empty() &&
-        std::hypot(outline.back().x - p.x, outline.back().y - p.y) <= sameDistance) {
+        cr::hypot(outline.back().x - p.x, outline.back().y - p.y) <= sameDistance) {
       return;
     }
     outline.push_back(p);
@@ -128,7 +130,7 @@ std::variant<PanelContour, ContourFault> repanel(const SurfacePoints& surfaces, 
   if (outline.size() >= 2) {
     Point& first = outline.front();
     Point& last = outline.back();
-    if (std::hypot(first.x - last.x, first.y - last.y) <= 1e-9 * std::max(extent, 1.0)) {
+    if (cr::hypot(first.x - last.x, first.y - last.y) <= 1e-9 * std::max(extent, 1.0)) {
       const Point middle{(first.x + last.x) / 2, (first.y + last.y) / 2};
       first = middle;
       last = middle;
@@ -139,7 +141,7 @@ std::variant<PanelContour, ContourFault> repanel(const SurfacePoints& surfaces, 
   }
   std::vector<double> length(outline.size(), 0.0);
   for (std::size_t i = 1; i < outline.size(); ++i) {
-    length[i] = length[i - 1] + std::hypot(outline[i].x - outline[i - 1].x,
+    length[i] = length[i - 1] + cr::hypot(outline[i].x - outline[i - 1].x,
                                            outline[i].y - outline[i - 1].y);
   }
   std::vector<double> xs, ys;
@@ -159,13 +161,13 @@ std::variant<PanelContour, ContourFault> repanel(const SurfacePoints& surfaces, 
     contour.y.push_back(yOf(t));
   };
   for (int k = 0; k < contour.lowerPanels; ++k) {
-    place(leading * (1 - std::cos(std::numbers::pi * k / contour.lowerPanels)) / 2);
+    place(leading * (1 - cr::cos(std::numbers::pi * k / contour.lowerPanels)) / 2);
   }
   // The leading-edge node is the station itself, not the spline's rounding of it.
   contour.x.push_back(outline[leadingEdge].x);
   contour.y.push_back(outline[leadingEdge].y);
   for (int k = 1; k < upperPanels; ++k) {
-    place(leading + (total - leading) * (1 - std::cos(std::numbers::pi * k / upperPanels)) / 2);
+    place(leading + (total - leading) * (1 - cr::cos(std::numbers::pi * k / upperPanels)) / 2);
   }
   contour.x.push_back(outline.back().x);
   contour.y.push_back(outline.back().y);
@@ -174,7 +176,7 @@ std::variant<PanelContour, ContourFault> repanel(const SurfacePoints& surfaces, 
 
   double chord = 0.0;
   for (std::size_t i = 0; i < contour.x.size(); ++i) {
-    chord = std::max(chord, std::hypot(contour.x[i] - contour.x[static_cast<std::size_t>(contour.lowerPanels)],
+    chord = std::max(chord, cr::hypot(contour.x[i] - contour.x[static_cast<std::size_t>(contour.lowerPanels)],
                                        contour.y[i] - contour.y[static_cast<std::size_t>(contour.lowerPanels)]));
   }
   if (!(chord > 0.0)) return ContourFault{"The panel method needs a section with a chord."};

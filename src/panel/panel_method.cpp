@@ -5,12 +5,19 @@
 #include <string>
 #include <numbers>
 
+#include "numerics/elementary_functions.h"
 #include "panel/pivoted_lu.h"
 
 namespace vantrel {
 namespace {
 
 using Complex = std::complex<double>;
+
+// The C library's logarithms, angles and lengths differ in the last bit between the desktop and
+// the page's builds; these are the same everywhere, so both show the same digits.
+double magnitude(Complex z) {
+  return cr::hypot(z.real(), z.imag());
+}
 
 // A straight panel and the velocities its singularities induce, written as u − i·v (the complex
 // velocity), per unit strength.
@@ -23,7 +30,7 @@ struct Panel {
   Complex logarithm(Complex local) const {
     const Complex w = local * std::conj(local - length);
     const double ratio = std::norm(local) / std::norm(local - length);
-    return {0.5 * std::log(ratio), std::atan2(w.imag(), w.real())};
+    return {0.5 * cr::log(ratio), cr::atan2(w.imag(), w.real())};
   }
   Complex local(Complex z) const { return (z - start) * std::conj(direction); }
 
@@ -50,7 +57,7 @@ struct Panel {
 };
 
 Panel panelBetween(Complex from, Complex to) {
-  const double length = std::abs(to - from);
+  const double length = magnitude(to - from);
   return {from, (to - from) / length, length};
 }
 
@@ -102,20 +109,20 @@ std::variant<PanelSolution, ContourFault> solvePanels(PanelContour contour) {
 
   const Complex leadingEdge = node[contour.lowerPanels];
   const Complex trailingEdge = (node[0] + node[N]) / 2.0;
-  const double chord = std::abs(trailingEdge - leadingEdge);
+  const double chord = magnitude(trailingEdge - leadingEdge);
   const Complex reference = leadingEdge + 0.25 * (trailingEdge - leadingEdge);
 
   // The base of a blunt trailing edge: its source and vortex strengths follow the mean speed
   // q = (γ_N − γ_0)/2 leaving the edge, as |ŝ × t̂|·q and (ŝ · t̂)·q, with ŝ the edge's bisector
   // and t̂ the base's direction (from the upper edge to the lower).
-  const double gap = std::abs(node[0] - node[N]);
+  const double gap = magnitude(node[0] - node[N]);
   const bool blunt = gap > kClosedGap * chord;
   Panel base{};
   double sourceShare = 0, vortexShare = 0;
   if (blunt) {
     base = panelBetween(node[N], node[0]);
     Complex bisector = -panels.front().direction + panels.back().direction;
-    bisector /= std::abs(bisector);
+    bisector /= magnitude(bisector);
     sourceShare = std::abs((std::conj(bisector) * base.direction).imag());
     vortexShare = (std::conj(bisector) * base.direction).real();
   }
@@ -225,25 +232,25 @@ std::variant<PanelSolution, ContourFault> solvePanelMethod(const SurfacePoints& 
 }
 
 double PanelSolution::CL(double alfa) const {
-  return 2 * (circulationAlong_ * std::cos(alfa) + circulationAcross_ * std::sin(alfa));
+  return 2 * (circulationAlong_ * cr::cos(alfa) + circulationAcross_ * cr::sin(alfa));
 }
 
 double PanelSolution::CmQuarter(double alfa) const {
-  const double c = std::cos(alfa), s = std::sin(alfa);
+  const double c = cr::cos(alfa), s = cr::sin(alfa);
   return momentConstant_ + momentAlongAlong_ * c * c + momentAlongAcross_ * c * s +
          momentAcrossAcross_ * s * s;
 }
 
 double PanelSolution::Alfa0() const {
-  return std::atan2(-circulationAlong_, circulationAcross_);
+  return cr::atan2(-circulationAlong_, circulationAcross_);
 }
 
 double PanelSolution::CLalpha() const {
-  return 2 * std::hypot(circulationAlong_, circulationAcross_);
+  return 2 * cr::hypot(circulationAlong_, circulationAcross_);
 }
 
 std::vector<double> PanelSolution::nodeStrengths(double alfa) const {
-  const double c = std::cos(alfa), s = std::sin(alfa);
+  const double c = cr::cos(alfa), s = cr::sin(alfa);
   std::vector<double> strength(strengthAlong_.size());
   for (std::size_t i = 0; i < strength.size(); ++i) {
     strength[i] = c * strengthAlong_[i] + s * strengthAcross_[i];
@@ -252,7 +259,7 @@ std::vector<double> PanelSolution::nodeStrengths(double alfa) const {
 }
 
 std::vector<SurfacePressure> PanelSolution::pressures(double alfa, int* upperCount) const {
-  const double c = std::cos(alfa), s = std::sin(alfa);
+  const double c = cr::cos(alfa), s = cr::sin(alfa);
   const int N = panels();
   const double leadingX = contour_.x[static_cast<std::size_t>(contour_.lowerPanels)];
   const double leadingY = contour_.y[static_cast<std::size_t>(contour_.lowerPanels)];

@@ -11,8 +11,10 @@
 namespace vantrel {
 namespace {
 
-// Below this order a helper woken at every step would cost more than it saves.
-constexpr int kThreadedOrder = 400;
+// Below this order a helper woken at every step costs more than it saves: on two cores a
+// factorisation of 1000 equations took 149 ms alone and 159 ms shared, one of 2000 1.8 times less
+// time shared.
+constexpr int kThreadedOrder = 1500;
 // A step with fewer rows below its pivot is done by the caller alone.
 constexpr int kFewestRowsToShare = 64;
 

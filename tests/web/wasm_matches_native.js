@@ -18,7 +18,7 @@ const kActions = [
   ['lsq', '4', 'free'], ['lsq', '7', 'alfa', '3.5'],
   ['lsq', '2', 'ends', 'alfa-scroll', '150', 'xm-scroll', '30'],
   ['numerical', 'sweep', '-4', '4', '2'], ['vortex', 'sweep', '-2', '2', '1'],
-  ['alfa', '2', 'compare'], ['flap', '0.7', '12', 'lsq', '3', 'free', 'numerical'],
+  ['alfa', '2', 'compare'], ['alfa', '4', 'panel'], ['flap', '0.7', '12', 'lsq', '3', 'free', 'numerical'],
 ];
 const kRealFileActions = ['lsq', '5', 'free', 'numerical', 'vortex'];
 const kNaca = [['2412'], ['23012', '--stations', '101'], ['6409', '--stations', '1001']];
