@@ -8,29 +8,10 @@
 #include "plot/axes_layer.h"
 #include "surface/pixel_shapes.h"
 #include "survey/family_pictures.h"
+#include "web/page_json.h"
 
 namespace vantrel::web {
 namespace {
-
-using Json = nlohmann::json;
-
-Json color(Rgb rgb) {
-  return Json::array({rgb.r, rgb.g, rgb.b});
-}
-
-struct ShapeJson {
-  Json operator()(const PixelLine& line) const {
-    return Json::array({"L", line.x1, line.y1, line.x2, line.y2, color(line.color)});
-  }
-  Json operator()(const PixelCircle& circle) const {
-    return Json::array({"C", circle.x, circle.y, circle.radius, color(circle.color)});
-  }
-};
-
-// Texts reach the page as UTF-8; a byte that is not (a name read from a file) shows as U+FFFD.
-std::string text(const Json& json) {
-  return json.dump(-1, ' ', false, Json::error_handler_t::replace);
-}
 
 std::optional<AirfoilData> airfoilOf(const Json& json) {
   if (!json.is_object()) return std::nullopt;

@@ -15,31 +15,12 @@
 #include "text/number_text.h"
 #include "web/airfoils_request.h"
 #include "web/panel_request.h"
+#include "web/page_json.h"
 
 namespace vantrel::web {
 namespace {
 
-using Json = nlohmann::json;
-
 constexpr Label kAllLabels[] = {Label::Lbl_Airfoil, Label::Lbl_LSQ, Label::Lbl_Degree};
-
-Json color(Rgb rgb) {
-  return Json::array({rgb.r, rgb.g, rgb.b});
-}
-
-struct ShapeJson {
-  Json operator()(const PixelLine& line) const {
-    return Json::array({"L", line.x1, line.y1, line.x2, line.y2, color(line.color)});
-  }
-  Json operator()(const PixelCircle& circle) const {
-    return Json::array({"C", circle.x, circle.y, circle.radius, color(circle.color)});
-  }
-};
-
-// Texts reach the page as UTF-8; a byte that is not (a name read from a file) shows as U+FFFD.
-std::string text(const Json& json) {
-  return json.dump(-1, ' ', false, Json::error_handler_t::replace);
-}
 
 template <typename Control, std::size_t N>
 std::optional<Control> byName(std::string_view name, const Control (&all)[N]) {

@@ -6,24 +6,10 @@
 #include "surface/pixel_shapes.h"
 #include "text/number_text.h"
 #include "text/windows1254_text.h"
+#include "web/page_json.h"
 
 namespace vantrel::web {
 namespace {
-
-using Json = nlohmann::json;
-
-Json color(Rgb rgb) {
-  return Json::array({rgb.r, rgb.g, rgb.b});
-}
-
-struct ShapeJson {
-  Json operator()(const PixelLine& line) const {
-    return Json::array({"L", line.x1, line.y1, line.x2, line.y2, color(line.color)});
-  }
-  Json operator()(const PixelCircle& circle) const {
-    return Json::array({"C", circle.x, circle.y, circle.radius, color(circle.color)});
-  }
-};
 
 // A value that is not a number is shown as a dash, never as "nan".
 std::string shown(double value, int decimals) {
