@@ -18,27 +18,7 @@ std::string shown(double value, int decimals) {
 }
 
 Json pictureJson(const PictureBox& picture, double width, double height, double scale) {
-  Json shapes = Json::array();
-  for (const PixelShape& shape : pixelShapes(picture, PixelArea{0, 0, width, height})) {
-    shapes.push_back(std::visit(ShapeJson{}, shape));
-  }
-  const Overlay overlay =
-      axesAndValues(picture, pressureAxesStyle(), width, height, axesFontPixels(scale));
-  Json lines = Json::array();
-  for (const OverlayLine& line : overlay.lines) {
-    lines.push_back({line.x1, line.y1, line.x2, line.y2, color(line.color), line.width});
-  }
-  Json texts = Json::array();
-  for (const OverlayText& t : overlay.texts) {
-    texts.push_back({{"box", {t.left, t.top, t.width, t.height}},
-                     {"font", t.fontPixels},
-                     {"text", t.text},
-                     {"color", color(t.color)},
-                     {"left", t.leftAligned}});
-  }
-  return Json{{"back", color(picture.backColor())},
-              {"shapes", std::move(shapes)},
-              {"overlay", {{"lines", std::move(lines)}, {"texts", std::move(texts)}}}};
+  return pictureWithAxesJson(picture, pressureAxesStyle(), width, height, scale);
 }
 
 Json rowsJson(const PanelLesson& lesson) {
