@@ -1,6 +1,7 @@
 #include "vortex/lump_vm.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cmath>
 #include <optional>
 #include <string>
@@ -8,6 +9,7 @@
 #include <vector>
 
 #include "coefficients/gauss_e.h"
+#include "coefficients/worker_threads.h"
 #include "language/program_texts.h"
 #include "numerics/elementary_functions.h"
 #include "state/messages.h"
@@ -82,8 +84,34 @@ FreeStream freeStreamOf(const Session& session) {
 // -(CosP dx - SinP dy) / (2 pi r^2). A "+" before SinP would flip the term that couples the
 // vortex's height offset with the panel's slope: the same on a flat plate, but converging to a
 // wrong lift on every cambered line.
+// Returns the first J whose influence is not a finite number, or nothing.
+std::optional<int> fillInfluenceRow(const VortexPanels& panels, double Pi, FreeStream stream, int I,
+                                    double* row, double& R) {
+  const int M = panels.M;
+  row[0] = 0.0;
+  // Kept free of branches so that the compiler can vectorise it; the check follows.
+  for (int J = 1; J <= M; ++J) {
+    const double dx = panels.xCP[I] - panels.xV[J];
+    const double dy = panels.yCP[I] - panels.yV[J];
+    const double r2 = dx * dx + dy * dy;
+    row[J] = (panels.CosP[I] * dx - panels.SinP[I] * dy) / 2 / r2 / Pi;
+  }
+  R = panels.CosP[I] * stream.sa + panels.SinP[I] * stream.ca;
+  row[M + 1] = R;
+  const double* end = row + M + 1;
+  const double* unusable = std::find_if(static_cast<const double*>(row + 1), end,
+                                        [](double k) { return !std::isfinite(k); });
+  if (unusable == end) return std::nullopt;
+  return static_cast<int>(unusable - row);
+}
+
+// Below this many panels the matrix fills in well under a millisecond, less than starting a
+// thread costs.
+constexpr int kFewestPanelsToShare = 256;
+
 // Returns nothing when the progress asked to stop. `unusable` gets the first (I, J) whose
-// influence is not a finite number.
+// influence is not a finite number. Rows are dealt to the threads in turn; only the caller
+// reports progress, and a stop it is asked for ends the others' rows too.
 std::optional<Matrix> influenceSystem(const VortexPanels& panels, double Pi, FreeStream stream,
                                       std::vector<double>& R, Progress* progress,
                                       std::optional<std::pair<int, int>>& unusable) {
@@ -93,23 +121,28 @@ std::optional<Matrix> influenceSystem(const VortexPanels& panels, double Pi, Fre
   Matrix K = Matrix::forOverwrite(M + 1, M + 2);
   std::fill(K.rowData(0), K.rowData(0) + M + 2, 0.0);
   R.assign(static_cast<std::size_t>(M) + 1, 0.0);
+  WorkerThreads threads(M >= kFewestPanelsToShare ? computationThreads() : 1);
+  const int parts = threads.count();
+  std::vector<std::optional<std::pair<int, int>>> firstUnusable(static_cast<std::size_t>(parts));
+  std::atomic<bool> stopped = false;
   // A hundred reports over the matrix keep a window responsive without slowing the rows down.
-  const int rowsPerReport = std::max(1, M / 100);
-  for (int I = 1; I <= M; ++I) {
-    if (I % rowsPerReport == 0 && !proceed(progress, static_cast<double>(I) / M)) {
-      return std::nullopt;
+  const int ownRowsPerReport = std::max(1, M / 100 / parts);
+  threads.run([&](int part) {
+    auto& own = firstUnusable[static_cast<std::size_t>(part)];
+    for (int I = 1 + part, rowsDone = 1; I <= M; I += parts, ++rowsDone) {
+      if (part == 0 && rowsDone % ownRowsPerReport == 0 &&
+          !proceed(progress, static_cast<double>(I) / M)) {
+        stopped.store(true, std::memory_order_relaxed);
+      }
+      if (stopped.load(std::memory_order_relaxed)) return;
+      const std::optional<int> J =
+          fillInfluenceRow(panels, Pi, stream, I, K.rowData(I), R[static_cast<std::size_t>(I)]);
+      if (J && !own) own = std::pair{I, *J};
     }
-    double* row = K.rowData(I);
-    row[0] = 0.0;
-    for (int J = 1; J <= M; ++J) {
-      const double dx = panels.xCP[I] - panels.xV[J];
-      const double dy = panels.yCP[I] - panels.yV[J];
-      const double r2 = dx * dx + dy * dy;
-      row[J] = (panels.CosP[I] * dx - panels.SinP[I] * dy) / 2 / r2 / Pi;
-      if (!unusable && !std::isfinite(row[J])) unusable = std::pair{I, J};
-    }
-    R[I] = panels.CosP[I] * stream.sa + panels.SinP[I] * stream.ca;
-    row[M + 1] = R[I];
+  });
+  if (stopped.load(std::memory_order_relaxed)) return std::nullopt;
+  for (const auto& found : firstUnusable) {
+    if (found && (!unusable || found->first < unusable->first)) unusable = found;
   }
   return K;
 }

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <sstream>
@@ -236,9 +237,9 @@ TEST_P(CircularArcTest, LiftConvergesToTheExactLiftAsPanelsDouble) {
 
 INSTANTIATE_TEST_SUITE_P(Cambers, CircularArcTest,
                          ::testing::Values(CircularArcCase{0.02, 4.0}, CircularArcCase{0.05, 0.0},
-                                           CircularArcCase{0.05, -3.0},
-                                           CircularArcCase{0.1, 0.0}, CircularArcCase{0.1, 4.0},
-                                           CircularArcCase{0.2, 0.0}, CircularArcCase{0.2, 8.0}),
+                                           CircularArcCase{0.05, -3.0}, CircularArcCase{0.1, 0.0},
+                                           CircularArcCase{0.1, 4.0}, CircularArcCase{0.2, 0.0},
+                                           CircularArcCase{0.2, 8.0}),
                          [](const auto& info) {
                            // "camber_0_05_alfa_minus3"
                            std::ostringstream name;
@@ -302,6 +303,56 @@ TEST_F(LumpedVortexTest, ProgressChangesNoBitOfTheResultsOrTheReport) {
   EXPECT_EQ(fileBytes(reportPath()), unwatchedReport);
   const VortexResult watched = session.lastVortexResult.value();
   EXPECT_EQ(std::memcmp(&watched, &unwatched, sizeof watched), 0);
+}
+
+// Sets VANTREL_THREADS for the life of the object, as a user would before starting the program.
+class ThreadSetting {
+ public:
+  explicit ThreadSetting(int threads) {
+    ::setenv("VANTREL_THREADS", std::to_string(threads).c_str(), 1);
+  }
+  ~ThreadSetting() { ::unsetenv("VANTREL_THREADS"); }
+};
+
+// Rows of the matrix are shared out between threads; whatever their number, every element,
+// the report and the coefficients come out as on one thread, and a camber line the method
+// cannot use is named by its first unusable element, whichever thread found it. 301 panels
+// divide evenly between none of the counts above one.
+TEST_F(LumpedVortexTest, AnyNumberOfThreadsGivesTheOneThreadRun) {
+  parabolaOn(302);
+  form.setText(TextBox::Text_Alfa, "3");
+  std::string oneThreadReport;
+  VortexResult oneThread;
+  for (int threads : {1, 2, 3, 4}) {
+    SCOPED_TRACE(std::to_string(threads) + " threads");
+    const ThreadSetting setting(threads);
+    fs::remove(reportPath());
+    ASSERT_EQ(LumpedVortex(session), VortexRun::Done);
+    const VortexResult result = session.lastVortexResult.value();
+    if (threads == 1) {
+      oneThreadReport = fileBytes(reportPath());
+      oneThread = result;
+    }
+    EXPECT_EQ(fileBytes(reportPath()), oneThreadReport);
+    EXPECT_EQ(std::memcmp(&result, &oneThread, sizeof result), 0);
+  }
+
+  // The line runs out to x = 5 and back: panel 2's control point is panel 3's vortex and the
+  // other way round, then climbs at x = 1 for enough panels to share the rows.
+  std::vector<test::Station> doubledBack{{0, 0}, {1, 0}, {5, 0}, {1, 0}};
+  for (int k = 1; k <= 300; ++k) doubledBack.push_back({1, k / 256.0});
+  fillCamberAirfoil(ortak, doubledBack);
+  for (int threads : {1, 2, 3}) {
+    SCOPED_TRACE(std::to_string(threads) + " threads");
+    const ThreadSetting setting(threads);
+    const std::size_t shown = form.messages().size();
+    EXPECT_EQ(LumpedVortex(session), VortexRun::Refused);
+    ASSERT_EQ(form.messages().size(), shown + 1);
+    EXPECT_EQ(form.messages().back(),
+              "The lumped vortex method cannot use this camber line: the vortex of panel 3 has no "
+              "finite influence at the control point of panel 2 (its y values are too large, or "
+              "the two points coincide).");
+  }
 }
 
 }  // namespace
