@@ -2,9 +2,10 @@
 
 #include <cmath>
 #include <complex>
-#include <string>
 #include <numbers>
+#include <string>
 
+#include "coefficients/worker_threads.h"
 #include "numerics/elementary_functions.h"
 #include "panel/pivoted_lu.h"
 
@@ -34,13 +35,16 @@ struct Panel {
   }
   Complex local(Complex z) const { return (z - start) * std::conj(direction); }
 
+  // ln(z / (z − l)) at `at` (a point in the panel's own axes). On the panel itself (`own`), its
+  // value just outside: the outline runs clockwise, so the outside is to the left, where
+  // arg z − arg(z − l) is −π.
+  Complex logarithmAt(Complex at, bool own) const {
+    return own ? Complex(logarithm(at).real(), -std::numbers::pi) : logarithm(at);
+  }
+
   // A vortex sheet whose clockwise strength runs linearly from `atStart` to `atEnd`: the complex
-  // velocities per unit of each.
-  // On the panel itself (`own`), the velocity just outside it: the outline runs clockwise, so the
-  // outside is to the left, where arg z − arg(z − l) is −π.
-  std::pair<Complex, Complex> linearVortex(Complex z, bool own = false) const {
-    const Complex at = local(z);
-    const Complex L = own ? Complex(logarithm(at).real(), -std::numbers::pi) : logarithm(at);
+  // velocities per unit of each, at `at` where the logarithm is L.
+  std::pair<Complex, Complex> linearVortex(Complex at, Complex L) const {
     const Complex weightedByEnd = at * L / length - 1.0;
     const Complex factor = Complex(0, 1 / (2 * std::numbers::pi)) * std::conj(direction);
     return {factor * (L - weightedByEnd), factor * weightedByEnd};
@@ -48,11 +52,11 @@ struct Panel {
   Complex uniformVortex(Complex z) const {
     return Complex(0, 1 / (2 * std::numbers::pi)) * logarithm(local(z)) * std::conj(direction);
   }
-  // On the panel itself (`own`), again the velocity just outside it.
-  Complex uniformSource(Complex z, bool own = false) const {
-    const Complex at = local(z);
-    const Complex L = own ? Complex(logarithm(at).real(), -std::numbers::pi) : logarithm(at);
+  Complex uniformSource(Complex L) const {
     return L * std::conj(direction) / (2 * std::numbers::pi);
+  }
+  Complex uniformSource(Complex z, bool own) const {
+    return uniformSource(logarithmAt(local(z), own));
   }
 };
 
@@ -70,6 +74,10 @@ double along(Complex velocity, Complex unit) {
 // base so short barely touches the flow and cannot hold the speed leaving the edge (XFOIL draws
 // the line at the same place).
 constexpr double kClosedGap = 1e-4;
+
+// Below this many panels the equations fill in a few milliseconds, where starting a thread would
+// cost about what it saves.
+constexpr int kFewestPanelsToShare = 200;
 
 // The row that holds the trailing-edge strengths of a closed edge: Kutta alone asks only that they
 // be equal and opposite, and a pair of equal and opposite strengths on two panels meeting at the
@@ -133,31 +141,37 @@ std::variant<PanelSolution, ContourFault> solvePanels(PanelContour contour) {
   // leaves of their sum and vanishes as the panels are refined.
   const int order = blunt ? N + 1 : N + 2;
   const int leak = N + 1;  // the source's column, for a closed edge
-  std::vector<double> matrix(static_cast<std::size_t>(order) * static_cast<std::size_t>(order), 0.0);
+  std::vector<double> matrix(static_cast<std::size_t>(order) * static_cast<std::size_t>(order),
+                             0.0);
   auto entry = [&](int row, int column) -> double& {
     return matrix[static_cast<std::size_t>(row) * static_cast<std::size_t>(order) +
                   static_cast<std::size_t>(column)];
   };
-  for (int i = 0; i < N; ++i) {
+  // Row i holds the flow across panel i at its midpoint: rows are independent, so they are dealt
+  // to the threads in turn, each computed as on one thread. The logarithm of a pair (i, p) serves
+  // both the vortex sheet and the source of panel p.
+  const auto fillRow = [&](int i) {
     for (int p = 0; p < N; ++p) {
-      const auto [fromStart, fromEnd] = panels[p].linearVortex(middle[i], p == i);
+      const Complex at = panels[p].local(middle[i]);
+      const Complex L = panels[p].logarithmAt(at, p == i);
+      const auto [fromStart, fromEnd] = panels[p].linearVortex(at, L);
       entry(i, p) += along(fromStart, normal[i]);
       entry(i, p + 1) += along(fromEnd, normal[i]);
+      if (!blunt) entry(i, leak) += along(panels[p].uniformSource(L), normal[i]);
     }
-    if (!blunt) {
-      for (int p = 0; p < N; ++p) {
-        const Complex source = panels[p].uniformSource(middle[i], p == i);
-        entry(i, leak) += along(source, normal[i]);
-      }
-    } else {
-      const Complex source = base.uniformSource(middle[i]);
+    if (blunt) {
+      const Complex source = base.uniformSource(middle[i], false);
       const Complex vortex = base.uniformVortex(middle[i]);
       const double perSpeed =
           sourceShare * along(source, normal[i]) + vortexShare * along(vortex, normal[i]);
       entry(i, N) += perSpeed / 2;
       entry(i, 0) -= perSpeed / 2;
     }
-  }
+  };
+  WorkerThreads threads(N >= kFewestPanelsToShare ? computationThreads() : 1);
+  threads.run([&](int part) {
+    for (int i = part; i < N; i += threads.count()) fillRow(i);
+  });
   entry(N, 0) = 1;  // Kutta: γ_0 + γ_N = 0
   entry(N, N) = 1;
   if (!blunt) {
@@ -200,9 +214,9 @@ std::variant<PanelSolution, ContourFault> solvePanels(PanelContour contour) {
   // Pressure on each panel, 1 − V², with V = cos α·a + sin α·b: the moment's four sums.
   for (int p = 0; p < N; ++p) {
     const Complex arm = middle[p] - reference;
-    const double lever =
-        panels[p].length * (arm.real() * normal[p].imag() - arm.imag() * normal[p].real()) /
-        (chord * chord);
+    const double lever = panels[p].length *
+                         (arm.real() * normal[p].imag() - arm.imag() * normal[p].real()) /
+                         (chord * chord);
     const double a = solution.speedAlong_[p];
     const double b = solution.speedAcross_[p];
     solution.momentConstant_ += lever;
@@ -223,8 +237,7 @@ std::variant<PanelSolution, ContourFault> solvePanelMethod(const SurfacePoints& 
                                                            int panels) {
   if (panels < kFewestPanels || panels > kMostPanels) {
     return ContourFault{"The number of panels must be a whole number from " +
-                        std::to_string(kFewestPanels) + " to " + std::to_string(kMostPanels) +
-                        "."};
+                        std::to_string(kFewestPanels) + " to " + std::to_string(kMostPanels) + "."};
   }
   auto contour = repanel(surfaces, panels);
   if (auto* fault = std::get_if<ContourFault>(&contour)) return *fault;
