@@ -19,4 +19,11 @@ double log(double x);
 // x raised to a whole power.
 double pow(double x, int n);
 
+// The same values evaluated in full every time, without the cheaper first evaluation that settles
+// most of them: for checking that one.
+namespace full {
+double log(double x);
+double atan2(double y, double x);
+}  // namespace full
+
 }  // namespace vantrel::cr

@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <bit>
 #include <cmath>
+#include <cstdint>
 #include <limits>
 #include <random>
 #include <string_view>
@@ -144,6 +146,28 @@ TEST(CorrectlyRounded, WithinAUnitOfTheSystemsFunctions) {
     ASSERT_LE(units(cr::hypot(x, ratio), std::hypot(x, ratio)), 1) << std::hexfloat << x;
     ASSERT_LE(units(cr::log(ratio), std::log(ratio)), 1) << std::hexfloat << ratio;
     ASSERT_LE(units(cr::pow(ratio, i % 9), std::pow(ratio, i % 9)), 1) << std::hexfloat << ratio;
+  }
+}
+
+// The logarithm and the angle first try a cheaper evaluation and keep it only when its error
+// cannot change the rounding: every value must be the full evaluation's, bit for bit, over the
+// whole range, next to 1, next to the axes and the diagonal, and in all four quadrants.
+TEST(CorrectlyRounded, QuickLogarithmAndAngleGiveTheFullBits) {
+  std::mt19937_64 random(7);
+  std::uniform_real_distribution<double> mantissa(0.5, 1);
+  std::uniform_int_distribution<int> anyExponent(-1074, 1023), exponent(-60, 60), nearOne(1, 60);
+  const auto bits = [](double v) { return std::bit_cast<std::uint64_t>(v); };
+  for (int i = 0; i < 40000; ++i) {
+    const double x = i % 2 == 0 ? std::ldexp(mantissa(random), anyExponent(random))
+                                : 1 + std::ldexp(mantissa(random) - 0.75, -nearOne(random));
+    ASSERT_EQ(bits(cr::log(x)), bits(cr::full::log(x))) << std::hexfloat << x;
+    const double y = std::ldexp(mantissa(random), exponent(random)) * (i % 4 < 2 ? 1 : -1);
+    const double along = i % 3 == 0 ? std::fabs(y) * (1 + 0x1p-40 * mantissa(random))
+                                    : std::ldexp(mantissa(random), exponent(random));
+    for (const double x2 : {along, -along}) {
+      ASSERT_EQ(bits(cr::atan2(y, x2)), bits(cr::full::atan2(y, x2)))
+          << std::hexfloat << y << " " << x2;
+    }
   }
 }
 
