@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <cmath>
 #include <complex>
+#include <cstdlib>
+#include <cstring>
 #include <numbers>
 #include <string>
 #include <vector>
@@ -24,7 +26,9 @@ constexpr double kDegree = kPi / 180;
 class KarmanTrefftz {
  public:
   KarmanTrefftz(Complex centre, double trailingEdgeAngle)
-      : centre_(centre), radius_(std::abs(1.0 - centre)), n_(2 - trailingEdgeAngle / kPi),
+      : centre_(centre),
+        radius_(std::abs(1.0 - centre)),
+        n_(2 - trailingEdgeAngle / kPi),
         trailingPhase_(std::arg(1.0 - centre)) {}
 
   Complex circlePoint(double phase) const { return centre_ + radius_ * std::polar(1.0, phase); }
@@ -35,7 +39,8 @@ class KarmanTrefftz {
   Complex derivative(Complex zeta) const {
     const Complex w = (zeta - 1.0) / (zeta + 1.0);
     const Complex wn = std::pow(w, n_);
-    return 4 * n_ * n_ * std::pow(w, n_ - 1) / ((1.0 - wn) * (1.0 - wn) * (zeta + 1.0) * (zeta + 1.0));
+    return 4 * n_ * n_ * std::pow(w, n_ - 1) /
+           ((1.0 - wn) * (1.0 - wn) * (zeta + 1.0) * (zeta + 1.0));
   }
   // Clockwise circulation of the Kutta condition, free stream 1.
   double circulation(double alfa) const {
@@ -72,8 +77,9 @@ SampledSection sample(const KarmanTrefftz& section, int count,
                                               : (1 - std::cos(2 * kPi * k / count)) / 2;
     const double phase = section.trailingPhase() + 2 * kPi * (k < count / 2 ? u / 2 : 1 - u / 2);
     phases.push_back(phase);
-    points.push_back(k == 0 || k == count ? section.map(section.circlePoint(section.trailingPhase() + 1e-12))
-                                          : section.map(section.circlePoint(phase)));
+    points.push_back(k == 0 || k == count
+                         ? section.map(section.circlePoint(section.trailingPhase() + 1e-12))
+                         : section.map(section.circlePoint(phase)));
   }
   points.back() = points.front();
   const auto leading = static_cast<std::size_t>(
@@ -142,7 +148,9 @@ TEST_P(ExactSectionTest, LiftMatchesTheConformalMapAndConvergesAtSecondOrder) {
 // section between the sampled phases either side of the nearest sample.
 double exactPressureNear(const KarmanTrefftz& section, const std::vector<double>& phases,
                          Complex at, double alfa) {
-  auto distance = [&](double phase) { return std::abs(section.map(section.circlePoint(phase)) - at); };
+  auto distance = [&](double phase) {
+    return std::abs(section.map(section.circlePoint(phase)) - at);
+  };
   std::size_t best = 0;
   for (std::size_t i = 0; i < phases.size(); ++i) {
     if (distance(phases[i]) < distance(phases[best])) best = i;
@@ -153,7 +161,8 @@ double exactPressureNear(const KarmanTrefftz& section, const std::vector<double>
   const double golden = (std::sqrt(5.0) - 1) / 2;
   for (int step = 0; step < 100; ++step) {
     const double left = high - golden * (high - low), right = low + golden * (high - low);
-    (distance(left) < distance(right) ? high : low) = distance(left) < distance(right) ? right : left;
+    (distance(left) < distance(right) ? high : low) =
+        distance(left) < distance(right) ? right : left;
   }
   return section.pressure((low + high) / 2, alfa);
 }
@@ -176,8 +185,10 @@ TEST_P(ExactSectionTest, PressureMatchesAwayFromTheTrailingEdge) {
     for (std::size_t i = 0; i < pressures.size(); ++i) {
       if (pressures[i].x < 0.02 || pressures[i].x > 0.9) continue;
       const Complex at = leadingEdge + sampled.chord * Complex(pressures[i].x, pressures[i].y);
-      const auto& phases = static_cast<int>(i) < upperCount ? sampled.upperPhase : sampled.lowerPhase;
-      largest = std::max(largest, std::abs(pressures[i].Cp - exactPressureNear(section, phases, at, alfa)));
+      const auto& phases =
+          static_cast<int>(i) < upperCount ? sampled.upperPhase : sampled.lowerPhase;
+      largest = std::max(largest,
+                         std::abs(pressures[i].Cp - exactPressureNear(section, phases, at, alfa)));
     }
     worst.push_back(largest);
   }
@@ -273,26 +284,35 @@ std::vector<BadInput> badInputs() {
   return {
       {"flat_plate", camberOnly(0), "camber line only"},
       {"parabola", camberOnly(0.02), "camber line only"},
-      {"surfaces_cross", edited(naca, [](SurfacePoints& s) {
-         // The upper surface dips through the lower one over the rear half.
-         for (std::size_t i = 0; i < s.xUpper.size(); ++i) {
-           if (s.xUpper[i] > 0.5 && s.xUpper[i] < 0.9) s.yUpper[i] = s.yLower[i] - 0.02;
-         }
-       }), "crosses itself"},
+      {"surfaces_cross",
+       edited(naca,
+              [](SurfacePoints& s) {
+                // The upper surface dips through the lower one over the rear half.
+                for (std::size_t i = 0; i < s.xUpper.size(); ++i) {
+                  if (s.xUpper[i] > 0.5 && s.xUpper[i] < 0.9) s.yUpper[i] = s.yLower[i] - 0.02;
+                }
+              }),
+       "crosses itself"},
       {"upper_below_lower", edited(naca, [](SurfacePoints& s) { std::swap(s.yUpper, s.yLower); }),
        "lies below"},
       {"not_a_number", edited(naca, [](SurfacePoints& s) { s.yUpper[7] = NAN; }), "not finite"},
       {"one_station", SurfacePoints{{0}, {0}, {0}, {0}}, "at least two"},
-      {"blunt_trailing_edge", edited(naca, [](SurfacePoints& s) {
-         for (std::size_t i = 0; i < s.xUpper.size(); ++i) {
-           s.yUpper[i] += 0.01 * s.xUpper[i];
-           s.yLower[i] -= 0.01 * s.xLower[i];
-         }
-       }), ""},
-      {"repeated_leading_edge", edited(naca, [](SurfacePoints& s) {
-         s.xUpper.insert(s.xUpper.begin(), 0.0), s.yUpper.insert(s.yUpper.begin(), 0.0);
-         s.xLower.insert(s.xLower.begin(), 0.0), s.yLower.insert(s.yLower.begin(), 0.0);
-       }), ""},
+      {"blunt_trailing_edge",
+       edited(naca,
+              [](SurfacePoints& s) {
+                for (std::size_t i = 0; i < s.xUpper.size(); ++i) {
+                  s.yUpper[i] += 0.01 * s.xUpper[i];
+                  s.yLower[i] -= 0.01 * s.xLower[i];
+                }
+              }),
+       ""},
+      {"repeated_leading_edge",
+       edited(naca,
+              [](SurfacePoints& s) {
+                s.xUpper.insert(s.xUpper.begin(), 0.0), s.yUpper.insert(s.yUpper.begin(), 0.0);
+                s.xLower.insert(s.xLower.begin(), 0.0), s.yLower.insert(s.yLower.begin(), 0.0);
+              }),
+       ""},
   };
 }
 
@@ -311,16 +331,41 @@ TEST(PanelMethod, BadInputsGiveAMessageOrASoundResult) {
     ASSERT_TRUE(std::holds_alternative<PanelSolution>(result))
         << std::get<ContourFault>(result).message;
     const auto& solution = std::get<PanelSolution>(result);
-    for (double value : {solution.CL(0.07), solution.CmQuarter(0.07), solution.Alfa0(),
-                         solution.CLalpha()}) {
+    for (double value :
+         {solution.CL(0.07), solution.CmQuarter(0.07), solution.Alfa0(), solution.CLalpha()}) {
       EXPECT_TRUE(std::isfinite(value));
     }
     for (const auto& p : solution.pressures(0.07)) EXPECT_TRUE(std::isfinite(p.Cp));
     EXPECT_NEAR(solution.CL(0.07), reference.CL(0.07), 0.1 * reference.CL(0.07));
   }
   for (int panels : {kFewestPanels - 1, kMostPanels + 1}) {
-    EXPECT_TRUE(std::holds_alternative<ContourFault>(
-        solvePanelMethod(nacaSurfaces("2412", 41), panels)));
+    EXPECT_TRUE(
+        std::holds_alternative<ContourFault>(solvePanelMethod(nacaSurfaces("2412", 41), panels)));
+  }
+}
+
+// The equations' rows are shared between threads: any number of them gives the one-thread
+// strengths, bit for bit, for a closed edge and for a blunt one (203 panels divide between none
+// of the counts).
+TEST(PanelMethod, AnyNumberOfThreadsGivesTheOneThreadSolution) {
+  const SurfacePoints closed = nacaSurfaces("2412", 81);
+  SurfacePoints blunt = closed;
+  for (std::size_t i = 0; i < blunt.xUpper.size(); ++i) {
+    blunt.yUpper[i] += 0.01 * blunt.xUpper[i];
+    blunt.yLower[i] -= 0.01 * blunt.xLower[i];
+  }
+  for (const SurfacePoints& surfaces : {closed, blunt}) {
+    std::vector<double> oneThread;
+    for (int threads : {1, 2, 3}) {
+      ::setenv("VANTREL_THREADS", std::to_string(threads).c_str(), 1);
+      const std::vector<double> strengths = solved(surfaces, 203).nodeStrengths(4 * kDegree);
+      ::unsetenv("VANTREL_THREADS");
+      if (threads == 1) oneThread = strengths;
+      ASSERT_EQ(strengths.size(), oneThread.size());
+      EXPECT_EQ(std::memcmp(strengths.data(), oneThread.data(), strengths.size() * sizeof(double)),
+                0)
+          << threads << " threads";
+    }
   }
 }
 
