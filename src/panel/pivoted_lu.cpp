@@ -6,6 +6,7 @@
 #include <optional>
 #include <utility>
 
+#include "coefficients/processor_features.h"
 #include "coefficients/worker_threads.h"
 
 namespace vantrel {
@@ -21,10 +22,99 @@ constexpr int kColumnTile = 256;
 // Below this order a factorisation takes a few milliseconds, less than threads would save.
 constexpr int kThreadedOrder = 300;
 
+// Steps [first, end) to be applied to rows [firstRow, endRow) over columns [from, to) of a matrix
+// stored row by row.
+struct StepBlock {
+  double* matrix;
+  std::size_t stride;
+  int first;
+  int end;
+  int firstRow;
+  int endRow;
+  int from;
+  int to;
+};
+
 // `row` loses the multiple `factor` of `pivotRow` over columns [first, end); the loop runs along
 // contiguous memory, so the compiler vectorises it.
-void subtractMultiple(double* row, const double* pivotRow, double factor, int first, int end) {
+inline __attribute__((always_inline)) void subtractMultiple(double* row, const double* pivotRow,
+                                                            double factor, int first, int end) {
   for (int column = first; column < end; ++column) row[column] -= factor * pivotRow[column];
+}
+
+// Four rows lose their multiples of one pivot row, each load of the pivot row serving all four.
+inline __attribute__((always_inline)) void subtractMultiples(
+    double* __restrict a0, double* __restrict a1, double* __restrict a2, double* __restrict a3,
+    const double* __restrict pivotRow, const double (&factors)[4], int first, int end) {
+  for (int column = first; column < end; ++column) {
+    const double pivotValue = pivotRow[column];
+    a0[column] -= factors[0] * pivotValue;
+    a1[column] -= factors[1] * pivotValue;
+    a2[column] -= factors[2] * pivotValue;
+    a3[column] -= factors[3] * pivotValue;
+  }
+}
+
+// Rows [firstRow, endRow) receive steps [first, end) over columns [from, to), four rows at a
+// time; a row whose multiplier is zero skips the step, as the textbook loop does.
+inline __attribute__((always_inline)) void subtractPanelSteps(const StepBlock& block) {
+  const auto row = [&](int index) {
+    return block.matrix + static_cast<std::size_t>(index) * block.stride;
+  };
+  int first = block.firstRow;
+  for (; first + 4 <= block.endRow; first += 4) {
+    double* rows[4] = {row(first), row(first + 1), row(first + 2), row(first + 3)};
+    for (int step = block.first; step < block.end; ++step) {
+      const double factors[4] = {rows[0][step], rows[1][step], rows[2][step], rows[3][step]};
+      if (factors[0] != 0.0 && factors[1] != 0.0 && factors[2] != 0.0 && factors[3] != 0.0) {
+        subtractMultiples(rows[0], rows[1], rows[2], rows[3], row(step), factors, block.from,
+                          block.to);
+        continue;
+      }
+      for (int k = 0; k < 4; ++k) {
+        if (factors[k] != 0.0)
+          subtractMultiple(rows[k], row(step), factors[k], block.from, block.to);
+      }
+    }
+  }
+  for (; first < block.endRow; ++first) {
+    double* values = row(first);
+    for (int step = block.first; step < block.end; ++step) {
+      if (values[step] != 0.0)
+        subtractMultiple(values, row(step), values[step], block.from, block.to);
+    }
+  }
+}
+
+void subtractPanelStepsBaseline(const StepBlock& block) {
+  subtractPanelSteps(block);
+}
+
+#if defined(__x86_64__) || defined(__i386__)
+__attribute__((target("avx2"))) void subtractPanelStepsAvx2(const StepBlock& block) {
+  subtractPanelSteps(block);
+}
+
+__attribute__((target("avx512f"))) void subtractPanelStepsAvx512(const StepBlock& block) {
+  subtractPanelSteps(block);
+}
+#endif
+
+// The widest vectors the processor offers; every width gives the same bits (products are
+// rounded before they are subtracted, never fused).
+using StepKernel = void (*)(const StepBlock&);
+StepKernel fastestStepKernel() {
+#if defined(__x86_64__) || defined(__i386__)
+  switch (fastestVectorInstructions()) {
+    case VectorInstructions::Avx512:
+      return &subtractPanelStepsAvx512;
+    case VectorInstructions::Avx2:
+      return &subtractPanelStepsAvx2;
+    default:
+      break;
+  }
+#endif
+  return &subtractPanelStepsBaseline;
 }
 
 }  // namespace
@@ -102,13 +192,15 @@ void PivotedLu::updateTrailingColumns(int first, int end, WorkerThreads* threads
 void PivotedLu::updateColumns(int first, int end, int from, int to) {
   // The panel's own rows first, each from the rows above it, then every row below from all of
   // them.
-  for (int row = first + 1; row < order_; ++row) {
+  for (int row = first + 1; row < end; ++row) {
     double* values = &at(row, 0);
-    for (int step = first; step < std::min(row, end); ++step) {
-      const double factor = values[step];
-      if (factor != 0.0) subtractMultiple(values, &at(step, 0), factor, from, to);
+    for (int step = first; step < row; ++step) {
+      if (values[step] != 0.0) subtractMultiple(values, &at(step, 0), values[step], from, to);
     }
   }
+  static const StepKernel kernel = fastestStepKernel();
+  kernel(StepBlock{values_.data(), static_cast<std::size_t>(order_), first, end, end, order_, from,
+                   to});
 }
 
 void PivotedLu::solve(std::vector<double>& b) const {
