@@ -48,7 +48,7 @@ test-sanitize: deps
 	cd $(SANITIZE_BUILD) && ASAN_OPTIONS=detect_leaks=0 ctest --output-on-failure -j $(JOBS)
 
 # The code that runs on several threads (the solvers and the survey) under ThreadSanitizer.
-THREAD_SANITIZE_TESTS = vantrel_coefficients_tests vantrel_panel_tests vantrel_survey_tests
+THREAD_SANITIZE_TESTS = vantrel_coefficients_tests vantrel_vortex_tests vantrel_panel_tests vantrel_survey_tests
 test-thread-sanitize: deps
 	cmake -S . -B $(THREAD_SANITIZE_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVANTREL_SANITIZE_THREAD=ON \
 	  -DVANTREL_WINDOW=OFF $(CMAKE_FLAGS)
