@@ -118,6 +118,17 @@ void normalise(Double2& v, long long& exponent) {
   exponent += k;
 }
 
+// Whether every value within `error` of v rounds to the same double, which is then `result`: a
+// cheaper evaluation whose error is known settles the rounding unless v lies that close to the
+// midpoint between two doubles.
+bool roundsAlike(Double2 v, double error, double& result) {
+  const double up = v.hi + (v.lo + error);
+  const double down = v.hi + (v.lo - error);
+  if (up != down) return false;
+  result = up;
+  return true;
+}
+
 // --- sin and cos ---------------------------------------------------------------------------
 
 // x = quadrant * pi/2 + r, |r| <= pi/4 (a hair more after rounding).
@@ -286,10 +297,8 @@ bool quickSinOrCos(double x, int quarterTurns, double& result) {
             (sinJ.hi * cosTail + cosJ.hi * (d.lo + sinTail) + cosJ.lo * dh);
   }
   const double error = 0x1p-64 * std::fabs(value.hi) + (std::fabs(k) + 1) * 0x1p-104;
-  const double up = value.hi + (value.lo + error);
-  const double down = value.hi + (value.lo - error);
-  if (up != down) return false;
-  result = quadrant >= 2 ? -up : up;
+  if (!roundsAlike(value, error, result)) return false;
+  if (quadrant >= 2) result = -result;
   return true;
 }
 
@@ -359,12 +368,7 @@ bool quickAngle(double y, double x, bool left, double& result) {
   Double2 angle = kAtanTable[j] + t + tail;
   if (steep) angle = kHalfPi - angle;
   if (left) angle = kPi - angle;
-  const double error = 0x1p-62 * std::fabs(angle.hi);
-  const double up = angle.hi + (angle.lo + error);
-  const double down = angle.hi + (angle.lo - error);
-  if (up != down) return false;
-  result = up;
-  return true;
+  return roundsAlike(angle, 0x1p-62 * std::fabs(angle.hi), result);
 }
 
 // --- log -------------------------------------------------------------------------------------
@@ -426,12 +430,7 @@ bool quickLog(double m, int exponent, double& result) {
   const double tail = uh * u2.hi * rest;
   const Double2 value = kLn2 * static_cast<double>(exponent) + logTable()[j - kFirstLogPoint] +
                         Double2{uh, ul} + Double2{-0.5 * u2.hi, -0.5 * u2.lo} + tail;
-  const double error = 0x1p-62 * std::fabs(value.hi);
-  const double up = value.hi + (value.lo + error);
-  const double down = value.hi + (value.lo - error);
-  if (up != down) return false;
-  result = up;
-  return true;
+  return roundsAlike(value, 0x1p-62 * std::fabs(value.hi), result);
 }
 
 }  // namespace
