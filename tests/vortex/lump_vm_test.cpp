@@ -237,9 +237,9 @@ TEST_P(CircularArcTest, LiftConvergesToTheExactLiftAsPanelsDouble) {
 
 INSTANTIATE_TEST_SUITE_P(Cambers, CircularArcTest,
                          ::testing::Values(CircularArcCase{0.02, 4.0}, CircularArcCase{0.05, 0.0},
-                                           CircularArcCase{0.05, -3.0}, CircularArcCase{0.1, 0.0},
-                                           CircularArcCase{0.1, 4.0}, CircularArcCase{0.2, 0.0},
-                                           CircularArcCase{0.2, 8.0}),
+                                           CircularArcCase{0.05, -3.0},
+                                           CircularArcCase{0.1, 0.0}, CircularArcCase{0.1, 4.0},
+                                           CircularArcCase{0.2, 0.0}, CircularArcCase{0.2, 8.0}),
                          [](const auto& info) {
                            // "camber_0_05_alfa_minus3"
                            std::ostringstream name;
