@@ -66,9 +66,12 @@ std::vector<double> sweepAngles(double from, double to, double step) {
   // back for ever.
   const double count = angleCount(from, to, step);
   for (double i = 0; i < count; ++i) {
-    const double angle = typedAngle(angleAt(from, step, i));
-    const bool passed = step > 0 ? angle > to + margin(step) : angle < to - margin(step);
+    // Whether TO is passed is asked of the angle itself: the typed one is rounded to the digits a
+    // row shows, which beyond 1e15 can lie past TO when FROM is TO, and the sweep would visit none.
+    const double exact = angleAt(from, step, i);
+    const bool passed = step > 0 ? exact > to + margin(step) : exact < to - margin(step);
     if (passed) break;
+    const double angle = typedAngle(exact);
     if (!angles.empty() && angle == angles.back()) continue;
     angles.push_back(angle);
   }

@@ -136,6 +136,9 @@ TEST(SweepAngles, EndsAtTheLastAngleDespiteRounding) {
 TEST(SweepAngles, EveryAngleIsDistinctAndTheCountHolds) {
   EXPECT_EQ(sweepAngles(1e22, 1e22, 1), std::vector<double>{1e22});
   EXPECT_EQ(sweepAngles(-1e22, -1e22, -1), std::vector<double>{-1e22});
+  // The angle as a row shows it (15 digits) lies beyond TO; the sweep still visits it.
+  EXPECT_EQ(sweepAngles(1024819115206086200.0, 1024819115206086200.0, 0.04).size(), 1u);
+  EXPECT_EQ(sweepAngles(-1024819115206086200.0, -1024819115206086200.0, -0.04).size(), 1u);
   const auto wide = sweepAngles(-1e308, 1e308, 1e307);
   ASSERT_EQ(wide.size(), 21u);
   EXPECT_EQ(wide.front(), -1e308);
