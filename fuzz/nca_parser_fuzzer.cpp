@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "app/form1_handlers.h"
+#include "panel/panel_lesson.h"
 #include "state/headless_controls.h"
 #include "state/ortak.h"
 
@@ -17,6 +18,9 @@ namespace {
 
 // Long airfoils only slow the run down; the loops are the same at 400 stations as at 40.
 constexpr int kMaxStations = 400;
+// The panel method's work grows with the square of its panels and its loops are the same at 40 as
+// at the window's 160; a third of the inputs is enough to keep its refusals and sums honest.
+constexpr int kPanels = 40;
 
 const std::filesystem::path& workFolder() {
   static const std::filesystem::path folder = [] {
@@ -73,5 +77,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   handlers.Cmnd_LSQM_Click();
   handlers.HScroll_Alfa_Change(200 - settings.alfaThumb);
   handlers.Mn_LumpVM_Click();
+  if (size % 3 == 0) {
+    if (auto lesson = vantrel::panelLessonOfLoadedAirfoil(handlers, kPanels)) {
+      vantrel::lessonRows(*lesson);
+      vantrel::pressurePicture(*lesson);
+    }
+  }
   return 0;
 }
