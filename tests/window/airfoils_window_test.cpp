@@ -17,16 +17,10 @@
 using namespace vantrel;
 using namespace vantrel::testing;
 
-class AirfoilsWindowTest : public QObject {
+class AirfoilsWindowTest : public WindowTestCase {
   Q_OBJECT
 
  private slots:
-  void init() {
-    window_ = std::make_unique<WindowSession>();
-    QVERIFY(window_->exposed());
-  }
-  void cleanup() { window_.reset(); }
-
   // The airfoil on screen comes first; a designation typed in and a broken file follow; the
   // broken file's row says why and the others keep their values, which are the survey's.
   void tableFollowsTheListAndTheMainWindowsAlfa() {
@@ -93,8 +87,6 @@ class AirfoilsWindowTest : public QObject {
              QString());
   }
 
- private:
-  std::unique_ptr<WindowSession> window_;
 };
 
 QTEST_MAIN(AirfoilsWindowTest)

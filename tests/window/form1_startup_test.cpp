@@ -19,16 +19,10 @@
 using namespace vantrel;
 using namespace vantrel::testing;
 
-class Form1StartupTest : public QObject {
+class Form1StartupTest : public WindowTestCase {
   Q_OBJECT
 
  private slots:
-  void init() {
-    window_ = std::make_unique<WindowSession>();
-    QVERIFY(window_->exposed());
-  }
-  void cleanup() { window_.reset(); }
-
   void titleAndClientArea() {
     QCOMPARE(window_->form.windowTitle(),
              QString("QEB-Vantrel - Numerical Applications of Thin Airfoil Theory"));
@@ -285,9 +279,6 @@ class Form1StartupTest : public QObject {
     QVERIFY(resizeSurfaceTo(window_->form, QSize(1472, 928)));
     QCOMPARE(w.Picture_Airfoil->geometry(), QRect(116, 16, 800, 200));
   }
-
- private:
-  std::unique_ptr<WindowSession> window_;
 };
 
 QTEST_MAIN(Form1StartupTest)

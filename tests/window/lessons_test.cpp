@@ -18,16 +18,10 @@
 using namespace vantrel;
 using namespace vantrel::testing;
 
-class LessonsTest : public QObject {
+class LessonsTest : public WindowTestCase {
   Q_OBJECT
 
  private slots:
-  void init() {
-    window_ = std::make_unique<WindowSession>();
-    QVERIFY(window_->exposed());
-  }
-  void cleanup() { window_.reset(); }
-
   void eachLessonAsksForAnAirfoilFirst() {
     for (QAction* action : {window_->form.menu().Mn_PlainFlap, window_->form.menu().Mn_Compare,
                             window_->form.menu().Mn_Converge}) {
@@ -193,8 +187,6 @@ class LessonsTest : public QObject {
     chooseAirfoil(window_->form, window_->scratch.path(), "naca2412.nca");
     QVERIFY(window_->form.FileLoaded());
   }
-
-  std::unique_ptr<WindowSession> window_;
 };
 
 QTEST_MAIN(LessonsTest)

@@ -13,16 +13,10 @@
 using namespace vantrel;
 using namespace vantrel::testing;
 
-class PanelWindowTest : public QObject {
+class PanelWindowTest : public WindowTestCase {
   Q_OBJECT
 
  private slots:
-  void init() {
-    window_ = std::make_unique<WindowSession>();
-    QVERIFY(window_->exposed());
-  }
-  void cleanup() { window_.reset(); }
-
   void asksForAnAirfoilFirst() {
     window_->form.menu().Mn_Panel->trigger();
     QCOMPARE(window_->log.messages(), QStringList("Open an airfoil data file"));
@@ -80,8 +74,6 @@ class PanelWindowTest : public QObject {
   static double number(const QTableWidget* table, int row, int column) {
     return table->item(row, column)->text().toDouble();
   }
-
-  std::unique_ptr<WindowSession> window_;
 };
 
 QTEST_MAIN(PanelWindowTest)

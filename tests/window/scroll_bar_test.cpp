@@ -10,16 +10,10 @@
 using namespace vantrel;
 using namespace vantrel::testing;
 
-class ScrollBarTest : public QObject {
+class ScrollBarTest : public WindowTestCase {
   Q_OBJECT
 
  private slots:
-  void init() {
-    window_ = std::make_unique<WindowSession>();
-    QVERIFY(window_->exposed());
-  }
-  void cleanup() { window_.reset(); }
-
   void beforeAFileTheyOnlyAsk() {
     const Form1Widgets& w = window_->form.widgets();
     w.HScroll_Alfa->setValue(150);
@@ -98,9 +92,6 @@ class ScrollBarTest : public QObject {
     // The lift plot on screen moved its operating point with the angle.
     QTRY_VERIFY_WITH_TIMEOUT(w.Picture_CL->grab().toImage() != before, 60000);
   }
-
- private:
-  std::unique_ptr<WindowSession> window_;
 };
 
 QTEST_MAIN(ScrollBarTest)

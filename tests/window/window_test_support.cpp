@@ -171,4 +171,13 @@ void chooseAirfoil(Form1& form, const QString& folder, const QString& fileName) 
   QVERIFY2(clickItem(form.widgets().Frame_IOWindow->File1(), fileName), qPrintable(fileName));
 }
 
+void WindowTestCase::init() {
+  window_ = std::make_unique<WindowSession>();
+  QVERIFY(window_->exposed());
+}
+
+void WindowTestCase::cleanup() {
+  window_.reset();
+}
+
 }  // namespace vantrel::testing

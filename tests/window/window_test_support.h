@@ -1,9 +1,11 @@
 #pragma once
 
 #include <QDir>
+#include <QObject>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <memory>
 
 #include "window/form1.h"
 
@@ -89,6 +91,18 @@ struct WindowSession {
   ScratchFolder scratch;
   Form1 form;
   MessageLog log{form};
+};
+
+// A test class whose every test starts from a WindowSession of its own, in `window_`.
+class WindowTestCase : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void init();
+  void cleanup();
+
+ protected:
+  std::unique_ptr<WindowSession> window_;
 };
 
 }  // namespace vantrel::testing
