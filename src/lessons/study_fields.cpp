@@ -6,18 +6,10 @@
 #include "input/naca.h"
 #include "text/locale_free_numbers.h"
 #include "text/number_text.h"
+#include "text/trimmed_text.h"
 #include "text/windows1254_text.h"
 
 namespace vantrel {
-namespace {
-
-std::string trimmed(const std::string& text) {
-  const auto first = text.find_first_not_of(" \t\r\n");
-  if (first == std::string::npos) return {};
-  return text.substr(first, text.find_last_not_of(" \t\r\n") - first + 1);
-}
-
-}  // namespace
 
 std::variant<ConvergenceSettings, std::string> studySettingsFromFields(const StudyFields& fields) {
   const auto from = strictInteger(trimmed(fields.from), INT_MIN, INT_MAX);

@@ -5,16 +5,11 @@
 #include <variant>
 
 #include "numerics/elementary_functions.h"
+#include "text/trimmed_text.h"
 #include "text/windows1254_text.h"
 
 namespace vantrel {
 namespace {
-
-std::string trimmed(const std::string& text) {
-  const auto first = text.find_first_not_of(" \t\r\n");
-  if (first == std::string::npos) return {};
-  return text.substr(first, text.find_last_not_of(" \t\r\n") - first + 1);
-}
 
 // The name as read; a file whose name item is blank is known by its file name.
 std::string labelOf(const std::string& source, const std::string& airfoilName) {
